@@ -1,0 +1,72 @@
+// Interpreter call costs, measured in one run and printed as ns per operation and ratios:
+// a native function called from script, an empty script function, a collection of a 100k-cell
+// heap, and the same native entry called straight from C (the floor).
+#include <windows.h>
+
+#include <stdio.h>
+
+#include "savra.h"
+
+static LiValue bench_add() { return li_CreateLong(li_LVal(ArgBase[0]) + li_LVal(ArgBase[1])); }
+
+static double now_ns()
+{
+    static LARGE_INTEGER freq;
+    LARGE_INTEGER t;
+    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart * 1e9 / (double)freq.QuadPart;
+}
+
+static double time_script(const char *text)
+{
+    double t0 = now_ns();
+    li_EvalString(text);
+    return now_ns() - t0;
+}
+
+int main(int argc, char **argv)
+{
+    const int N = 1000000;
+    li_Init(argc, argv);
+    li_CLFunction("bench-add", bench_add, 2, "a", 0, "b", 0);
+    char buf[256];
+
+    snprintf(buf, sizeof buf, "(dotimes (i %d) nil)", N);
+    double loop = time_script(buf);
+    snprintf(buf, sizeof buf, "(dotimes (i %d) (bench-add i 1))", N);
+    double native = time_script(buf) - loop;
+    li_EvalString("(defun empty () nil)");
+    snprintf(buf, sizeof buf, "(dotimes (i %d) (empty))", N);
+    double script = time_script(buf) - loop;
+
+    // The floor: the same entry called from C with its arguments in the slots.
+    LiValue one = li_CreateLong(1);
+    double t0 = now_ns();
+    for (int i = 0; i < N; i++) {
+        LiValue *base = ArgTop;
+        base[0] = one;
+        base[1] = one;
+        ArgTop = base + 2;
+        LiValue *saved = ArgBase;
+        ArgBase = base;
+        volatile LiValue r = bench_add();
+        (void)r;
+        ArgBase = saved;
+        ArgTop = base;
+    }
+    double c_call = now_ns() - t0;
+
+    li_EvalString("(setq heap nil) (dotimes (i 50000) (setq heap (cons i heap))) (gc)");
+    const int GCS = 20;
+    snprintf(buf, sizeof buf, "(dotimes (i %d) (gc))", GCS);
+    double gc = time_script(buf);
+
+    printf("native call from script (2 ints): %8.1f ns/call\n", native / N);
+    printf("empty script function call:       %8.1f ns/call\n", script / N);
+    printf("same native entry called from C:  %8.1f ns/call\n", c_call / N);
+    printf("(gc) with 100k live cells:        %8.1f us/collection\n", gc / GCS / 1000.0);
+    printf("ratio native-from-script / C:     %8.1f\n", native / c_call);
+    printf("ratio script function / native:   %8.2f\n", script / native);
+    return 0;
+}

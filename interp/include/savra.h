@@ -1,0 +1,285 @@
+/* savra.h - the embedding interface of libsavra, the Savra interpreter.
+ *
+ * This header is the one place that encodes the layout of interpreter cells. The interpreter
+ * itself and every extension module use the inline accessors below, so the offsets that modules
+ * read directly (type tag, instance body, ownership bit, string length, class record hook,
+ * array storage, no-delete bit) live here and nowhere else.
+ *
+ * Everything runs on the interpreter's thread. Functions marked LI_NORETURN leave through a
+ * longjmp to the innermost protection point: never keep an object with a destructor, or an
+ * allocation you still own, on a native frame that such an error can unwind through.
+ */
+#ifndef SAVRA_H
+#define SAVRA_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef LIBSAVRA_BUILD
+#define LI_API __declspec(dllexport)
+#define LI_DATA __declspec(dllexport)
+#else
+#define LI_API __declspec(dllimport)
+#define LI_DATA __declspec(dllimport)
+#endif
+#define LI_NORETURN __attribute__((noreturn))
+
+/* ---- cells ------------------------------------------------------------------------------ */
+
+/* Every value is a pointer to a 16-byte cell of four 32-bit words. Word 0 is the header:
+ * bit 0 GC mark, bits 1..5 the type tag, the rest flags. */
+typedef struct LiCell {
+    uint32_t hdr;
+    uint32_t w1, w2, w3;
+} LiCell;
+typedef LiCell *LiValue;
+
+enum LiTag {
+    LI_NIL = 0,
+    LI_CONS = 1,      /* w1 car, w2 cdr */
+    LI_LONG = 2,      /* w1 value */
+    LI_REAL = 3,      /* w1..w2 a double */
+    LI_STRING = 4,    /* w1 capacity, w2 bytes (NUL-terminated past the length), w3 length */
+    LI_SYMBOL = 5,    /* w1 name, w2 global value, w3 symbol record */
+    LI_ARRAY = 6,     /* w2 storage: a UT_Array of item cells */
+    LI_NATIVE = 7,    /* w1 native function record */
+    LI_CLOSURE = 8,   /* w1 parameter list, w2 body, w3 name symbol */
+    LI_CLASS = 9,     /* w2 class record */
+    LI_INSTANCE = 10, /* w2 instance body */
+    LI_UNDEF = 11,
+    LI_SPECIAL = 12,  /* w1 special-form number */
+    LI_ERROR = 13,    /* w1 type-error code or -1, w2 message string, w3 offending value */
+    LI_BUFFER = 14,   /* a byte buffer that is not a string: laid out as LI_STRING */
+    LI_STREAM = 15,   /* w1 stream number */
+    LI_DEAD = 16,     /* an instance that has been destroyed */
+    LI_FREE = 31
+};
+
+#define LI_HDR_MARK      0x00000001u
+#define LI_HDR_STATIC    0x00000100u /* never collected (nil, symbols, small integers) */
+#define LI_HDR_DYING     0x00400000u /* instance whose destruction is under way */
+#define LI_HDR_NODELETE  0x00200000u /* instance: the hook must not delete the native object */
+
+static inline int li_Tag(const LiCell *v) { return (*(const unsigned char *)v >> 1) & 31; }
+
+/* Instance body, reached through the cell's third word. */
+typedef struct LiInstanceBody {
+    LiValue cls;        /* word 0: class cell */
+    void *data;         /* word 1: native data pointer */
+    uint32_t flags;     /* word 2: bit 16 (byte 10, bit 0) = the instance owns data */
+    LiValue *slots;     /* word 3: values of the fields a script class adds (defclass) */
+} LiInstanceBody;
+#define LI_BODY_OWNED 0x00010000u
+
+static inline LiInstanceBody *li_InstanceBody(const LiCell *v) { return (LiInstanceBody *)(uintptr_t)v->w2; }
+static inline void *li_InstanceData(const LiCell *v) { return li_InstanceBody(v)->data; }
+static inline int li_InstanceOwnsData(const LiCell *v) { return (((const unsigned char *)li_InstanceBody(v))[10] & 1) != 0; }
+static inline void li_SetNoDelete(LiCell *v) { v->hdr |= LI_HDR_NODELETE; }
+static inline int li_NoDelete(const LiCell *v) { return (v->hdr & LI_HDR_NODELETE) != 0; }
+static inline uint32_t li_StringLength(const LiCell *v) { return v->w3; }
+
+/* ---- classes and structure fields -------------------------------------------------------- */
+
+enum LiFieldType {
+    FT_LONG = 1, FT_ULONG = 2, FT_INT = 3, FT_UINT = 4, FT_SHORT = 5, FT_USHORT = 6,
+    FT_UCHAR = 8, FT_STRING = 17, FT_FLOAT = 30, FT_CELL = 32, FT_STRUCT = 35
+};
+
+struct LiStrucField;
+/* Setter: (instance, field address, descriptor, value) -> value. Getter: (instance, address).
+ * Release hook: (instance, address), called for every field that has one when an instance that
+ * owns its block is destroyed. Accessors never assume alignment. */
+typedef LiValue (*LiFieldSetter)(LiValue inst, void *addr, const struct LiStrucField *f, LiValue v);
+typedef LiValue (*LiFieldGetter)(LiValue inst, void *addr);
+typedef void (*LiFieldRelease)(LiValue inst, void *addr);
+
+typedef struct LiStrucField {
+    const char *name;
+    uint32_t offtype; /* offset << 16 | type code */
+    uint32_t reserved;
+    LiFieldSetter set;
+    LiFieldGetter get;
+    LiFieldRelease release;
+} LiStrucField;
+#define LI_FIELD_OFFSET(f) ((f)->offtype >> 16)
+#define LI_FIELD_TYPE(f) ((f)->offtype & 0xFFFF)
+
+/* Constructor hook: (new instance, native block or NULL, owned flag, argument list) -> the
+ * instance to hand to the script; it ends with li_StrucBasicConstructor. Destructor hook:
+ * called instead of li_StrucBasicDestructor when an instance is destroyed, ends with it. */
+typedef LiValue (*LiConstructorHook)(LiValue inst, void *data, int owned, LiValue args);
+typedef void (*LiDestructorHook)(LiValue inst);
+/* Instance-destructor hook (class record word 9): the whole of an instance's destruction. */
+typedef void (*LiInstanceHook)(LiValue inst);
+
+typedef struct LiClassRecord {
+    LiValue name;                  /* 0: symbol */
+    LiValue super;                 /* 1: class cell or Nil */
+    const LiStrucField *fields;    /* 2: own field table, ended by an all-zero descriptor */
+    uint32_t size;                 /* 3: native block size */
+    LiConstructorHook ctor;        /* 4 */
+    LiDestructorHook dtor;         /* 5 */
+    void *methods;                 /* 6: interpreter's method table */
+    void *fieldIndex;              /* 7: interpreter's field index (own and inherited) */
+    LiValue second;                /* 8: the second class value given at creation */
+    LiInstanceHook destroy;        /* 9: instance-destructor hook */
+    int nslots;                    /* 10: script fields, inherited included */
+    LiValue slotNames;             /* 11: list of this class's own script field symbols */
+} LiClassRecord;
+
+static inline LiClassRecord *li_ClassRecord(const LiCell *cls) { return (LiClassRecord *)(uintptr_t)cls->w2; }
+
+/* ---- arrays (storage is a libhalden UT_Array: count, then the items pointer) --------------- */
+
+typedef struct UT_Array UT_Array;
+static inline UT_Array *li_ArrayStorage(const LiCell *a) { return (UT_Array *)(uintptr_t)a->w2; }
+
+/* ---- registration ---------------------------------------------------------------------------- */
+
+typedef LiValue (*LiEntry)(void);
+#define LI_PARAM_REST 0x60000000u
+
+typedef struct LiConstant {
+    const char *name;
+    int32_t value;
+} LiConstant;
+
+/* li_CLFunction(name, entry, n, then n pairs (const char *paramName, uint32_t flags)). */
+LI_API LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...);
+LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...);
+LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields,
+                            uint32_t size, LiConstructorHook ctor, LiDestructorHook dtor);
+LI_API void li_InitConstants(const LiConstant *table, int count);
+LI_API int li_FuncCacheSort(void);
+LI_API void LI_DeferDllInitialization(int (*init)(void), const char *hookName);
+
+/* ---- the argument stack and global state -------------------------------------------------- */
+
+/* ArgBase: the current call's first argument. ArgTop: the next free slot of the collector-visible
+ * stack; push = *ArgTop++ = v, pop = --ArgTop. */
+extern LI_DATA LiValue *ArgBase;
+extern LI_DATA LiValue *ArgTop;
+extern LI_DATA LiValue Nil;
+extern LI_DATA LiValue Undef;
+extern LI_DATA LiValue Stdout;
+extern LI_DATA LiValue ErrorString;  /* symbol whose value is the current error */
+extern LI_DATA int liDeferSignals;
+extern LI_DATA int (*Printf)(const char *fmt, ...);
+extern LI_DATA LiValue (*liRunMethod)(LiValue inst, LiValue methodSymbol, LiValue args, int flags);
+
+/* The evaluator's execution record: its fourth word designates the current 16-bit frame depth. */
+typedef struct LiExecRecord {
+    void *frames;
+    int capacity;
+    int reserved;
+    int16_t *depth;
+} LiExecRecord;
+extern LI_DATA LiExecRecord *ExecutionStack;
+
+/* ---- predicates and readers -------------------------------------------------------------- */
+
+LI_API int li_NumberP(LiValue v);
+LI_API int li_StringP(LiValue v);
+LI_API int li_BufferP(LiValue v);
+LI_API int li_LongP(LiValue v);
+LI_API int li_InstanceP(LiValue v);
+LI_API int li_IsDerived(LiValue inst, LiValue cls);
+LI_API int32_t li_LVal(LiValue v);
+LI_API double li_RVal(LiValue v);
+LI_API char *li_SVal(LiValue v);
+LI_API int li_Length(LiValue v);
+
+/* ---- makers ---------------------------------------------------------------------------------- */
+
+LI_API LiValue li_CreateLong(int32_t v);
+LI_API LiValue li_CreateReal(double v);
+LI_API LiValue li_CreateString(const char *utf8);              /* NULL gives nil */
+LI_API LiValue li_CreateStringN(const char *bytes, int length);
+LI_API LiValue li_Cons(LiValue car, LiValue cdr);
+LI_API LiValue li_Rplacd(LiValue cons, LiValue cdr);
+LI_API LiValue li_CreateArray(int size);                        /* size elements, all nil */
+LI_API LiValue li_MakeArray(int size);
+LI_API LiValue li_Aset(LiValue array, int index, LiValue v);    /* index == length appends */
+LI_API LiValue li_CreateInstance(LiValue cls, void *data, int owned);
+LI_API LiValue li_CreateNonNullInstanceNoalloc(void *data, LiValue cls, LiValue args);
+LI_API LiValue li_CreateNonNullInstanceAlloc(void *data, LiValue cls, LiValue args);
+#define LI_DESTROY_KEEP_DATA 8 /* the caller releases the native data itself */
+LI_API void li_DestroyInstance(LiValue inst, int flags);
+
+/* ---- symbols ----------------------------------------------------------------------------------- */
+
+LI_API LiValue li_SymbolFind(const char *name);                 /* interns */
+LI_API LiValue li_SymbolValue(LiValue sym);                     /* Undef when unbound */
+LI_API LiValue li_SymbolSetValue(LiValue sym, LiValue v);
+LI_API LiValue li_AttemptLispFunction(LiValue sym, int flags);  /* runs it when defined */
+
+/* ---- errors (never return) ---------------------------------------------------------------- */
+
+LI_API LI_NORETURN void li_TypeError(LiValue v, int code);
+LI_API LI_NORETURN void li_InstError(LiValue v, LiValue cls);
+LI_API LI_NORETURN void li_Error(const char *text);
+
+/* ---- protection, sub-scopes, evaluation (the callback bridge) ------------------------------ */
+
+/* li_ErrorProtect registers buf (a 64-byte msvcrt jmp_buf, then set with setjmp by the caller)
+ * as the innermost protection point; li_ErrorFree removes it. An error raised while it is
+ * innermost restores the dynamic bindings made since, then longjmps to buf with value 1. */
+LI_API void li_ErrorProtect(void *jmpbuf);
+LI_API void li_ErrorFree(void);
+LI_API void li_SaveGCContext(void *record16);
+LI_API int li_EnterSubScope(void);
+LI_API void li_ExitSubScope(int token);
+LI_API void li_SetLocal(LiValue sym, LiValue v);
+LI_API LiValue li_Eval(LiValue form);
+LI_API void li_Write(LiValue v, LiValue stream, int flags); /* flags 1: as princ; 0: readable */
+LI_API void li_PrintStack(LiValue stream, LiValue stack);
+
+/* ---- structure fields ------------------------------------------------------------------------ */
+
+#define LI_FIELD_PAIR(T)                                                                          \
+    LI_API LiValue li_StrucGet##T(LiValue inst, void *addr);                                     \
+    LI_API LiValue li_StrucSet##T(LiValue inst, void *addr, const LiStrucField *f, LiValue v);
+LI_FIELD_PAIR(Int)
+LI_FIELD_PAIR(UInt)
+LI_FIELD_PAIR(Long)
+LI_FIELD_PAIR(ULong)
+LI_FIELD_PAIR(Short)
+LI_FIELD_PAIR(UShort)
+LI_FIELD_PAIR(UChar)
+LI_FIELD_PAIR(Float)
+LI_FIELD_PAIR(Cell)
+#undef LI_FIELD_PAIR
+LI_API LiValue li_StrucGetStringPtr(LiValue inst, void *addr);
+/* Stores the address of the script string's own bytes: the field does not keep it alive. */
+LI_API LiValue li_StrucSetStringPtrNA(LiValue inst, void *addr, const LiStrucField *f, LiValue v);
+LI_API LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue args);
+LI_API void li_StrucBasicDestructor(LiValue inst);
+
+/* ---- calling natives with argument lists --------------------------------------------------- */
+
+LI_API LiValue li_CallCLVFunction(LiEntry entry, LiValue list);      /* list spread into slots */
+LI_API LiValue li_CallCLVarArgFunction(LiEntry entry, LiValue list); /* list in slot 0 */
+
+/* ---- memory ---------------------------------------------------------------------------------- */
+
+LI_API void *LI_Malloc(size_t n);
+LI_API void LI_Free(void *p);
+
+/* ---- host side ------------------------------------------------------------------------------- */
+
+LI_API void li_Init(int argc, char **argv);
+LI_API int li_LoadFile(const char *path);          /* 0 on success; errors are reported */
+LI_API int li_EvalString(const char *text);        /* 0 on success; errors are reported */
+LI_API void li_Repl(void);
+LI_API int li_LoadModule(const char *name);        /* 0 on success */
+LI_API void li_Shutdown(void);                     /* unloads modules, newest first */
+LI_API int li_ExitCode(void);                      /* set by (exit N); -1 if not requested */
+
+#ifdef __cplusplus
+}
+#endif
+#endif

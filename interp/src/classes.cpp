@@ -1,0 +1,448 @@
+// Classes, instances, structure fields and methods.
+//
+// A class record (savra.h) carries its native field table; the interpreter adds a hashed index of
+// every field the class can reach (own and inherited) and a hashed method table, so a field read
+// is one lookup plus one accessor call and a method call never walks a list.
+#include "internal.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct ClassExtra {
+    std::unordered_map<LiValue, FieldRef> fields; // built on first use
+    bool fields_built = false;
+    std::unordered_map<LiValue, Method> methods;
+    std::vector<uint32_t> cell_offsets; // FT_CELL fields, inherited included
+    std::vector<LiValue> slot_names;    // script fields, inherited first
+};
+
+std::vector<LiValue> all_classes;
+
+inline ClassExtra *extra(LiValue cls) { return (ClassExtra *)li_ClassRecord(cls)->methods; }
+inline LiClassRecord *rec(LiValue cls) { return li_ClassRecord(cls); }
+
+void default_instance_hook(LiValue inst)
+{
+    LiDestructorHook dtor = nullptr;
+    for (LiValue c = li_InstanceBody(inst)->cls; li_Tag(c) == LI_CLASS && !dtor; c = rec(c)->super) dtor = rec(c)->dtor;
+    if (dtor) dtor(inst);
+    else li_StrucBasicDestructor(inst);
+}
+
+LiValue new_class_cell(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size)
+{
+    LiClassRecord *r = (LiClassRecord *)calloc(1, sizeof(LiClassRecord));
+    ClassExtra *x = new ClassExtra();
+    LiValue sym = intern(name);
+    r->name = sym;
+    r->super = li_Tag(super) == LI_CLASS ? super : Nil;
+    r->second = second ? second : Nil;
+    r->fields = fields;
+    r->size = size;
+    r->methods = x;
+    r->slotNames = Nil;
+    r->destroy = default_instance_hook;
+    if (li_Tag(r->super) == LI_CLASS) {
+        ClassExtra *sx = extra(r->super);
+        x->cell_offsets = sx->cell_offsets;
+        x->slot_names = sx->slot_names;
+        r->nslots = rec(r->super)->nslots;
+        r->destroy = rec(r->super)->destroy;
+    }
+    for (const LiStrucField *f = fields; f && f->name; f++)
+        if (LI_FIELD_TYPE(f) == FT_CELL) x->cell_offsets.push_back(LI_FIELD_OFFSET(f));
+    LiValue cls = alloc_cell(LI_CLASS);
+    cls->hdr |= LI_HDR_STATIC;
+    cls->w2 = W(r);
+    all_classes.push_back(cls);
+    sym_set(sym, cls);
+    return cls;
+}
+
+void build_field_index(LiValue cls)
+{
+    ClassExtra *x = extra(cls);
+    if (x->fields_built) return;
+    LiClassRecord *r = rec(cls);
+    if (li_Tag(r->super) == LI_CLASS) {
+        build_field_index(r->super);
+        x->fields = extra(r->super)->fields;
+    }
+    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1};
+    int first = r->nslots - li_Length(r->slotNames);
+    int i = first;
+    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++};
+    x->fields_built = true;
+}
+
+LiValue class_of_instance(LiValue inst) { return li_InstanceBody(inst)->cls; }
+
+[[noreturn]] void no_field(LiValue inst, LiValue name)
+{
+    errorf("Class %s has no field %s", sym_name(rec(class_of_instance(inst))->name), sym_name(name));
+}
+
+void *field_address(LiValue inst, const LiStrucField *f, LiValue name)
+{
+    char *data = (char *)li_InstanceData(inst);
+    if (!data)
+        errorf("Field %s of a %s instance: the instance has no native data", sym_name(name),
+               sym_name(rec(class_of_instance(inst))->name));
+    return data + LI_FIELD_OFFSET(f);
+}
+
+} // namespace
+
+// ---- interface for the evaluator ---------------------------------------------------------------------
+
+LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
+{
+    for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super) {
+        auto &m = extra(c)->methods;
+        auto it = m.find(name);
+        if (it != m.end()) {
+            *out = &it->second;
+            return c;
+        }
+    }
+    *out = nullptr;
+    return Nil;
+}
+
+const FieldRef *find_field(LiValue cls, LiValue name)
+{
+    ClassExtra *x = extra(cls);
+    if (!x->fields_built) build_field_index(cls);
+    auto it = x->fields.find(name);
+    return it == x->fields.end() ? nullptr : &it->second;
+}
+
+static void need_instance(LiValue inst, LiValue name)
+{
+    if (li_Tag(inst) != LI_INSTANCE) {
+        LiValue s = value_to_string(inst, false);
+        errorf("Field %s: instance expected, got %.80s", sym_name(name), str_bytes(s));
+    }
+}
+
+LiValue field_get(LiValue inst, LiValue name)
+{
+    need_instance(inst, name);
+    const FieldRef *f = find_field(class_of_instance(inst), name);
+    if (!f) no_field(inst, name);
+    if (!f->f) return li_InstanceBody(inst)->slots[f->slot];
+    return f->f->get(inst, field_address(inst, f->f, name));
+}
+
+LiValue field_set(LiValue inst, LiValue name, LiValue value)
+{
+    need_instance(inst, name);
+    const FieldRef *f = find_field(class_of_instance(inst), name);
+    if (!f) no_field(inst, name);
+    if (!f->f) return li_InstanceBody(inst)->slots[f->slot] = value;
+    if (!f->f->set)
+        errorf("Field %s of %s cannot be assigned as a whole", sym_name(name), sym_name(rec(class_of_instance(inst))->name));
+    return f->f->set(inst, field_address(inst, f->f, name), f->f, value);
+}
+
+LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames)
+{
+    uint32_t size = li_Tag(super) == LI_CLASS ? rec(super)->size : 0;
+    LiValue cls = new_class_cell(sym_name(name), super, Nil, nullptr, size);
+    LiClassRecord *r = rec(cls);
+    ClassExtra *x = extra(cls);
+    for (LiValue s = slotNames; consp(s); s = cdr(s)) {
+        if (li_Tag(car(s)) != LI_SYMBOL) li_TypeError(car(s), 2);
+        x->slot_names.push_back(car(s));
+        r->nslots++;
+    }
+    r->slotNames = slotNames;
+    return cls;
+}
+
+void define_script_method(LiValue cls, LiValue name, LiValue closure)
+{
+    Method &m = extra(cls)->methods[name];
+    m.native = nullptr;
+    m.closure = closure;
+}
+
+LiValue new_instance(LiValue cls, LiValue args)
+{
+    LiValue *base = ArgTop;
+    push(args);
+    LiValue inst = make_instance(cls, nullptr, 0);
+    push(inst);
+    LiConstructorHook ctor = nullptr;
+    for (LiValue c = cls; li_Tag(c) == LI_CLASS && !ctor; c = rec(c)->super) ctor = rec(c)->ctor;
+    LiValue r;
+    if (ctor) {
+        r = ctor(inst, nullptr, 0, args);
+    } else {
+        uint32_t size = rec(cls)->size;
+        void *data = size ? calloc(1, size) : nullptr;
+        if (size && !data) li_Error("Out of memory");
+        r = li_StrucBasicConstructor(inst, data, size ? 1 : 0, args);
+    }
+    push(r);
+    // A script class may define init; it runs with the constructor's arguments.
+    Method *m = nullptr;
+    if (li_Tag(r) == LI_INSTANCE && (find_method_entry(class_of_instance(r), S_init, &m), m)) {
+        LiValue *b = ArgTop;
+        push(r);
+        int argc = 0;
+        for (LiValue a = args; consp(a); a = cdr(a), argc++) push(car(a));
+        call_method(r, S_init, b + 1, argc);
+    }
+    ArgTop = base;
+    return r;
+}
+
+void classes_mark(void (*mark)(LiValue))
+{
+    for (LiValue cls : all_classes) {
+        LiClassRecord *r = rec(cls);
+        mark(r->second);
+        mark(r->slotNames);
+        for (auto &kv : extra(cls)->methods)
+            if (kv.second.closure) mark(kv.second.closure);
+    }
+}
+
+void instance_mark_fields(LiValue inst, void (*mark)(LiValue))
+{
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!b) return;
+    LiClassRecord *r = rec(b->cls);
+    for (int i = 0; i < r->nslots; i++) mark(b->slots[i]);
+    if (b->data)
+        for (uint32_t off : extra(b->cls)->cell_offsets) {
+            LiValue v;
+            memcpy(&v, (char *)b->data + off, sizeof v);
+            if (v) mark(v);
+        }
+}
+
+int class_is_derived(LiValue cls, LiValue base)
+{
+    for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super)
+        if (c == base) return 1;
+    return 0;
+}
+
+LiValue class_list(void)
+{
+    LiValue *slot = ArgTop;
+    push(Nil);
+    for (auto it = all_classes.rbegin(); it != all_classes.rend(); ++it) *slot = li_Cons(rec(*it)->name, *slot);
+    ArgTop = slot;
+    return *slot;
+}
+
+// (NAME OFFSET TYPE-CODE) for each own field, in table order; script fields have no offset.
+LiValue class_fields_list(LiValue cls)
+{
+    LiClassRecord *r = rec(cls);
+    LiValue *base = ArgTop;
+    push(Nil); // result, built in reverse
+    auto add = [&](const char *name, LiValue offset, int type) {
+        LiValue *t = ArgTop;
+        push(offset);
+        push(li_Cons(li_CreateLong(type), Nil));
+        t[1] = li_Cons(t[0], t[1]);
+        push(li_CreateString(name));
+        t[1] = li_Cons(t[2], t[1]);
+        base[0] = li_Cons(t[1], base[0]);
+        ArgTop = t;
+    };
+    for (const LiStrucField *f = r->fields; f && f->name; f++) add(f->name, li_CreateLong(LI_FIELD_OFFSET(f)), LI_FIELD_TYPE(f));
+    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) add(sym_name(car(s)), Nil, FT_CELL);
+    LiValue list = Nil;
+    for (LiValue l = base[0]; consp(l);) { // reverse in place
+        LiValue next = cdr(l);
+        l->w2 = W(list);
+        list = l;
+        l = next;
+    }
+    ArgTop = base;
+    return list;
+}
+
+LiValue class_methods_list(LiValue cls)
+{
+    std::vector<std::string> names;
+    for (auto &kv : extra(cls)->methods) names.push_back(sym_name(kv.first));
+    std::sort(names.begin(), names.end());
+    LiValue *slot = ArgTop;
+    push(Nil);
+    for (auto it = names.rbegin(); it != names.rend(); ++it) {
+        push(li_CreateString(it->c_str()));
+        *slot = li_Cons(ArgTop[-1], *slot);
+        ArgTop--;
+    }
+    ArgTop = slot;
+    return *slot;
+}
+
+// ---- embedding interface ------------------------------------------------------------------------
+
+LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size,
+                     LiConstructorHook ctor, LiDestructorHook dtor)
+{
+    LiValue cls = new_class_cell(name, super, second, fields, size);
+    rec(cls)->ctor = ctor;
+    rec(cls)->dtor = dtor;
+    return cls;
+}
+
+static const char **copy_params(int n, va_list ap, uint32_t *flags)
+{
+    const char **params = n > 0 ? (const char **)malloc(sizeof(char *) * n) : nullptr;
+    *flags = 0;
+    for (int i = 0; i < n; i++) {
+        params[i] = va_arg(ap, const char *);
+        uint32_t f = va_arg(ap, uint32_t);
+        if (f & LI_PARAM_REST) *flags = LI_PARAM_REST;
+    }
+    return params;
+}
+
+LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...)
+{
+    va_list ap;
+    va_start(ap, n);
+    uint32_t flags;
+    const char **params = copy_params(n, ap, &flags);
+    va_end(ap);
+    LiValue sym = intern(name);
+    LiValue fn = sym_value(sym);
+    if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
+        NativeFn *rec_ = (NativeFn *)calloc(1, sizeof(NativeFn));
+        rec_->name = sym_name(sym);
+        rec_->cls = Nil;
+        fn = alloc_cell(LI_NATIVE);
+        fn->w1 = W(rec_);
+        sym_set(sym, fn);
+    }
+    native_add_variant(native_rec(fn), entry, n, params, flags);
+    return fn;
+}
+
+LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
+{
+    va_list ap;
+    va_start(ap, n);
+    uint32_t flags;
+    const char **params = copy_params(n, ap, &flags);
+    va_end(ap);
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, 6);
+    LiValue sym = intern(name);
+    Method &m = extra(cls)->methods[sym];
+    if (!m.native) {
+        m.native = (NativeFn *)calloc(1, sizeof(NativeFn));
+        std::string qualified = std::string(sym_name(rec(cls)->name)) + "::" + name;
+        m.native->name = strdup(qualified.c_str());
+        m.native->cls = cls;
+        m.closure = nullptr;
+    }
+    native_add_variant(m.native, entry, n, params, flags);
+    return sym;
+}
+
+int li_IsDerived(LiValue inst, LiValue cls)
+{
+    if (li_Tag(inst) != LI_INSTANCE) return 0;
+    return class_is_derived(li_InstanceBody(inst)->cls, cls);
+}
+
+LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue)
+{
+    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, 8);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    b->data = data;
+    b->flags = owned ? (b->flags | LI_BODY_OWNED) : (b->flags & ~LI_BODY_OWNED);
+    return inst;
+}
+
+void li_StrucBasicDestructor(LiValue inst)
+{
+    if (li_Tag(inst) != LI_INSTANCE) return;
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!(b->flags & LI_BODY_OWNED) || !b->data) return;
+    for (LiValue c = b->cls; li_Tag(c) == LI_CLASS; c = rec(c)->super)
+        for (const LiStrucField *f = rec(c)->fields; f && f->name; f++)
+            if (f->release) f->release(inst, (char *)b->data + LI_FIELD_OFFSET(f));
+    free(b->data);
+    b->data = nullptr;
+    b->flags &= ~LI_BODY_OWNED;
+}
+
+// ---- the interpreter's field accessors --------------------------------------------------------------
+
+template <class T> static T load(const void *p)
+{
+    T v;
+    memcpy(&v, p, sizeof v);
+    return v;
+}
+template <class T> static void store(void *p, T v) { memcpy(p, &v, sizeof v); }
+
+static int32_t need_number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+#define INT_ACCESSORS(Name, T)                                                                           \
+    LiValue li_StrucGet##Name(LiValue, void *addr) { return li_CreateLong((int32_t)load<T>(addr)); }      \
+    LiValue li_StrucSet##Name(LiValue, void *addr, const LiStrucField *, LiValue v)                      \
+    {                                                                                                    \
+        store<T>(addr, (T)need_number(v));                                                               \
+        return v;                                                                                        \
+    }
+INT_ACCESSORS(Int, int32_t)
+INT_ACCESSORS(UInt, uint32_t)
+INT_ACCESSORS(Long, int32_t)
+INT_ACCESSORS(ULong, uint32_t)
+INT_ACCESSORS(Short, int16_t)
+INT_ACCESSORS(UShort, uint16_t)
+INT_ACCESSORS(UChar, uint8_t)
+#undef INT_ACCESSORS
+
+LiValue li_StrucGetFloat(LiValue, void *addr) { return li_CreateReal(load<float>(addr)); }
+LiValue li_StrucSetFloat(LiValue, void *addr, const LiStrucField *, LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    store<float>(addr, (float)li_RVal(v));
+    return v;
+}
+
+LiValue li_StrucGetCell(LiValue, void *addr)
+{
+    LiValue v = load<LiValue>(addr);
+    return v ? v : Nil;
+}
+LiValue li_StrucSetCell(LiValue, void *addr, const LiStrucField *, LiValue v)
+{
+    store<LiValue>(addr, v);
+    return v;
+}
+
+LiValue li_StrucGetStringPtr(LiValue, void *addr)
+{
+    const char *s = load<const char *>(addr);
+    return s ? li_CreateString(s) : Nil;
+}
+LiValue li_StrucSetStringPtrNA(LiValue, void *addr, const LiStrucField *, LiValue v)
+{
+    if (!li_StringP(v)) li_TypeError(v, 5);
+    store<const char *>(addr, str_bytes(v));
+    return v;
+}

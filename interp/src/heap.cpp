@@ -1,0 +1,356 @@
+// Cells, the precise mark-and-sweep collector, and the value makers.
+//
+// Roots: every symbol's value, the dynamic-binding stack, the argument stack up to ArgTop, the
+// classes (their methods and names), and registered root slots. Instances that become
+// unreachable are kept for one more cycle so that their destructor hooks may still run script
+// code that touches them; their cells are reclaimed by the next collection.
+#include "internal.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <vector>
+
+namespace {
+
+const int POOL_CELLS = 16384;
+std::vector<LiCell *> pools;
+LiCell *freelist = nullptr;
+int free_count = 0;
+int allocated_since_gc = 0;
+int gc_threshold = 200000;
+int live_after_gc = 0;
+bool in_gc = false;
+std::vector<LiValue *> extra_roots;
+std::vector<LiValue> mark_stack;
+std::vector<LiValue> pending_destroy;
+
+// Instance bodies come from their own free list: creating a view instance must be cheap.
+LiInstanceBody *body_free = nullptr;
+
+LiInstanceBody *alloc_body()
+{
+    if (!body_free) {
+        const int n = 1024;
+        LiInstanceBody *chunk = (LiInstanceBody *)malloc(sizeof(LiInstanceBody) * n);
+        if (!chunk) li_Error("Out of memory");
+        for (int i = 0; i < n; i++) {
+            chunk[i].cls = (LiValue)body_free;
+            body_free = &chunk[i];
+        }
+    }
+    LiInstanceBody *b = body_free;
+    body_free = (LiInstanceBody *)b->cls;
+    return b;
+}
+
+void new_pool()
+{
+    LiCell *pool = (LiCell *)calloc(POOL_CELLS, sizeof(LiCell));
+    if (!pool) {
+        fprintf(stderr, "savra: out of memory\n");
+        exit(3);
+    }
+    pools.push_back(pool);
+    for (int i = POOL_CELLS - 1; i >= 0; i--) {
+        pool[i].hdr = LI_FREE << 1;
+        pool[i].w1 = W(freelist);
+        freelist = &pool[i];
+    }
+    free_count += POOL_CELLS;
+}
+
+inline void mark(LiValue v)
+{
+    if (!v || (v->hdr & (LI_HDR_MARK | LI_HDR_STATIC))) return;
+    v->hdr |= LI_HDR_MARK;
+    mark_stack.push_back(v);
+}
+
+void mark_cb(LiValue v) { mark(v); }
+
+void propagate()
+{
+    while (!mark_stack.empty()) {
+        LiValue v = mark_stack.back();
+        mark_stack.pop_back();
+        switch (li_Tag(v)) {
+        case LI_CONS:
+            mark(car(v));
+            mark(cdr(v));
+            break;
+        case LI_ARRAY: {
+            UT_Array *a = li_ArrayStorage(v);
+            if (a)
+                for (int i = 0; i < a->count; i++) mark((LiValue)a->items[i]);
+            break;
+        }
+        case LI_CLOSURE:
+            mark(P(v->w1));
+            mark(P(v->w2));
+            mark(P(v->w3));
+            break;
+        case LI_ERROR:
+            mark(P(v->w2));
+            mark(P(v->w3));
+            break;
+        case LI_INSTANCE:
+            instance_mark_fields(v, mark_cb);
+            break;
+        case LI_SYMBOL:
+            mark(sym_value(v));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void mark_symbol(LiValue sym, void *) { mark(sym_value(sym)); }
+
+void free_cell(LiValue c)
+{
+    switch (li_Tag(c)) {
+    case LI_STRING:
+    case LI_BUFFER:
+        free(str_bytes(c));
+        break;
+    case LI_ARRAY:
+        UT_ArrayDestroy(li_ArrayStorage(c), nullptr);
+        break;
+    default:
+        break;
+    }
+    c->hdr = LI_FREE << 1;
+    c->w1 = W(freelist);
+    c->w2 = c->w3 = 0;
+    freelist = c;
+    free_count++;
+}
+
+} // namespace
+
+bool g_gc_inhibit = false;
+
+void gc_add_root(LiValue *slot) { extra_roots.push_back(slot); }
+
+void gc_collect(void)
+{
+    if (in_gc || g_gc_inhibit) return;
+    in_gc = true;
+    // Static cells (nil, symbols, cached integers) carry their mark permanently.
+    symbols_each(mark_symbol, nullptr);
+    for (int i = 0; i < g_bind_top; i++) mark(g_bindings[i].old);
+    for (LiValue *p = g_stack_base; p < ArgTop; p++) mark(*p);
+    for (LiValue *r : extra_roots) mark(*r);
+    classes_mark(mark_cb);
+    propagate();
+
+    // Unreachable instances survive this cycle so that their hooks see intact values.
+    pending_destroy.clear();
+    for (LiCell *pool : pools)
+        for (int i = 0; i < POOL_CELLS; i++) {
+            LiValue c = &pool[i];
+            if (li_Tag(c) == LI_INSTANCE && !(c->hdr & LI_HDR_MARK)) pending_destroy.push_back(c);
+        }
+    for (LiValue c : pending_destroy) mark(c);
+    propagate();
+
+    int live = 0;
+    for (LiCell *pool : pools)
+        for (int i = 0; i < POOL_CELLS; i++) {
+            LiValue c = &pool[i];
+            if (li_Tag(c) == LI_FREE) continue;
+            if (c->hdr & LI_HDR_STATIC) continue;
+            if (c->hdr & LI_HDR_MARK) {
+                c->hdr &= ~LI_HDR_MARK;
+                live++;
+            } else {
+                free_cell(c);
+            }
+        }
+    live_after_gc = live;
+    allocated_since_gc = 0;
+    gc_threshold = live > 100000 ? live : 100000;
+    in_gc = false;
+
+    // Hooks may allocate, evaluate script code and even collect again.
+    // No collection while they run: a dead cell reclaimed and reused meanwhile would otherwise
+    // be destroyed a second time through this list.
+    std::vector<LiValue> dying;
+    dying.swap(pending_destroy);
+    bool inhibit = g_gc_inhibit;
+    g_gc_inhibit = true;
+    for (LiValue c : dying) destroy_instance(c, 0);
+    g_gc_inhibit = inhibit;
+}
+
+int gc_live_cells(void) { return live_after_gc; }
+
+LiValue alloc_cell(int tag)
+{
+    if (allocated_since_gc >= gc_threshold && !in_gc && !g_gc_inhibit) gc_collect();
+    if (!freelist) new_pool();
+    LiValue c = freelist;
+    freelist = P(c->w1);
+    free_count--;
+    allocated_since_gc++;
+    c->hdr = (uint32_t)tag << 1;
+    c->w1 = c->w2 = c->w3 = 0;
+    return c;
+}
+
+LiValue make_string_n(const char *bytes, uint32_t len, int tag)
+{
+    char *buf = (char *)malloc(len + 1);
+    if (!buf) li_Error("Out of memory");
+    if (bytes) memcpy(buf, bytes, len); else memset(buf, 0, len);
+    buf[len] = 0;
+    LiValue s = alloc_cell(tag);
+    s->w1 = len + 1;
+    s->w2 = W(buf);
+    s->w3 = len;
+    return s;
+}
+
+LiValue make_instance(LiValue cls, void *data, int owned)
+{
+    LiClassRecord *rec = li_ClassRecord(cls);
+    LiValue *slots = nullptr;
+    if (rec->nslots > 0) {
+        slots = (LiValue *)malloc(sizeof(LiValue) * rec->nslots);
+        if (!slots) li_Error("Out of memory");
+        for (int i = 0; i < rec->nslots; i++) slots[i] = Nil;
+    }
+    LiInstanceBody *b = alloc_body();
+    b->cls = cls;
+    b->data = data;
+    b->flags = owned ? LI_BODY_OWNED : 0;
+    b->slots = slots;
+    LiValue v = alloc_cell(LI_INSTANCE);
+    v->w2 = W(b);
+    return v;
+}
+
+// Ends an instance: runs the class's instance-destructor hook unless the caller keeps the data,
+// then turns the cell into a dead instance. Re-entry while the hook runs is a no-op.
+void destroy_instance(LiValue inst, int flags)
+{
+    if (li_Tag(inst) != LI_INSTANCE || (inst->hdr & LI_HDR_DYING)) return;
+    inst->hdr |= LI_HDR_DYING;
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!(flags & LI_DESTROY_KEEP_DATA)) {
+        LiInstanceHook hook = li_ClassRecord(b->cls)->destroy;
+        if (hook) hook(inst);
+    }
+    free(b->slots);
+    b->cls = (LiValue)body_free;
+    body_free = b;
+    inst->w2 = 0;
+    inst->hdr &= ~(LI_HDR_DYING | LI_HDR_NODELETE);
+    set_tag(inst, LI_DEAD);
+}
+
+// ---- makers of the embedding interface --------------------------------------------------------
+
+static LiCell small_ints[1024 + 256];
+
+LiValue li_CreateLong(int32_t v)
+{
+    if (v >= -256 && v < 1024) return &small_ints[v + 256];
+    LiValue c = alloc_cell(LI_LONG);
+    c->w1 = (uint32_t)v;
+    return c;
+}
+
+void heap_init_small_ints(void)
+{
+    for (int i = 0; i < 1024 + 256; i++) {
+        small_ints[i].hdr = (LI_LONG << 1) | LI_HDR_STATIC;
+        small_ints[i].w1 = (uint32_t)(i - 256);
+    }
+}
+
+LiValue li_CreateReal(double d)
+{
+    LiValue c = alloc_cell(LI_REAL);
+    memcpy(&c->w1, &d, sizeof d);
+    return c;
+}
+
+LiValue li_CreateString(const char *s)
+{
+    if (!s) return Nil;
+    return make_string_n(s, (uint32_t)strlen(s));
+}
+
+LiValue li_CreateStringN(const char *s, int n) { return make_string_n(s, n < 0 ? 0 : (uint32_t)n); }
+
+LiValue li_Cons(LiValue a, LiValue d)
+{
+    LiValue c = alloc_cell(LI_CONS);
+    c->w1 = W(a);
+    c->w2 = W(d);
+    return c;
+}
+
+LiValue li_Rplacd(LiValue c, LiValue d)
+{
+    if (!consp(c)) li_TypeError(c, 1);
+    c->w2 = W(d);
+    return c;
+}
+
+LiValue li_MakeArray(int size)
+{
+    if (size < 0) size = 0;
+    UT_Array *a = UT_ArrayCreate(size > 4 ? size : 4, 0);
+    if (!a) li_Error("Out of memory");
+    for (int i = 0; i < size; i++) UT_ArrayAdd(a, i, Nil);
+    LiValue c = alloc_cell(LI_ARRAY);
+    c->w2 = W(a);
+    return c;
+}
+
+LiValue li_CreateArray(int size) { return li_MakeArray(size); }
+
+LiValue li_Aset(LiValue arr, int index, LiValue v)
+{
+    if (li_Tag(arr) != LI_ARRAY) li_TypeError(arr, 4);
+    UT_Array *a = li_ArrayStorage(arr);
+    if (index == a->count) {
+        if (UT_ArrayAdd(a, index, v) < 0) li_Error("Out of memory");
+    } else if (index >= 0 && index < a->count) {
+        a->items[index] = v;
+    } else {
+        errorf("Array index %d out of range 0..%d", index, a->count);
+    }
+    return v;
+}
+
+LiValue li_CreateInstance(LiValue cls, void *data, int owned) { return make_instance(cls, data, owned); }
+
+static LiValue construct_over(void *data, LiValue cls, LiValue args, int owned)
+{
+    LiValue inst = make_instance(cls, nullptr, 0);
+    push(inst);
+    LiValue r = Nil;
+    LiConstructorHook ctor = nullptr;
+    for (LiValue c = cls; li_Tag(c) == LI_CLASS && !ctor; c = li_ClassRecord(c)->super) ctor = li_ClassRecord(c)->ctor;
+    r = ctor ? ctor(inst, data, owned, args) : li_StrucBasicConstructor(inst, data, owned, args);
+    ArgTop--;
+    return r;
+}
+
+LiValue li_CreateNonNullInstanceNoalloc(void *data, LiValue cls, LiValue args) { return construct_over(data, cls, args, 0); }
+LiValue li_CreateNonNullInstanceAlloc(void *data, LiValue cls, LiValue args) { return construct_over(data, cls, args, 1); }
+
+void li_DestroyInstance(LiValue inst, int flags) { destroy_instance(inst, flags); }
+
+void *LI_Malloc(size_t n)
+{
+    void *p = malloc(n ? n : 1);
+    if (!p) li_Error("Out of memory");
+    return p;
+}
+
+void LI_Free(void *p) { free(p); }

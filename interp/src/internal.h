@@ -1,0 +1,165 @@
+// Internal declarations shared by the files of libsavra.
+#pragma once
+
+#define LIBSAVRA_BUILD
+#include "savra.h"
+#include "halden.h"
+
+#include <setjmp.h>
+#include <stdint.h>
+#include <string.h>
+
+// ---- cell access ---------------------------------------------------------------------------
+
+static inline LiValue P(uint32_t w) { return (LiValue)(uintptr_t)w; }
+static inline uint32_t W(const void *p) { return (uint32_t)(uintptr_t)p; }
+
+static inline void set_tag(LiValue v, int tag) { v->hdr = (v->hdr & ~0x3Eu) | ((uint32_t)tag << 1); }
+static inline LiValue car(LiValue c) { return P(c->w1); }
+static inline LiValue cdr(LiValue c) { return P(c->w2); }
+static inline bool consp(LiValue v) { return li_Tag(v) == LI_CONS; }
+static inline bool nilp(LiValue v) { return li_Tag(v) == LI_NIL; }
+static inline int32_t long_val(LiValue v) { return (int32_t)v->w1; }
+static inline double real_val(LiValue v) { double d; memcpy(&d, &v->w1, sizeof d); return d; }
+static inline char *str_bytes(LiValue v) { return (char *)(uintptr_t)v->w2; }
+static inline uint32_t str_len(LiValue v) { return v->w3; }
+static inline const char *sym_name(LiValue s) { return (const char *)(uintptr_t)s->w1; }
+static inline LiValue sym_value(LiValue s) { return P(s->w2); }
+static inline void sym_set(LiValue s, LiValue v) { s->w2 = W(v); }
+
+// ---- heap (heap.cpp) -------------------------------------------------------------------------
+
+LiValue alloc_cell(int tag);
+LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
+LiValue make_instance(LiValue cls, void *data, int owned);
+void gc_collect(void);
+int gc_live_cells(void);
+void gc_add_root(LiValue *slot);
+extern bool g_gc_inhibit;
+
+// ---- symbols and bindings (symbols.cpp) -----------------------------------------------------
+
+enum SymKind { SYM_PLAIN = 0, SYM_METHOD = 1, SYM_FIELD = 2 };
+struct SymbolRec {
+    LiValue sym;
+    uint32_t hash;
+    SymbolRec *next;
+    uint8_t kind;
+    LiValue member; // the bare name for ".Name" and ".-name" symbols
+};
+static inline SymbolRec *sym_rec(LiValue s) { return (SymbolRec *)(uintptr_t)s->w3; }
+LiValue intern(const char *name);
+LiValue intern_n(const char *name, size_t len);
+void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx);
+
+struct Binding {
+    LiValue sym;
+    LiValue old;
+};
+extern Binding *g_bindings;
+extern int g_bind_top;
+void bind(LiValue sym, LiValue value);
+void unbind_to(int top);
+
+extern LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_lambda, S_init;
+extern LiValue True;
+
+// ---- argument stack --------------------------------------------------------------------------
+
+extern LiValue *g_stack_base, *g_stack_limit;
+static inline void push(LiValue v) { *ArgTop++ = v; }
+void stack_overflow(void);
+
+// ---- natives ---------------------------------------------------------------------------------
+
+struct NativeVariant {
+    LiEntry entry;
+    int n;          // fixed parameter count, or -1 for a rest or raw variant
+    uint32_t flags; // LI_PARAM_REST, or RAW_VARARGS for builtins that read ArgBase/g_argc
+    const char **params;
+};
+#define RAW_VARARGS 0x10000000u
+struct NativeFn {
+    const char *name;
+    LiValue cls; // Nil for global functions
+    NativeVariant *v;
+    int count;
+};
+static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
+extern int g_argc; // actual argument count of the current raw-varargs builtin
+void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags);
+const NativeVariant *native_pick(const NativeFn *fn, int argc);
+[[noreturn]] void arity_error(const NativeFn *fn, int argc);
+
+// ---- evaluation (eval.cpp) --------------------------------------------------------------------
+
+LiValue eval(LiValue form);
+LiValue eval_body(LiValue forms);
+LiValue apply(LiValue fn, LiValue *args, int argc);
+LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc); // args on the stack
+LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method);
+struct CurrentCall {
+    const NativeFn *fn;
+    const NativeVariant *v;
+    LiValue *base;
+};
+extern CurrentCall g_current;
+extern int16_t g_depth;
+extern LiValue *g_frames;
+#define MAX_DEPTH 8000
+
+[[noreturn]] void raise_error(int code, LiValue message, LiValue offender);
+[[noreturn]] void raise_current(void);
+[[noreturn]] void errorf(const char *fmt, ...);
+LiValue capture_stack(void);
+void report_error(void); // prints "Error: ...", the stack
+
+// special forms
+void specials_init(void);
+
+// ---- classes (classes.cpp) --------------------------------------------------------------------
+
+struct Method {
+    NativeFn *native; // or
+    LiValue closure;
+};
+struct FieldRef {
+    const LiStrucField *f; // native field, or
+    int slot;              // script field index when f is null
+};
+LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
+const FieldRef *find_field(LiValue cls, LiValue name);
+LiValue field_get(LiValue inst, LiValue name);
+LiValue field_set(LiValue inst, LiValue name, LiValue value);
+LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames);
+void define_script_method(LiValue cls, LiValue name, LiValue closure);
+LiValue new_instance(LiValue cls, LiValue args);
+void destroy_instance(LiValue inst, int flags);
+void classes_mark(void (*mark)(LiValue));
+void instance_mark_fields(LiValue inst, void (*mark)(LiValue));
+LiValue class_list(void);
+LiValue class_fields_list(LiValue cls);
+LiValue class_methods_list(LiValue cls);
+int class_is_derived(LiValue cls, LiValue base);
+
+// ---- reader / printer --------------------------------------------------------------------------
+
+struct Reader {
+    const char *p, *end;
+    const char *origin;
+    int line;
+};
+// Reads the next form into *out; returns false at the end of the text.
+bool read_form(Reader *r, LiValue *out);
+void print_value(LiValue v, bool princ, void (*put)(const char *, size_t, void *), void *ctx);
+LiValue value_to_string(LiValue v, bool princ); // new string cell
+void out_write(const char *s, size_t n);
+void out_flush(void);
+
+// ---- builtins / host ---------------------------------------------------------------------------
+
+void builtins_init(void);
+void host_init(void);
+LiValue load_file(const char *path);
+LiValue describe_string(LiValue sym);
+extern int g_exit_code;

@@ -1,0 +1,381 @@
+// Start-up, value predicates and readers, modules, files, the REPL and describe.
+#include "internal.h"
+
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
+#include <vector>
+
+static LiCell nil_cell = {(LI_NIL << 1) | LI_HDR_STATIC, 0, 0, 0};
+static LiCell undef_cell = {(LI_UNDEF << 1) | LI_HDR_STATIC, 0, 0, 0};
+static LiCell stdout_cell = {(LI_STREAM << 1) | LI_HDR_STATIC, 1, 0, 0};
+LiValue Nil = &nil_cell;
+LiValue Undef = &undef_cell;
+LiValue ErrorString = nullptr;
+LiValue True = nullptr;
+LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_lambda, S_init;
+int g_exit_code = -1;
+
+void heap_init_small_ints(void);
+
+// ---- predicates and readers ------------------------------------------------------------------------
+
+int li_NumberP(LiValue v) { return li_Tag(v) == LI_LONG || li_Tag(v) == LI_REAL; }
+int li_StringP(LiValue v) { return li_Tag(v) == LI_STRING; }
+int li_BufferP(LiValue v) { return li_Tag(v) == LI_STRING || li_Tag(v) == LI_BUFFER; }
+int li_LongP(LiValue v) { return li_Tag(v) == LI_LONG; }
+int li_InstanceP(LiValue v) { return li_Tag(v) == LI_INSTANCE; }
+
+int32_t li_LVal(LiValue v)
+{
+    switch (li_Tag(v)) {
+    case LI_LONG: return long_val(v);
+    case LI_REAL: {
+        double d = real_val(v);
+        if (d != d) return 0;
+        if (d >= 4294967296.0 || d <= -4294967296.0) return d < 0 ? INT32_MIN : INT32_MAX;
+        return (int32_t)(uint32_t)(int64_t)d; // truncates toward zero, wraps like an integer
+    }
+    default: return 0;
+    }
+}
+
+double li_RVal(LiValue v)
+{
+    switch (li_Tag(v)) {
+    case LI_LONG: return long_val(v);
+    case LI_REAL: return real_val(v);
+    default: return 0.0;
+    }
+}
+
+char *li_SVal(LiValue v) { return li_BufferP(v) ? str_bytes(v) : nullptr; }
+
+int li_Length(LiValue v)
+{
+    switch (li_Tag(v)) {
+    case LI_STRING:
+    case LI_BUFFER: return (int)str_len(v);
+    case LI_ARRAY: return li_ArrayStorage(v)->count;
+    case LI_CONS: {
+        int n = 0;
+        for (; consp(v); v = cdr(v)) n++;
+        return n;
+    }
+    default: return 0;
+    }
+}
+
+// ---- modules -------------------------------------------------------------------------------------------
+
+namespace {
+struct PendingInit {
+    int (*init)(void);
+    const char *hook;
+};
+std::vector<PendingInit> pending_inits;
+std::vector<HMODULE> modules;
+std::string exe_dir;
+int function_count_cache = 0;
+} // namespace
+
+void LI_DeferDllInitialization(int (*init)(void), const char *hookName) { pending_inits.push_back({init, hookName}); }
+
+int li_FuncCacheSort(void)
+{
+    // Registration is immediate; report how many global functions exist.
+    struct Count {
+        static void f(LiValue sym, void *ctx)
+        {
+            if (li_Tag(sym_value(sym)) == LI_NATIVE) ++*(int *)ctx;
+        }
+    };
+    int n = 0;
+    symbols_each(Count::f, &n);
+    function_count_cache = n;
+    return n;
+}
+
+int li_LoadModule(const char *name)
+{
+    std::string file = name;
+    if (file.size() < 4 || _stricmp(file.c_str() + file.size() - 4, ".dll") != 0) file += ".dll";
+    HMODULE h = nullptr;
+    if (file.find_first_of("\\/") == std::string::npos) h = LoadLibraryA((exe_dir + file).c_str());
+    if (!h) h = LoadLibraryA(file.c_str());
+    if (!h) return 1;
+    bool known = false;
+    for (HMODULE m : modules) known = known || m == h;
+    if (known) {
+        FreeLibrary(h); // keep one reference per module
+        return 0;
+    }
+    modules.push_back(h);
+    // Initialisers handed over while the library loaded run now, on this thread.
+    while (!pending_inits.empty()) {
+        PendingInit p = pending_inits.front();
+        pending_inits.erase(pending_inits.begin());
+        p.init();
+        if (p.hook) li_AttemptLispFunction(intern(p.hook), 0);
+    }
+    return 0;
+}
+
+void li_Shutdown(void)
+{
+    // Unload hooks run while the interpreter is still whole; their errors are reported here.
+    while (!modules.empty()) {
+        HMODULE h = modules.back();
+        modules.pop_back();
+        jmp_buf jb;
+        li_ErrorProtect(jb);
+        if (setjmp(jb) == 0) {
+            FreeLibrary(h);
+            li_ErrorFree();
+        } else {
+            li_ErrorFree();
+            report_error();
+        }
+    }
+    out_flush();
+}
+
+int li_ExitCode(void) { return g_exit_code; }
+
+// ---- files and text ----------------------------------------------------------------------------------
+
+static char *read_whole_file(const char *path, size_t *size)
+{
+    FILE *f = fopen(path, "rb");
+    if (!f) return nullptr;
+    std::string *buf = new std::string();
+    char chunk[65536];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0) buf->append(chunk, n);
+    fclose(f);
+    char *text = (char *)malloc(buf->size() + 1);
+    if (text) {
+        memcpy(text, buf->data(), buf->size());
+        text[buf->size()] = 0;
+        *size = buf->size();
+    }
+    delete buf;
+    return text;
+}
+
+// Text of files being loaded: kept until the interpreter ends so an error in the middle of a
+// file leaves nothing to free.
+static std::vector<char *> loaded_texts;
+
+static LiValue eval_text(const char *text, size_t size, const char *origin)
+{
+    Reader r = {text, text + size, origin, 1};
+    LiValue *slot = ArgTop;
+    push(Nil);
+    LiValue result = Nil;
+    LiValue form;
+    while (read_form(&r, &form)) {
+        *slot = form;
+        result = eval(form);
+    }
+    ArgTop = slot;
+    return result;
+}
+
+LiValue load_file(const char *path)
+{
+    size_t size = 0;
+    char *text = read_whole_file(path, &size);
+    if (!text) errorf("Cannot open file %s", path);
+    loaded_texts.push_back(text);
+    return eval_text(text, size, strdup(path));
+}
+
+static int protected_run(LiValue (*f)(const void *), const void *arg)
+{
+    jmp_buf jb;
+    li_ErrorProtect(jb);
+    if (setjmp(jb) == 0) {
+        f(arg);
+        li_ErrorFree();
+        return 0;
+    }
+    li_ErrorFree();
+    report_error();
+    return 1;
+}
+
+int li_LoadFile(const char *path)
+{
+    return protected_run([](const void *p) { return load_file((const char *)p); }, path);
+}
+
+int li_EvalString(const char *text)
+{
+    return protected_run([](const void *p) {
+        const char *t = (const char *)p;
+        char *copy = strdup(t);
+        loaded_texts.push_back(copy);
+        return eval_text(copy, strlen(copy), "-e");
+    }, text);
+}
+
+static bool balanced(const std::string &s)
+{
+    int depth = 0;
+    bool in_string = false;
+    for (size_t i = 0; i < s.size(); i++) {
+        char c = s[i];
+        if (in_string) {
+            if (c == '\\') i++;
+            else if (c == '"') in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == ';') {
+            while (i < s.size() && s[i] != '\n') i++;
+        } else if (c == '(') {
+            depth++;
+        } else if (c == ')') {
+            depth--;
+        }
+    }
+    return depth <= 0 && !in_string;
+}
+
+void li_Repl(void)
+{
+    std::string pending;
+    char line[4096];
+    while (true) {
+        fputs(pending.empty() ? "> " : "  ", stdout);
+        fflush(stdout);
+        if (!fgets(line, sizeof line, stdin)) break;
+        pending += line;
+        if (!balanced(pending)) continue;
+        char *text = strdup(pending.c_str());
+        loaded_texts.push_back(text);
+        pending.clear();
+        protected_run([](const void *p) {
+            const char *t = (const char *)p;
+            LiValue v = eval_text(t, strlen(t), "repl");
+            LiValue *slot = ArgTop;
+            push(v);
+            li_Write(v, Stdout, 0);
+            ArgTop = slot;
+            fputc('\n', stdout);
+            fflush(stdout);
+            return v;
+        }, text);
+    }
+    fputc('\n', stdout);
+}
+
+// ---- describe -----------------------------------------------------------------------------------------
+
+LiValue describe_string(LiValue sym)
+{
+    std::string *s = new std::string(sym_name(sym));
+    LiValue v = sym_value(sym);
+    char buf[128];
+    switch (li_Tag(v)) {
+    case LI_NATIVE: {
+        NativeFn *fn = native_rec(v);
+        s->append(": native function\n");
+        for (int i = 0; i < fn->count; i++) {
+            const NativeVariant &var = fn->v[i];
+            s->append("  (");
+            s->append(sym_name(sym));
+            if (var.flags & RAW_VARARGS) s->append(" &rest");
+            if (var.flags & LI_PARAM_REST) s->append(" &rest");
+            int n = var.n >= 0 ? var.n : (var.flags & LI_PARAM_REST ? 1 : 0);
+            for (int k = 0; k < n && var.params; k++) {
+                s->append(" ");
+                s->append(var.params[k]);
+            }
+            s->append(")\n");
+        }
+        break;
+    }
+    case LI_CLOSURE: {
+        s->append(": function\n  (");
+        s->append(sym_name(sym));
+        for (LiValue p = P(v->w1); consp(p); p = cdr(p)) {
+            s->append(" ");
+            s->append(sym_name(car(p)));
+        }
+        s->append(")\n");
+        break;
+    }
+    case LI_CLASS: {
+        LiClassRecord *r = li_ClassRecord(v);
+        snprintf(buf, sizeof buf, ": class, %u bytes", (unsigned)r->size);
+        s->append(buf);
+        if (li_Tag(r->super) == LI_CLASS) {
+            s->append(", derived from ");
+            s->append(sym_name(li_ClassRecord(r->super)->name));
+        }
+        s->append("\n");
+        for (const LiStrucField *f = r->fields; f && f->name; f++) {
+            snprintf(buf, sizeof buf, "  %-28s offset %4u  type %u\n", f->name, (unsigned)LI_FIELD_OFFSET(f), (unsigned)LI_FIELD_TYPE(f));
+            s->append(buf);
+        }
+        break;
+    }
+    case LI_UNDEF: s->append(": unbound\n"); break;
+    case LI_SPECIAL: s->append(": special form\n"); break;
+    default: {
+        s->append(" = ");
+        struct Put {
+            static void f(const char *t, size_t n, void *ctx) { ((std::string *)ctx)->append(t, n); }
+        };
+        print_value(v, false, Put::f, s);
+        s->append("\n");
+    }
+    }
+    LiValue r = make_string_n(s->data(), (uint32_t)s->size());
+    delete s;
+    return r;
+}
+
+// ---- start-up -----------------------------------------------------------------------------------------
+
+void li_Init(int, char **)
+{
+    heap_init_small_ints();
+    const int STACK_SLOTS = 1 << 18;
+    g_stack_base = (LiValue *)calloc(STACK_SLOTS, sizeof(LiValue));
+    g_stack_limit = g_stack_base + STACK_SLOTS - 256; // headroom for natives and error handling
+    ArgTop = ArgBase = g_stack_base;
+    g_frames = (LiValue *)calloc(MAX_DEPTH + 1, sizeof(LiValue));
+    ExecutionStack->frames = g_frames;
+    ExecutionStack->capacity = MAX_DEPTH;
+    ExecutionStack->depth = &g_depth;
+    Stdout = &stdout_cell;
+
+    S_t = intern("t");
+    True = S_t;
+    sym_set(S_t, S_t);
+    sym_set(intern("nil"), Nil);
+    S_self = intern("self");
+    S_quote = intern("quote");
+    S_rest = intern("&rest");
+    S_optional = intern("&optional");
+    S_catch = intern("catch");
+    S_lambda = intern("lambda");
+    S_init = intern("init");
+    S_error_stack = intern("_error_stack_");
+    sym_set(S_error_stack, Nil);
+    ErrorString = intern("_error_");
+    sym_set(ErrorString, Nil);
+
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string p(path, n);
+    size_t slash = p.find_last_of("\\/");
+    exe_dir = slash == std::string::npos ? "" : p.substr(0, slash + 1);
+
+    specials_init();
+    builtins_init();
+}

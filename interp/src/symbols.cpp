@@ -1,0 +1,158 @@
+// The symbol table (hashed, O(1) lookup) and shallow dynamic binding.
+//
+// A symbol's second word is its current value. Binding a symbol pushes the old value on the
+// binding stack and stores the new one; leaving the scope restores it. Lookup is therefore one
+// load, and a binding made by the callback bridge is seen by every function it calls.
+#include "internal.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+namespace {
+SymbolRec **table = nullptr;
+uint32_t table_size = 0;
+uint32_t symbol_count = 0;
+
+uint32_t hash_name(const char *s, size_t n)
+{
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < n; i++) h = (h ^ (unsigned char)s[i]) * 16777619u;
+    return h;
+}
+
+void grow()
+{
+    uint32_t nsize = table_size ? table_size * 2 : 16384;
+    SymbolRec **nt = (SymbolRec **)calloc(nsize, sizeof *nt);
+    if (!nt) abort();
+    for (uint32_t i = 0; i < table_size; i++) {
+        SymbolRec *r = table[i];
+        while (r) {
+            SymbolRec *next = r->next;
+            uint32_t k = r->hash & (nsize - 1);
+            r->next = nt[k];
+            nt[k] = r;
+            r = next;
+        }
+    }
+    free(table);
+    table = nt;
+    table_size = nsize;
+}
+
+LiCell *symbol_cells = nullptr; // symbols are carved from their own blocks: they never die
+int symbol_cells_left = 0;
+
+LiValue new_symbol_cell()
+{
+    if (!symbol_cells_left) {
+        symbol_cells = (LiCell *)calloc(4096, sizeof(LiCell));
+        if (!symbol_cells) abort();
+        symbol_cells_left = 4096;
+    }
+    symbol_cells_left--;
+    return symbol_cells++;
+}
+} // namespace
+
+Binding *g_bindings = nullptr;
+int g_bind_top = 0;
+static int bind_capacity = 0;
+
+LiValue intern_n(const char *name, size_t len)
+{
+    if (!table) grow();
+    uint32_t h = hash_name(name, len);
+    for (SymbolRec *r = table[h & (table_size - 1)]; r; r = r->next)
+        if (r->hash == h && strncmp(sym_name(r->sym), name, len) == 0 && sym_name(r->sym)[len] == 0) return r->sym;
+    if (symbol_count * 2 >= table_size) grow();
+    char *copy = (char *)malloc(len + 1);
+    SymbolRec *rec = (SymbolRec *)calloc(1, sizeof *rec);
+    if (!copy || !rec) abort();
+    memcpy(copy, name, len);
+    copy[len] = 0;
+    LiValue s = new_symbol_cell();
+    s->hdr = (LI_SYMBOL << 1) | LI_HDR_STATIC;
+    s->w1 = W(copy);
+    s->w2 = W(Undef);
+    s->w3 = W(rec);
+    rec->sym = s;
+    rec->hash = h;
+    rec->member = nullptr;
+    // ".Name" calls a method, ".-name" reads a field; a lone "." or ".." is an ordinary symbol.
+    if (len >= 3 && name[0] == '.' && name[1] == '-') {
+        rec->kind = SYM_FIELD;
+        rec->member = intern_n(name + 2, len - 2);
+    } else if (len >= 2 && name[0] == '.' && name[1] != '.' && name[1] != '-') {
+        rec->kind = SYM_METHOD;
+        rec->member = intern_n(name + 1, len - 1);
+    }
+    uint32_t k = h & (table_size - 1);
+    rec->next = table[k];
+    table[k] = rec;
+    symbol_count++;
+    return s;
+}
+
+LiValue intern(const char *name) { return intern_n(name, strlen(name)); }
+
+void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx)
+{
+    for (uint32_t i = 0; i < table_size; i++)
+        for (SymbolRec *r = table[i]; r; r = r->next) f(r->sym, ctx);
+}
+
+void bind(LiValue sym, LiValue value)
+{
+    if (g_bind_top == bind_capacity) {
+        int ncap = bind_capacity ? bind_capacity * 2 : 4096;
+        Binding *nb = (Binding *)realloc(g_bindings, sizeof(Binding) * ncap);
+        if (!nb) li_Error("Out of memory");
+        g_bindings = nb;
+        bind_capacity = ncap;
+    }
+    g_bindings[g_bind_top].sym = sym;
+    g_bindings[g_bind_top].old = sym_value(sym);
+    g_bind_top++;
+    sym_set(sym, value);
+}
+
+void unbind_to(int top)
+{
+    while (g_bind_top > top) {
+        g_bind_top--;
+        sym_set(g_bindings[g_bind_top].sym, g_bindings[g_bind_top].old);
+    }
+}
+
+// ---- embedding interface ----------------------------------------------------------------------
+
+LiValue li_SymbolFind(const char *name) { return intern(name); }
+
+LiValue li_SymbolValue(LiValue sym)
+{
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    return sym_value(sym);
+}
+
+LiValue li_SymbolSetValue(LiValue sym, LiValue v)
+{
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    sym_set(sym, v);
+    return v;
+}
+
+int li_EnterSubScope(void) { return g_bind_top; }
+
+void li_ExitSubScope(int token) { unbind_to(token); }
+
+void li_SetLocal(LiValue sym, LiValue v)
+{
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    bind(sym, v);
+}
+
+void li_InitConstants(const LiConstant *table_, int count)
+{
+    for (int i = 0; i < count; i++) sym_set(intern(table_[i].name), li_CreateLong(table_[i].value));
+}

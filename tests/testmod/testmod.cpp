@@ -1,0 +1,363 @@
+// testmod.dll: exercises the embedding interface from the module side, the way an extension
+// module uses it, so the interpreter is tested from both sides.
+#include <windows.h>
+
+#include <setjmp.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "savra.h"
+
+#define A(i) ArgBase[i]
+
+namespace {
+
+LiValue cls_point, cls_sample, cls_hooked, cls_counted;
+int ctor_calls, dtor_calls, instance_hook_calls;
+int32_t static_point[2] = {70, 80};
+
+struct Sample {
+    int32_t i;        // 0
+    uint32_t u;       // 4
+    int32_t l;        // 8
+    uint32_t ul;      // 12
+    int16_t s;        // 16
+    uint16_t us;      // 18
+    uint8_t uc;       // 20
+    uint8_t odd[4];   // 21: a long at an odd offset
+    uint8_t f[4];     // 25: a float at an odd offset
+    uint8_t pad[3];   // 29
+    LiValue cell;     // 32
+    const char *str;  // 36
+    int32_t pt[2];    // 40: embedded point
+    int32_t *ptp;     // 48: pointer to a point
+};
+static_assert(sizeof(Sample) == 52, "Sample layout");
+
+LiValue get_point_embedded(LiValue, void *addr) { return li_CreateInstance(cls_point, addr, 0); }
+LiValue get_point_pointer(LiValue, void *addr)
+{
+    void *p;
+    memcpy(&p, addr, sizeof p);
+    return li_CreateInstance(cls_point, p, 0);
+}
+
+#define F(name, off, type) name, ((uint32_t)(off) << 16) | (type), 0
+LiStrucField point_fields[] = {
+    {F("x", 0, FT_LONG), li_StrucSetLong, li_StrucGetLong, nullptr},
+    {F("y", 4, FT_LONG), li_StrucSetLong, li_StrucGetLong, nullptr},
+    {nullptr, 0, 0, nullptr, nullptr, nullptr},
+};
+LiStrucField sample_fields[] = {
+    {F("i", 0, FT_INT), li_StrucSetInt, li_StrucGetInt, nullptr},
+    {F("u", 4, FT_UINT), li_StrucSetUInt, li_StrucGetUInt, nullptr},
+    {F("l", 8, FT_LONG), li_StrucSetLong, li_StrucGetLong, nullptr},
+    {F("ul", 12, FT_ULONG), li_StrucSetULong, li_StrucGetULong, nullptr},
+    {F("s", 16, FT_SHORT), li_StrucSetShort, li_StrucGetShort, nullptr},
+    {F("us", 18, FT_USHORT), li_StrucSetUShort, li_StrucGetUShort, nullptr},
+    {F("uc", 20, FT_UCHAR), li_StrucSetUChar, li_StrucGetUChar, nullptr},
+    {F("odd", 21, FT_LONG), li_StrucSetLong, li_StrucGetLong, nullptr},
+    {F("f", 25, FT_FLOAT), li_StrucSetFloat, li_StrucGetFloat, nullptr},
+    {F("cell", 32, FT_CELL), li_StrucSetCell, li_StrucGetCell, nullptr},
+    {F("str", 36, FT_STRING), li_StrucSetStringPtrNA, li_StrucGetStringPtr, nullptr},
+    {F("pt", 40, FT_STRUCT), nullptr, get_point_embedded, nullptr},
+    {F("ptp", 48, FT_STRUCT), nullptr, get_point_pointer, nullptr},
+    {nullptr, 0, 0, nullptr, nullptr, nullptr},
+};
+LiStrucField empty_fields[] = {{nullptr, 0, 0, nullptr, nullptr, nullptr}};
+#undef F
+
+// ---- class hooks -----------------------------------------------------------------------------------
+
+const uint32_t HOOKED_MAGIC = 0x5A5A1234;
+
+LiValue hooked_ctor(LiValue inst, void *data, int owned, LiValue args)
+{
+    ctor_calls++;
+    if (!data) {
+        uint32_t *block = (uint32_t *)LI_Malloc(8);
+        block[0] = HOOKED_MAGIC;
+        block[1] = (uint32_t)li_Length(args);
+        data = block;
+        owned = 1;
+    }
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+
+void hooked_dtor(LiValue inst)
+{
+    dtor_calls++;
+    if (li_InstanceOwnsData(inst)) {
+        uint32_t *block = (uint32_t *)li_InstanceData(inst);
+        block[0] = 0;
+        LI_Free(block);
+        li_InstanceBody(inst)->data = nullptr;
+        li_InstanceBody(inst)->flags &= ~LI_BODY_OWNED;
+    }
+    li_StrucBasicDestructor(inst);
+}
+
+// Written into the class record after creation, as window classes do.
+void counted_instance_hook(LiValue inst)
+{
+    instance_hook_calls++;
+    if (li_NoDelete(inst)) return;
+    li_StrucBasicDestructor(inst);
+}
+
+// ---- functions ---------------------------------------------------------------------------------------
+
+int32_t need_number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+LiValue tm_add() { return li_CreateLong(need_number(A(0)) + need_number(A(1))); }
+LiValue tm_noop() { return Nil; }
+
+LiValue tm_sample_fill()
+{
+    int t = li_Tag(A(0));
+    if (t != LI_NIL && t != LI_INSTANCE) li_TypeError(A(0), 10);
+    if (t == LI_NIL) return li_CreateLong(0);
+    Sample *s = (Sample *)li_InstanceData(A(0));
+    s->i = -5;
+    s->u = 0xFFFFFFFE;
+    s->l = -7;
+    s->ul = 0x80000000u;
+    s->s = -2;
+    s->us = 0xFFFF;
+    s->uc = 0xFE;
+    int32_t odd = 0x01020304;
+    memcpy(s->odd, &odd, 4);
+    float f = 2.5f;
+    memcpy(s->f, &f, 4);
+    s->pt[0] = 11;
+    s->pt[1] = 12;
+    s->ptp = static_point;
+    return li_CreateLong(1);
+}
+
+// Reads the raw bytes of an instance: (tm-peek inst offset size) -> unsigned value.
+LiValue tm_peek()
+{
+    const uint8_t *p = (const uint8_t *)li_InstanceData(A(0)) + need_number(A(1));
+    uint32_t v = 0;
+    memcpy(&v, p, (size_t)need_number(A(2)));
+    return li_CreateLong((int32_t)v);
+}
+
+// A value kept alive only by the protection slot must survive a collection forced meanwhile.
+LiValue tm_gc_protected()
+{
+    LiValue kept = li_CreateString("kept by the protection slot");
+    *ArgTop++ = kept;
+    LiValue form = li_Cons(li_SymbolFind("gc"), Nil);
+    *ArgTop++ = form;
+    li_Eval(form);
+    for (int i = 0; i < 20000; i++) li_CreateString("churn that reuses freed cells");
+    li_Eval(form);
+    ArgTop -= 2;
+    return kept;
+}
+
+// The callback bridge's shape: sub-scope, protection, local bindings, evaluation; reports
+// (error-flag result argtop-restored argbase-restored).
+LiValue tm_protected_eval()
+{
+    LiValue expr = A(0);
+    LiValue *saved_top = ArgTop, *saved_base = ArgBase;
+    int16_t saved_depth = *ExecutionStack->depth;
+    int saved_defer = liDeferSignals;
+    uint32_t gc_context[4];
+    volatile LiValue result = Nil;
+    volatile int error = 0;
+    jmp_buf jb;
+    li_SaveGCContext(gc_context);
+    int scope = li_EnterSubScope();
+    li_ErrorProtect(jb);
+    if (setjmp(jb) == 0) {
+        li_SetLocal(li_SymbolFind("tm-local"), li_CreateLong(42));
+        result = li_Eval(expr);
+        li_ErrorFree();
+        li_ExitSubScope(scope);
+    } else {
+        error = 1;
+        li_ErrorFree();
+        li_ExitSubScope(scope);
+    }
+    int top_ok = ArgTop == saved_top, base_ok = ArgBase == saved_base;
+    ArgTop = saved_top;
+    ArgBase = saved_base;
+    *ExecutionStack->depth = saved_depth;
+    liDeferSignals = saved_defer;
+    *ArgTop++ = result;
+    LiValue list = li_Cons(base_ok ? li_SymbolFind("t") : Nil, Nil);
+    *ArgTop++ = list;
+    list = li_Cons(top_ok ? li_SymbolFind("t") : Nil, list);
+    ArgTop[-1] = list;
+    list = li_Cons(result, list);
+    ArgTop[-1] = list;
+    list = li_Cons(li_CreateLong(error), list);
+    ArgTop -= 2;
+    return list;
+}
+
+// The bridge's error report, as a module writes it.
+LiValue tm_report()
+{
+    LiValue stack = li_SymbolValue(li_SymbolFind("_error_stack_"));
+    Printf("Error: ");
+    li_Write(li_SymbolValue(ErrorString), Stdout, 1);
+    Printf("\nStack follows:\n");
+    li_PrintStack(Stdout, stack);
+    return Nil;
+}
+
+// Checks in slot order, as wrappers do: number (15), nil or string (19), nil or instance (10).
+LiValue tm_typed()
+{
+    need_number(A(0));
+    if (li_Tag(A(1)) != LI_NIL && !li_BufferP(A(1))) li_TypeError(A(1), 19);
+    if (li_Tag(A(2)) != LI_NIL && li_Tag(A(2)) != LI_INSTANCE) li_TypeError(A(2), 10);
+    return li_CreateLong(1);
+}
+
+LiValue tm_need_point()
+{
+    if (li_Tag(A(0)) != LI_INSTANCE || !li_IsDerived(A(0), cls_point)) li_InstError(A(0), cls_point);
+    return li_CreateLong(1);
+}
+
+LiValue tm_rest() { return A(0); }
+LiValue tm_multi1() { return li_CreateLong(1); }
+LiValue tm_multi2() { return li_CreateLong(2); }
+LiValue tm_multi1_again() { return li_CreateLong(11); }
+LiValue tm_multi_rest() { return li_CreateLong(100 + li_Length(A(0))); }
+
+LiValue tm_spread() { return li_CallCLVFunction(tm_add, A(0)); }
+LiValue tm_vararg() { return li_CallCLVarArgFunction(tm_rest, A(0)); }
+
+LiValue tm_make_point()
+{
+    int32_t *p = (int32_t *)LI_Malloc(8);
+    p[0] = need_number(A(0));
+    p[1] = need_number(A(1));
+    return li_CreateNonNullInstanceAlloc(p, cls_point, Nil);
+}
+
+LiValue tm_view_point() { return li_CreateNonNullInstanceNoalloc(static_point, cls_point, Nil); }
+
+LiValue tm_enum_array()
+{
+    int32_t n = need_number(A(0));
+    LiValue arr = li_MakeArray(0);
+    *ArgTop++ = arr;
+    for (int32_t i = 0; i < n; i++) {
+        LiValue v = li_CreateLong(i * i);
+        *ArgTop++ = v;
+        li_Aset(arr, li_Length(arr), v);
+        ArgTop--;
+    }
+    ArgTop--;
+    return arr;
+}
+
+LiValue tm_array_storage_count()
+{
+    UT_Array *a = li_ArrayStorage(A(0));
+    return li_CreateLong(*(int *)a);
+}
+
+LiValue tm_destroy()
+{
+    if (li_Tag(A(1)) != LI_NIL) li_SetNoDelete(A(0));
+    li_DestroyInstance(A(0), 0);
+    return li_InstanceP(A(0)) ? li_SymbolFind("t") : Nil;
+}
+
+LiValue tm_counts()
+{
+    LiValue l = li_Cons(li_CreateLong(instance_hook_calls), Nil);
+    *ArgTop++ = l;
+    l = li_Cons(li_CreateLong(dtor_calls), l);
+    ArgTop[-1] = l;
+    l = li_Cons(li_CreateLong(ctor_calls), l);
+    ArgTop--;
+    return l;
+}
+
+LiValue tm_run_method() { return liRunMethod(A(0), A(1), Nil, 0); }
+LiValue tm_error() { li_Error("raised by testmod"); }
+
+LiValue sample_sum()
+{
+    Sample *s = (Sample *)li_InstanceData(A(0));
+    return li_CreateLong(s->i + (int32_t)s->u);
+}
+LiValue sample_scale()
+{
+    Sample *s = (Sample *)li_InstanceData(A(0));
+    s->i *= need_number(A(1));
+    return li_CreateLong(s->i);
+}
+LiValue sample_args() { return li_Cons(A(0), A(1)); }
+LiValue sample_self() { return li_SymbolValue(li_SymbolFind("self")); }
+
+const LiConstant constants[] = {
+    {"TM_ONE", 1},
+    {"TM_NEG", (int32_t)0x80010001u},
+    {"_Scope::TM_SCOPED", 886},
+};
+
+int testmod_init(void)
+{
+    li_CLFunction("tm-add", tm_add, 2, "a", 0, "b", 0);
+    li_CLFunction("tm-noop", tm_noop, 0);
+    li_InitConstants(constants, 3);
+    li_FuncCacheSort();
+    cls_point = li_MakeClass("TPoint", Nil, Nil, point_fields, 8, nullptr, nullptr);
+    cls_sample = li_MakeClass("TSample", Nil, Nil, sample_fields, sizeof(Sample), nullptr, nullptr);
+    cls_hooked = li_MakeClass("THooked", Nil, Nil, empty_fields, 8, hooked_ctor, hooked_dtor);
+    cls_counted = li_MakeClass("TCounted", cls_point, Nil, empty_fields, 8, nullptr, nullptr);
+    li_ClassRecord(cls_counted)->destroy = counted_instance_hook;
+
+    li_CLFunction("tm-sample-fill", tm_sample_fill, 1, "sample", 0);
+    li_CLFunction("tm-peek", tm_peek, 3, "instance", 0, "offset", 0, "size", 0);
+    li_CLFunction("tm-gc-protected", tm_gc_protected, 0);
+    li_CLFunction("tm-protected-eval", tm_protected_eval, 1, "expression", 0);
+    li_CLFunction("tm-report", tm_report, 0);
+    li_CLFunction("tm-typed", tm_typed, 3, "n", 0, "text", 0, "inst", 0);
+    li_CLFunction("tm-need-point", tm_need_point, 1, "point", 0);
+    li_CLFunction("tm-rest", tm_rest, 1, "args", LI_PARAM_REST);
+    li_CLFunction("tm-multi", tm_multi1, 1, "a", 0);
+    li_CLFunction("tm-multi", tm_multi2, 2, "a", 0, "b", 0);
+    li_CLFunction("tm-multi", tm_multi_rest, 1, "args", LI_PARAM_REST);
+    li_CLFunction("tm-multi", tm_multi1_again, 1, "a", 0); // replaces the first
+    li_CLFunction("tm-spread", tm_spread, 1, "list", 0);
+    li_CLFunction("tm-vararg", tm_vararg, 1, "list", 0);
+    li_CLFunction("tm-make-point", tm_make_point, 2, "x", 0, "y", 0);
+    li_CLFunction("tm-view-point", tm_view_point, 0);
+    li_CLFunction("tm-enum-array", tm_enum_array, 1, "n", 0);
+    li_CLFunction("tm-array-storage-count", tm_array_storage_count, 1, "array", 0);
+    li_CLFunction("tm-destroy", tm_destroy, 2, "instance", 0, "no-delete", 0);
+    li_CLFunction("tm-counts", tm_counts, 0);
+    li_CLFunction("tm-run-method", tm_run_method, 2, "instance", 0, "name", 0);
+    li_CLFunction("tm-error", tm_error, 0);
+    li_DefCMethod(cls_sample, "Sum", sample_sum, 0);
+    li_DefCMethod(cls_sample, "Scale", sample_scale, 1, "factor", 0);
+    li_DefCMethod(cls_sample, "Args", sample_args, 1, "args", LI_PARAM_REST);
+    li_DefCMethod(cls_sample, "Self", sample_self, 0);
+    return li_FuncCacheSort();
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) LI_DeferDllInitialization(testmod_init, "testmod_load_hook");
+    else if (reason == DLL_PROCESS_DETACH) li_AttemptLispFunction(li_SymbolFind("testmod_unload_hook"), 0);
+    return TRUE;
+}
