@@ -37,17 +37,7 @@ void defn(const char *name, LiEntry entry, const char *params)
         arr = (const char **)malloc(sizeof(char *) * names.size());
         for (size_t k = 0; k < names.size(); k++) arr[k] = names[k];
     }
-    LiValue sym = intern(name);
-    LiValue fn = sym_value(sym);
-    if (li_Tag(fn) != LI_NATIVE) {
-        NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
-        rec->name = sym_name(sym);
-        rec->cls = Nil;
-        fn = alloc_cell(LI_NATIVE);
-        fn->w1 = W(rec);
-        sym_set(sym, fn);
-    }
-    native_add_variant(native_rec(fn), entry, flags ? -1 : (int)names.size(), arr, flags);
+    global_native_add(name, entry, (int)names.size(), arr, flags);
 }
 
 inline LiValue boolean(bool b) { return b ? True : Nil; }
@@ -659,6 +649,11 @@ LiValue bi_exit()
     out_flush();
     exit(code);
 }
+LiValue bi_getenv()
+{
+    const char *v = getenv(str_bytes(need_string(A(0))));
+    return v ? li_CreateString(v) : Nil;
+}
 LiValue bi_gc()
 {
     gc_collect();
@@ -851,6 +846,7 @@ void builtins_init(void)
     defn("load-module", bi_load_module, "name");
     defn("exit", bi_exit, "&rest code");
     defn("gc", bi_gc, "");
+    defn("getenv", bi_getenv, "name");
     defn("new", bi_new, "&rest class-and-args");
     defn("class-of", bi_class_of, "instance");
     defn("instance-p", bi_instance_p, "x");

@@ -321,18 +321,7 @@ LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...)
     uint32_t flags;
     const char **params = copy_params(n, ap, &flags);
     va_end(ap);
-    LiValue sym = intern(name);
-    LiValue fn = sym_value(sym);
-    if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
-        NativeFn *rec_ = (NativeFn *)calloc(1, sizeof(NativeFn));
-        rec_->name = sym_name(sym);
-        rec_->cls = Nil;
-        fn = alloc_cell(LI_NATIVE);
-        fn->w1 = W(rec_);
-        sym_set(sym, fn);
-    }
-    native_add_variant(native_rec(fn), entry, n, params, flags);
-    return fn;
+    return global_native_add(name, entry, n, params, flags);
 }
 
 LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)

@@ -213,6 +213,24 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
     v.params = params;
 }
 
+// A global function: the symbol's native record gains (or replaces) a variant; any other value
+// of the symbol is replaced by a new native.
+LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags)
+{
+    LiValue sym = intern(name);
+    LiValue fn = sym_value(sym);
+    if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
+        NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
+        rec->name = sym_name(sym);
+        rec->cls = Nil;
+        fn = alloc_cell(LI_NATIVE);
+        fn->w1 = W(rec);
+        sym_set(sym, fn);
+    }
+    native_add_variant(native_rec(fn), entry, n, params, flags);
+    return fn;
+}
+
 const NativeVariant *native_pick(const NativeFn *fn, int argc)
 {
     const NativeVariant *rest = nullptr;

@@ -131,6 +131,14 @@ void free_cell(LiValue c)
 
 bool g_gc_inhibit = false;
 
+// SAVRA_GC_EVERY=N collects every N allocations: a missing root shows up at once.
+static int gc_every = 0, torture_count = 0;
+void gc_init_from_environment(void)
+{
+    const char *e = getenv("SAVRA_GC_EVERY");
+    gc_every = e ? atoi(e) : 0;
+}
+
 void gc_add_root(LiValue *slot) { extra_roots.push_back(slot); }
 
 void gc_collect(void)
@@ -189,6 +197,10 @@ int gc_live_cells(void) { return live_after_gc; }
 LiValue alloc_cell(int tag)
 {
     if (allocated_since_gc >= gc_threshold && !in_gc && !g_gc_inhibit) gc_collect();
+    else if (gc_every && ++torture_count >= gc_every && !in_gc && !g_gc_inhibit) {
+        torture_count = 0;
+        gc_collect();
+    }
     if (!freelist) new_pool();
     LiValue c = freelist;
     freelist = P(c->w1);

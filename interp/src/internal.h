@@ -88,6 +88,7 @@ struct NativeFn {
 static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
 extern int g_argc; // actual argument count of the current raw-varargs builtin
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags);
+LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags);
 const NativeVariant *native_pick(const NativeFn *fn, int argc);
 [[noreturn]] void arity_error(const NativeFn *fn, int argc);
 

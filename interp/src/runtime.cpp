@@ -19,6 +19,7 @@ LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_lamb
 int g_exit_code = -1;
 
 void heap_init_small_ints(void);
+void gc_init_from_environment(void);
 
 // ---- predicates and readers ------------------------------------------------------------------------
 
@@ -343,7 +344,10 @@ LiValue describe_string(LiValue sym)
 
 void li_Init(int, char **)
 {
+    // car and cdr of nil are nil: the cell's own words point back at it.
+    nil_cell.w1 = nil_cell.w2 = W(&nil_cell);
     heap_init_small_ints();
+    gc_init_from_environment();
     const int STACK_SLOTS = 1 << 18;
     g_stack_base = (LiValue *)calloc(STACK_SLOTS, sizeof(LiValue));
     g_stack_limit = g_stack_base + STACK_SLOTS - 256; // headroom for natives and error handling
