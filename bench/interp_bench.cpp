@@ -1,6 +1,7 @@
 // Interpreter call costs, measured in one run and printed as ns per operation and ratios:
 // a native function called from script, an empty script function, a collection of a 100k-cell
-// heap, and the same native entry called straight from C (the floor).
+// heap, and the same native entry called straight from C (the floor). Arguments and results are
+// small integers, which are preallocated, so no call allocates.
 #include <windows.h>
 
 #include <stdio.h>
@@ -34,7 +35,7 @@ int main(int argc, char **argv)
 
     snprintf(buf, sizeof buf, "(dotimes (i %d) nil)", N);
     double loop = time_script(buf);
-    snprintf(buf, sizeof buf, "(dotimes (i %d) (bench-add i 1))", N);
+    snprintf(buf, sizeof buf, "(dotimes (i %d) (bench-add 1 1))", N);
     double native = time_script(buf) - loop;
     li_EvalString("(defun empty () nil)");
     snprintf(buf, sizeof buf, "(dotimes (i %d) (empty))", N);
