@@ -1,0 +1,70 @@
+#include "convert.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+namespace savrawin {
+
+void throw_last_error()
+{
+    DWORD e = GetLastError();
+    HRESULT hr = (HRESULT)e <= 0 ? (HRESULT)e : HRESULT_FROM_WIN32(e);
+    throw ConversionError{hr};
+}
+
+template <class Char> Char *ConvertBuffer<Char>::reserve(long n)
+{
+    if (n < 0) throw ConversionError{E_INVALIDARG};
+    if (n <= 128) {
+        release();
+        return inline_;
+    }
+    Char *p = (Char *)realloc(heap_, sizeof(Char) * (size_t)n);
+    if (!p) throw ConversionError{E_OUTOFMEMORY};
+    memset(p, 0, sizeof(Char) * (size_t)n);
+    heap_ = p;
+    return p;
+}
+
+template <class Char> void ConvertBuffer<Char>::release()
+{
+    free(heap_);
+    heap_ = nullptr;
+}
+
+template class ConvertBuffer<char>;
+template class ConvertBuffer<wchar_t>;
+
+Utf8ToUtf16::Utf8ToUtf16(const char *text, size_t length)
+{
+    if (!text) {
+        null_ = true;
+        return;
+    }
+    long u = (long)length + 1;
+    wchar_t *out = buf_.reserve(u);
+    if (!MultiByteToWideChar(CP_UTF8, 0, text, (int)u, out, (int)u)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) throw_last_error();
+        int need = MultiByteToWideChar(CP_UTF8, 0, text, (int)u, nullptr, 0);
+        out = buf_.reserve(need);
+        if (!MultiByteToWideChar(CP_UTF8, 0, text, (int)u, out, need)) throw_last_error();
+    }
+}
+
+Utf16ToUtf8::Utf16ToUtf8(const wchar_t *text)
+{
+    if (!text) {
+        null_ = true;
+        return;
+    }
+    long u = lstrlenW(text) + 1;
+    char *out = buf_.reserve(4 * u);
+    if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, (int)(4 * u), nullptr, nullptr)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) throw_last_error();
+        int need = WideCharToMultiByte(CP_UTF8, 0, text, (int)u, nullptr, 0, nullptr, nullptr);
+        out = buf_.reserve(need);
+        if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, need, nullptr, nullptr)) throw_last_error();
+    }
+}
+
+} // namespace savrawin

@@ -1,0 +1,99 @@
+#include "wrap.h"
+
+#include <string.h>
+
+namespace savrawin {
+
+wchar_t *make_wide_copy(LiValue v)
+{
+    if (!li_StringP(v)) return nullptr;
+    const char *text = li_SVal(v);
+    int length = li_Length(v);
+    int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    if (n <= length) n = length + 1;
+    wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
+    if (!copy) return nullptr;
+    if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n)) copy[0] = 0;
+    return copy;
+}
+
+void write_back(const WideCopy &w)
+{
+    if (!w.copy) return;
+    int length = li_Length(w.string);
+    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, w.copy, -1, li_SVal(w.string), length, nullptr, nullptr);
+}
+
+void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
+{
+    for (int i = 0; i < n; i++) {
+        if (kinds[i] != Kind::WString || !li_StringP(args[i])) continue;
+        copies[i].copy = make_wide_copy(args[i]);
+        if (!copies[i].copy) {
+            finish_copies(copies, i);
+            li_Error("Out of memory for a UTF-16 argument");
+        }
+    }
+}
+
+void finish_copies(WideCopy *copies, int n)
+{
+    for (int i = 0; i < n; i++) {
+        if (!copies[i].copy) continue;
+        if (copies[i].string) write_back(copies[i]);
+        free(copies[i].copy);
+        copies[i].copy = nullptr;
+    }
+}
+
+LiValue wide_text_result(const wchar_t *text)
+{
+    HRESULT failure = S_OK;
+    LiValue r = Nil;
+    {
+        // The converter's block is released before any interpreter error can be raised.
+        try {
+            Utf16ToUtf8 utf8(text);
+            r = li_CreateString(utf8.get());
+        } catch (const ConversionError &e) {
+            failure = e.hr;
+        }
+    }
+    if (failure != S_OK) {
+        char msg[80];
+        wsprintfA(msg, "Text conversion failed (HRESULT 0x%08lX)", (unsigned long)failure);
+        li_Error(msg);
+    }
+    return r;
+}
+
+void register_functions(const FunctionRow *rows, size_t n)
+{
+    for (size_t i = 0; i < n; i++) {
+        const FunctionRow &r = rows[i];
+        const char *p[14] = {};
+        for (int k = 0; k < r.count; k++) p[k] = r.params[k];
+        // li_CLFunction takes (name, flags) pairs; every generated parameter has flags 0.
+        switch (r.count) {
+#define P(k) p[k], 0
+        case 0: li_CLFunction(r.name, r.entry, 0); break;
+        case 1: li_CLFunction(r.name, r.entry, 1, P(0)); break;
+        case 2: li_CLFunction(r.name, r.entry, 2, P(0), P(1)); break;
+        case 3: li_CLFunction(r.name, r.entry, 3, P(0), P(1), P(2)); break;
+        case 4: li_CLFunction(r.name, r.entry, 4, P(0), P(1), P(2), P(3)); break;
+        case 5: li_CLFunction(r.name, r.entry, 5, P(0), P(1), P(2), P(3), P(4)); break;
+        case 6: li_CLFunction(r.name, r.entry, 6, P(0), P(1), P(2), P(3), P(4), P(5)); break;
+        case 7: li_CLFunction(r.name, r.entry, 7, P(0), P(1), P(2), P(3), P(4), P(5), P(6)); break;
+        case 8: li_CLFunction(r.name, r.entry, 8, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7)); break;
+        case 9: li_CLFunction(r.name, r.entry, 9, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8)); break;
+        case 10: li_CLFunction(r.name, r.entry, 10, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9)); break;
+        case 11: li_CLFunction(r.name, r.entry, 11, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10)); break;
+        case 12: li_CLFunction(r.name, r.entry, 12, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11)); break;
+        case 13: li_CLFunction(r.name, r.entry, 13, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11), P(12)); break;
+        case 14: li_CLFunction(r.name, r.entry, 14, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11), P(12), P(13)); break;
+#undef P
+        }
+    }
+}
+
+} // namespace savrawin

@@ -1,0 +1,176 @@
+// The one wrapper convention: check the argument slots, convert, call the platform once, convert
+// the result back. Each parameter's kind is deduced from the platform declaration; a family
+// table names the function and its parameters and nothing else.
+//
+//   HWND, UINT, int, DWORD, HANDLE, enums   integer (code 15)
+//   float                                   single-precision float (code 15)
+//   LPCWSTR, LPWSTR                         UTF-16 copy of a script string, written back (code 19)
+//   LPSTR, LPCSTR, BYTE*, const void*       the script string's own bytes (code 19)
+//   any other pointer                       a structure instance's storage, nil = NULL (code 10)
+//   POINT by value                          an instance's 8 bytes (code 10; nil is refused)
+//
+// Results: integers, handles and pointers as signed 32-bit integers, void as nil, UTF-16 and
+// ANSI text as new strings.
+#pragma once
+
+#include <windows.h>
+
+#include <stdint.h>
+#include <stdlib.h>
+#include <type_traits>
+#include <utility>
+
+#include "convert.h"
+#include "savra.h"
+
+namespace savrawin {
+
+enum class Kind { Int, Float, Struct, WString, Bytes, Point };
+
+// DECLARE_HANDLE types are pointers to a struct whose only member is "int unused".
+template <class T, class = void> struct is_handle : std::false_type {};
+template <class T>
+struct is_handle<T *, std::void_t<decltype(std::declval<T &>().unused)>> : std::bool_constant<sizeof(T) == sizeof(int)> {};
+
+template <class T> constexpr Kind kind_of()
+{
+    using U = std::remove_cv_t<T>;
+    if constexpr (std::is_same_v<U, POINT>) return Kind::Point;
+    else if constexpr (std::is_floating_point_v<U>) return Kind::Float;
+    else if constexpr (std::is_integral_v<U> || std::is_enum_v<U>) return Kind::Int;
+    else if constexpr (is_handle<U>::value) return Kind::Int;
+    else if constexpr (std::is_same_v<U, void *>) return Kind::Int; // HANDLE, HGLOBAL, LPVOID handles
+    else if constexpr (std::is_pointer_v<U>) {
+        using P = std::remove_cv_t<std::remove_pointer_t<U>>;
+        if constexpr (std::is_same_v<P, wchar_t>) return Kind::WString;
+        else if constexpr (std::is_same_v<P, char> || std::is_same_v<P, unsigned char> || std::is_same_v<P, void>) return Kind::Bytes;
+        else return Kind::Struct;
+    } else {
+        static_assert(sizeof(T) == 0, "no wrapper kind for this parameter type");
+        return Kind::Int;
+    }
+}
+
+// ---- per-call argument state ----------------------------------------------------------------------
+
+struct WideCopy {
+    wchar_t *copy = nullptr; // owned: freed after the write-back
+    LiValue string = nullptr;
+};
+
+// Raises the check's type error for slot value v, or returns.
+inline void check_arg(Kind k, LiValue v)
+{
+    int tag = li_Tag(v);
+    switch (k) {
+    case Kind::Int:
+    case Kind::Float:
+        if (!li_NumberP(v)) li_TypeError(v, 15);
+        break;
+    case Kind::Struct:
+    case Kind::Point:
+        if (tag != LI_NIL && tag != LI_INSTANCE) li_TypeError(v, 10);
+        if (k == Kind::Point && tag == LI_NIL) li_TypeError(v, 10);
+        break;
+    case Kind::WString:
+    case Kind::Bytes:
+        if (tag != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+        break;
+    }
+}
+
+// A fresh UTF-16 copy of a script string, sized max(units needed, L + 1) so a pre-sized string
+// works as an output buffer. NULL for nil and for a buffer that is not a string.
+wchar_t *make_wide_copy(LiValue v);
+// Writes the copy back into the script string (at most L bytes; the length does not change).
+void write_back(const WideCopy &w);
+
+template <class T> T take_arg(LiValue v, WideCopy &w)
+{
+    constexpr Kind k = kind_of<T>();
+    if constexpr (k == Kind::Int) {
+        if constexpr (std::is_pointer_v<T>) return (T)(uintptr_t)(uint32_t)li_LVal(v);
+        else return (T)li_LVal(v);
+    } else if constexpr (k == Kind::Float) {
+        return (T)li_RVal(v);
+    } else if constexpr (k == Kind::Point) {
+        POINT p;
+        memcpy(&p, li_InstanceData(v), sizeof p);
+        return p;
+    } else if constexpr (k == Kind::Struct) {
+        return li_Tag(v) == LI_INSTANCE ? (T)li_InstanceData(v) : nullptr;
+    } else if constexpr (k == Kind::WString) {
+        w.string = v;
+        return (T)w.copy;
+    } else {
+        return (T)li_SVal(v);
+    }
+}
+
+// Results.
+LiValue wide_text_result(const wchar_t *text);
+template <class R> LiValue make_result(R r)
+{
+    using U = std::remove_cv_t<R>;
+    if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, wchar_t>)
+        return wide_text_result(r);
+    else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, char>)
+        return li_CreateString(r);
+    else if constexpr (std::is_pointer_v<U>)
+        return li_CreateLong((int32_t)(uintptr_t)r);
+    else
+        return li_CreateLong((int32_t)r);
+}
+
+// Makes the UTF-16 copies of the string arguments; on failure frees those made and reports.
+void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
+void finish_copies(WideCopy *copies, int n);
+
+template <auto F> struct Wrapper;
+
+template <class R, class... A, R(WINAPI *F)(A...)> struct Wrapper<F> {
+    static constexpr int N = sizeof...(A);
+    static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
+
+    template <size_t... I> static R call(LiValue *args, WideCopy *copies, std::index_sequence<I...>)
+    {
+        return F(take_arg<A>(args[I], copies[I])...);
+    }
+
+    static LiValue entry()
+    {
+        LiValue *args = ArgBase;
+        for (int i = 0; i < N; i++) check_arg(kinds[i], args[i]);
+        WideCopy copies[N > 0 ? N : 1];
+        make_copies(copies, kinds, args, N);
+        *ArgTop++ = Nil; // the protection slot
+        LiValue result;
+        if constexpr (std::is_void_v<R>) {
+            call(args, copies, std::index_sequence_for<A...>{});
+            result = Nil;
+        } else {
+            R r = call(args, copies, std::index_sequence_for<A...>{});
+            result = make_result(r);
+        }
+        ArgTop[-1] = result;
+        finish_copies(copies, N);
+        --ArgTop;
+        return result;
+    }
+};
+
+// A registration row of a family table.
+struct FunctionRow {
+    const char *name;
+    LiEntry entry;
+    int count;
+    const char *params[14];
+};
+
+#define SAVRA_FN(name, fn, ...) {name, &::savrawin::Wrapper<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+constexpr int count_params() { return 0; }
+template <class... T> constexpr int count_params(T...) { return sizeof...(T); }
+
+void register_functions(const FunctionRow *rows, size_t n);
+
+} // namespace savrawin

@@ -1,0 +1,60 @@
+// Structure classes, each table proven against the SDK headers; the full catalogue fills in
+// around these in its own order.
+#include "model.h"
+
+namespace savrawin {
+
+LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME;
+
+namespace {
+
+#define CHECK_SIZE(S, n) static_assert(sizeof(S) == (n), #S " size")
+#define CHECK_AT(S, f, off) static_assert(offsetof(S, f) == (off), #S "." #f " offset")
+
+LiStrucField RECT_fields[] = {SF_L("left", 0), SF_L("top", 4), SF_L("right", 8), SF_L("bottom", 12), SF_END};
+CHECK_SIZE(RECT, 16);
+CHECK_AT(RECT, left, 0);
+CHECK_AT(RECT, top, 4);
+CHECK_AT(RECT, right, 8);
+CHECK_AT(RECT, bottom, 12);
+
+LiStrucField POINT_fields[] = {SF_L("x", 0), SF_L("y", 4), SF_END};
+CHECK_SIZE(POINT, 8);
+CHECK_AT(POINT, x, 0);
+CHECK_AT(POINT, y, 4);
+
+LiStrucField SIZE_fields[] = {SF_L("cx", 0), SF_L("cy", 4), SF_END};
+CHECK_SIZE(SIZE, 8);
+CHECK_AT(SIZE, cx, 0);
+CHECK_AT(SIZE, cy, 4);
+
+LiStrucField FILETIME_fields[] = {SF_UL("dwLowDateTime", 0), SF_UL("dwHighDateTime", 4), SF_END};
+CHECK_SIZE(FILETIME, 8);
+CHECK_AT(FILETIME, dwLowDateTime, 0);
+CHECK_AT(FILETIME, dwHighDateTime, 4);
+
+LiStrucField SYSTEMTIME_fields[] = {SF_US("wYear", 0), SF_US("wMonth", 2), SF_US("wDayOfWeek", 4), SF_US("wDay", 6),
+                                    SF_US("wHour", 8), SF_US("wMinute", 10), SF_US("wSecond", 12),
+                                    SF_US("wMilliseconds", 14), SF_END};
+CHECK_SIZE(SYSTEMTIME, 16);
+CHECK_AT(SYSTEMTIME, wYear, 0);
+CHECK_AT(SYSTEMTIME, wMonth, 2);
+CHECK_AT(SYSTEMTIME, wDayOfWeek, 4);
+CHECK_AT(SYSTEMTIME, wDay, 6);
+CHECK_AT(SYSTEMTIME, wHour, 8);
+CHECK_AT(SYSTEMTIME, wMinute, 10);
+CHECK_AT(SYSTEMTIME, wSecond, 12);
+CHECK_AT(SYSTEMTIME, wMilliseconds, 14);
+
+} // namespace
+
+void create_structure_classes()
+{
+    cls_RECT = li_MakeClass("RECT", Nil, Nil, RECT_fields, 16, nullptr, nullptr);
+    cls_POINT = li_MakeClass("POINT", Nil, Nil, POINT_fields, 8, nullptr, nullptr);
+    cls_SIZE = li_MakeClass("SIZE", Nil, Nil, SIZE_fields, 8, nullptr, nullptr);
+    cls_FILETIME = li_MakeClass("FILETIME", Nil, Nil, FILETIME_fields, 8, nullptr, nullptr);
+    cls_SYSTEMTIME = li_MakeClass("SYSTEMTIME", Nil, Nil, SYSTEMTIME_fields, 16, nullptr, nullptr);
+}
+
+} // namespace savrawin

@@ -1,0 +1,46 @@
+// Structure classes: field tables over the interpreter's StrucField descriptors, the module's own
+// accessors (UTF-16 string pointers, nested-structure views), and the class handles.
+#pragma once
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#include "savra.h"
+
+namespace savrawin {
+
+LiValue StrucSetWStringPtr(LiValue inst, void *addr, const LiStrucField *f, LiValue v);
+LiValue StrucGetWStringPtr(LiValue inst, void *addr);
+void StrucFreeWStringPtr(LiValue inst, void *addr);
+
+// One getter per nested class and form; it reads the class handle when it runs.
+template <LiValue *Class> LiValue get_embedded(LiValue, void *addr) { return li_CreateInstance(*Class, addr, 0); }
+template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
+{
+    void *p;
+    memcpy(&p, addr, sizeof p);
+    return li_CreateInstance(*Class, p, 0);
+}
+
+// Table rows: name, offset, then the accessor set of the type code.
+#define SF_WORD(off, code) ((uint32_t)(off) << 16) | (code), 0
+#define SF_L(name, off) {name, SF_WORD(off, FT_LONG), li_StrucSetLong, li_StrucGetLong, nullptr}
+#define SF_UL(name, off) {name, SF_WORD(off, FT_ULONG), li_StrucSetULong, li_StrucGetULong, nullptr}
+#define SF_I(name, off) {name, SF_WORD(off, FT_INT), li_StrucSetInt, li_StrucGetInt, nullptr}
+#define SF_UI(name, off) {name, SF_WORD(off, FT_UINT), li_StrucSetUInt, li_StrucGetUInt, nullptr}
+#define SF_S(name, off) {name, SF_WORD(off, FT_SHORT), li_StrucSetShort, li_StrucGetShort, nullptr}
+#define SF_US(name, off) {name, SF_WORD(off, FT_USHORT), li_StrucSetUShort, li_StrucGetUShort, nullptr}
+#define SF_UC(name, off) {name, SF_WORD(off, FT_UCHAR), li_StrucSetUChar, li_StrucGetUChar, nullptr}
+#define SF_F(name, off) {name, SF_WORD(off, FT_FLOAT), li_StrucSetFloat, li_StrucGetFloat, nullptr}
+#define SF_W(name, off) {name, SF_WORD(off, FT_STRING), StrucSetWStringPtr, StrucGetWStringPtr, StrucFreeWStringPtr}
+#define SF_EMB(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_embedded<&cls>, nullptr}
+#define SF_PTR(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_pointed<&cls>, nullptr}
+#define SF_END {nullptr, 0, 0, nullptr, nullptr, nullptr}
+
+// Class handles, kept from creation for the module's lifetime.
+extern LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME;
+
+void create_structure_classes();
+
+} // namespace savrawin
