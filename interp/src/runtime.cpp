@@ -79,7 +79,6 @@ struct PendingInit {
 std::vector<PendingInit> pending_inits;
 std::vector<HMODULE> modules;
 std::string exe_dir;
-int function_count_cache = 0;
 } // namespace
 
 void LI_DeferDllInitialization(int (*init)(void), const char *hookName) { pending_inits.push_back({init, hookName}); }
@@ -95,7 +94,6 @@ int li_FuncCacheSort(void)
     };
     int n = 0;
     symbols_each(Count::f, &n);
-    function_count_cache = n;
     return n;
 }
 
