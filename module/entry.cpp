@@ -7,8 +7,11 @@
 #include "../structs/model.h"
 
 namespace savrawin {
+void register_handwritten_functions();
+void register_final_message_box();
 void register_kernel_functions();
 void register_user_functions();
+void register_gdi_functions();
 } // namespace savrawin
 
 namespace {
@@ -17,15 +20,18 @@ int initialise()
 {
     using namespace savrawin;
     // 1. hand-written functions, 2. the first constant table.
+    register_handwritten_functions();
     li_FuncCacheSort();
     // 3.1 classes, structures first.
     create_structure_classes();
     // 3.4 the platform families.
     register_kernel_functions();
     register_user_functions();
+    register_gdi_functions();
     // 3.6 the second constant table.
     li_FuncCacheSort();
-    // 4. message-handler methods and the final MessageBox.
+    // 4. message-handler methods, then MessageBox once more: this form stays in force.
+    register_final_message_box();
     return li_FuncCacheSort();
 }
 

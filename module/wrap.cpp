@@ -46,25 +46,15 @@ void finish_copies(WideCopy *copies, int n)
     }
 }
 
+// Converted straight into the new string: no intermediate block outlives an interpreter error.
 LiValue wide_text_result(const wchar_t *text)
 {
-    HRESULT failure = S_OK;
-    LiValue r = Nil;
-    {
-        // The converter's block is released before any interpreter error can be raised.
-        try {
-            Utf16ToUtf8 utf8(text);
-            r = li_CreateString(utf8.get());
-        } catch (const ConversionError &e) {
-            failure = e.hr;
-        }
-    }
-    if (failure != S_OK) {
-        char msg[80];
-        wsprintfA(msg, "Text conversion failed (HRESULT 0x%08lX)", (unsigned long)failure);
-        li_Error(msg);
-    }
-    return r;
+    if (!text) return Nil;
+    int units = lstrlenW(text) + 1;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
+    LiValue s = li_CreateStringN(nullptr, bytes > 0 ? bytes - 1 : 0);
+    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, units, li_SVal(s), bytes, nullptr, nullptr);
+    return s;
 }
 
 void register_functions(const FunctionRow *rows, size_t n)

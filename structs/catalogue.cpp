@@ -4,7 +4,7 @@
 
 namespace savrawin {
 
-LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME;
+LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT;
 
 namespace {
 
@@ -46,6 +46,21 @@ CHECK_AT(SYSTEMTIME, wMinute, 10);
 CHECK_AT(SYSTEMTIME, wSecond, 12);
 CHECK_AT(SYSTEMTIME, wMilliseconds, 14);
 
+LiStrucField KEYBDINPUT_fields[] = {SF_US("wVk", 0), SF_US("wScan", 2), SF_UL("dwFlags", 4), SF_UL("time", 8), SF_END};
+CHECK_SIZE(KEYBDINPUT, 16);
+CHECK_AT(KEYBDINPUT, wVk, 0);
+CHECK_AT(KEYBDINPUT, wScan, 2);
+CHECK_AT(KEYBDINPUT, dwFlags, 4);
+CHECK_AT(KEYBDINPUT, time, 8);
+
+LiStrucField MOUSEINPUT_fields[] = {SF_L("dx", 0), SF_L("dy", 4), SF_UL("mouseData", 8), SF_UL("dwFlags", 12), SF_UL("time", 16), SF_END};
+CHECK_SIZE(MOUSEINPUT, 24);
+CHECK_AT(MOUSEINPUT, dx, 0);
+CHECK_AT(MOUSEINPUT, dy, 4);
+CHECK_AT(MOUSEINPUT, mouseData, 8);
+CHECK_AT(MOUSEINPUT, dwFlags, 12);
+CHECK_AT(MOUSEINPUT, time, 16);
+
 } // namespace
 
 void create_structure_classes()
@@ -55,6 +70,8 @@ void create_structure_classes()
     cls_SIZE = li_MakeClass("SIZE", Nil, Nil, SIZE_fields, 8, nullptr, nullptr);
     cls_FILETIME = li_MakeClass("FILETIME", Nil, Nil, FILETIME_fields, 8, nullptr, nullptr);
     cls_SYSTEMTIME = li_MakeClass("SYSTEMTIME", Nil, Nil, SYSTEMTIME_fields, 16, nullptr, nullptr);
+    cls_KEYBDINPUT = li_MakeClass("KEYBDINPUT", Nil, Nil, KEYBDINPUT_fields, 16, nullptr, nullptr);
+    cls_MOUSEINPUT = li_MakeClass("MOUSEINPUT", Nil, Nil, MOUSEINPUT_fields, 24, nullptr, nullptr);
 }
 
 } // namespace savrawin

@@ -1,6 +1,7 @@
 #include "model.h"
 
 #include "halden.h"
+#include "../module/wrap.h"
 
 namespace savrawin {
 
@@ -38,12 +39,7 @@ LiValue StrucGetWStringPtr(LiValue, void *addr)
     memcpy(&p, addr, sizeof p);
     if (!p) return Nil;
     if (is_fill_pattern((uint32_t)(uintptr_t)p)) return Undef;
-    int units = lstrlenW(p) + 1;
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, p, units, nullptr, 0, nullptr, nullptr);
-    // Converted straight into the new string: nothing to free if the interpreter runs out of memory.
-    LiValue s = li_CreateStringN(nullptr, bytes > 0 ? bytes - 1 : 0);
-    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, p, units, li_SVal(s), bytes, nullptr, nullptr);
-    return s;
+    return wide_text_result(p);
 }
 
 void StrucFreeWStringPtr(LiValue, void *addr)

@@ -16,6 +16,11 @@ static const FunctionRow rows[] = {
     SAVRA_FN("GetDesktopWindow", GetDesktopWindow),
     SAVRA_FN("GetClassName", GetClassNameW, "hWnd", "lpClassName", "nMaxCount"),
     SAVRA_FN("CharUpperA", CharUpperA, "lpsz"),
+    SAVRA_FN("CreateWindowEx", CreateWindowExW, "dwExStyle", "lpClassName", "lpWindowName", "dwStyle", "X", "Y", "nWidth",
+             "nHeight", "hWndParent", "hMenu", "hInstance", "lpParam"),
+    SAVRA_FN("DestroyWindow", DestroyWindow, "hWnd"),
+    SAVRA_FN("SetWindowText", SetWindowTextW, "hWnd", "lpString"),
+    SAVRA_FN("GetWindowText", GetWindowTextW, "hWnd", "lpString", "nMaxCount"),
 };
 
 void register_user_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

@@ -201,8 +201,8 @@ LI_API LiValue li_CreateString(const char *utf8);              /* NULL gives nil
 LI_API LiValue li_CreateStringN(const char *bytes, int length);
 LI_API LiValue li_Cons(LiValue car, LiValue cdr);
 LI_API LiValue li_Rplacd(LiValue cons, LiValue cdr);
-LI_API LiValue li_CreateArray(int size);                        /* size elements, all nil */
-LI_API LiValue li_MakeArray(int size);
+LI_API LiValue li_CreateArray(int size);                        /* empty, with room for size */
+LI_API LiValue li_MakeArray(int size);                          /* size elements, all nil */
 LI_API LiValue li_Aset(LiValue array, int index, LiValue v);    /* index == length appends */
 LI_API LiValue li_CreateInstance(LiValue cls, void *data, int owned);
 LI_API LiValue li_CreateNonNullInstanceNoalloc(void *data, LiValue cls, LiValue args);

@@ -323,7 +323,15 @@ LiValue li_MakeArray(int size)
     return c;
 }
 
-LiValue li_CreateArray(int size) { return li_MakeArray(size); }
+// Room for size elements and none set yet: elements are appended with li_Aset at the length.
+LiValue li_CreateArray(int size)
+{
+    UT_Array *a = UT_ArrayCreate(size > 4 ? size : 4, 0);
+    if (!a) li_Error("Out of memory");
+    LiValue c = alloc_cell(LI_ARRAY);
+    c->w2 = W(a);
+    return c;
+}
 
 LiValue li_Aset(LiValue arr, int index, LiValue v)
 {

@@ -1,0 +1,159 @@
+// The global functions whose platform shapes the wrapper template cannot express: an integer
+// out-parameter, a callback, a structure inside a structure, an integer resource name, a result
+// that is an array.
+#include <windows.h>
+
+#include "../../module/convert.h"
+#include "../../module/wrap.h"
+#include "../../structs/model.h"
+#include "savra.h"
+
+#define A(i) ArgBase[i]
+
+namespace savrawin {
+
+namespace {
+
+int32_t number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+LiValue send_input(DWORD type, LiValue cls, size_t bytes)
+{
+    LiValue v = A(0);
+    if (li_Tag(v) != LI_INSTANCE || !li_IsDerived(v, cls)) li_InstError(v, cls);
+    INPUT in = {};
+    in.type = type;
+    memcpy(&in.ki, li_InstanceData(v), bytes); // the union of the record starts at offset 4
+    return li_CreateLong((int32_t)SendInput(1, &in, sizeof in));
+}
+
+LiValue SendKbdInput_entry() { return send_input(INPUT_KEYBOARD, cls_KEYBDINPUT, 16); }
+LiValue SendMouseInput_entry() { return send_input(INPUT_MOUSE, cls_MOUSEINPUT, 24); }
+
+BOOL CALLBACK collect_window(HWND hwnd, LPARAM array)
+{
+    LiValue a = (LiValue)array;
+    *ArgTop++ = li_CreateLong((int32_t)(uintptr_t)hwnd);
+    li_Aset(a, li_Length(a), ArgTop[-1]);
+    --ArgTop;
+    return TRUE;
+}
+
+LiValue EnumWindows_entry()
+{
+    LiValue a = li_MakeArray(0);
+    *ArgTop++ = a;
+    EnumWindows(collect_window, (LPARAM)a);
+    --ArgTop;
+    return a;
+}
+
+LiValue GetExitCodeProcess_entry()
+{
+    HANDLE h = (HANDLE)(uintptr_t)(uint32_t)number(A(0));
+    DWORD code = 0;
+    if (!GetExitCodeProcess(h, &code)) return Nil;
+    return li_CreateLong((int32_t)code);
+}
+
+LiValue GetWindowText_entry()
+{
+    HWND hwnd = (HWND)(uintptr_t)(uint32_t)number(A(0));
+    wchar_t text[512];
+    text[0] = 0;
+    GetWindowTextW(hwnd, text, 512);
+    return wide_text_result(text);
+}
+
+LiValue FindPixelInArea_entry()
+{
+    int32_t v[12];
+    for (int i = 0; i < 12; i++) v[i] = number(A(i));
+    HDC hdc = (HDC)(uintptr_t)(uint32_t)v[0];
+    int32_t xmin = v[1], xsize = v[2], ymin = v[3], ysize = v[4];
+    int32_t rmin = v[5], rmax = v[6], gmin = v[7], gmax = v[8], bmin = v[9], bmax = v[10], maxresult = v[11];
+    // One block copy of the area; every pixel is then read from the snapshot.
+    HDC mem = CreateCompatibleDC(hdc);
+    HBITMAP bmp = CreateCompatibleBitmap(hdc, xsize, ysize);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, xsize, ysize, hdc, xmin, ymin, SRCCOPY);
+    LiValue *slot = ArgTop;
+    *ArgTop++ = Nil;
+    int32_t count = 0;
+    for (int32_t x = 0; x < xsize; x++) {
+        for (int32_t y = 0; y < ysize; y++) {
+            COLORREF c = GetPixel(mem, x, y);
+            int32_t r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+            if (r < rmin || r > rmax || g < gmin || g > gmax || b < bmin || b > bmax) continue;
+            if (li_Tag(*slot) == LI_NIL) *slot = li_CreateArray(8);
+            LiValue m = li_CreateArray(3);
+            *ArgTop++ = m;
+            li_Aset(m, 0, li_CreateLong(x + xmin));
+            li_Aset(m, 1, li_CreateLong(y + ymin));
+            li_Aset(m, 2, li_CreateLong((int32_t)c));
+            li_Aset(*slot, count, m);
+            --ArgTop;
+            count++;
+            if (maxresult > 0 && count >= maxresult) goto done;
+        }
+    }
+done:
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    ArgTop = slot;
+    return *slot;
+}
+
+LiValue LoadImageID_entry()
+{
+    int32_t v[6];
+    for (int i = 0; i < 6; i++) v[i] = number(A(i));
+    uint32_t instance = (uint32_t)v[0];
+    if (!instance) instance = (uint32_t)li_LVal(li_SymbolValue(li_SymbolFind("_hInstance_")));
+    HANDLE h = LoadImageW((HINSTANCE)(uintptr_t)instance, MAKEINTRESOURCEW(v[1] & 0xFFFF), (UINT)v[2], v[3], v[4], (UINT)v[5]);
+    return li_CreateLong((int32_t)(uintptr_t)h);
+}
+
+LiValue MessageBox_entry()
+{
+    int32_t hwnd = number(A(0));
+    for (int i = 1; i <= 2; i++)
+        if (li_Tag(A(i)) != LI_NIL && !li_BufferP(A(i))) li_TypeError(A(i), 19);
+    int32_t type = number(A(3));
+    *ArgTop++ = Nil;
+    HRESULT failure = S_OK;
+    int r = 0;
+    try {
+        Utf8ToUtf16 caption(li_StringP(A(2)) ? li_SVal(A(2)) : nullptr, (size_t)li_Length(A(2)));
+        Utf8ToUtf16 text(li_StringP(A(1)) ? li_SVal(A(1)) : nullptr, (size_t)li_Length(A(1)));
+        r = MessageBoxW((HWND)(uintptr_t)(uint32_t)hwnd, text.get(), caption.get(), (UINT)type);
+    } catch (const ConversionError &e) {
+        failure = e.hr;
+    }
+    --ArgTop;
+    if (failure != S_OK) li_Error("Text conversion failed");
+    return li_CreateLong(r);
+}
+
+} // namespace
+
+void register_handwritten_functions()
+{
+    li_CLFunction("SendKbdInput", SendKbdInput_entry, 1, "KEYBDINPUT", 0);
+    li_CLFunction("SendMouseInput", SendMouseInput_entry, 1, "MOUSEINPUT", 0);
+    li_CLFunction("EnumWindows", EnumWindows_entry, 0);
+    li_CLFunction("GetExitCodeProcess", GetExitCodeProcess_entry, 1, "handle", 0);
+    li_CLFunction("GetWindowText", GetWindowText_entry, 1, "hwnd", 0);
+    li_CLFunction("FindPixelInArea", FindPixelInArea_entry, 12, "hDC", 0, "xmin", 0, "xsize", 0, "ymin", 0, "ysize", 0,
+                  "redmin", 0, "redmax", 0, "greenmin", 0, "greenmax", 0, "bluemin", 0, "bluemax", 0, "maxresult", 0);
+    li_CLFunction("LoadImageID", LoadImageID_entry, 6, "hInstance", 0, "id", 0, "uType", 0, "cxDesired", 0, "cyDesired", 0,
+                  "fuLoad", 0);
+}
+
+void register_final_message_box() { li_CLFunction("MessageBox", MessageBox_entry, 4, "hWnd", 0, "text", 0, "caption", 0, "type", 0); }
+
+} // namespace savrawin
