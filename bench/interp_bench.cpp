@@ -7,17 +7,9 @@
 #include <stdio.h>
 
 #include "savra.h"
+#include "timing.h"
 
 static LiValue bench_add() { return li_CreateLong(li_LVal(ArgBase[0]) + li_LVal(ArgBase[1])); }
-
-static double now_ns()
-{
-    static LARGE_INTEGER freq;
-    LARGE_INTEGER t;
-    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1e9 / (double)freq.QuadPart;
-}
 
 static double time_script(const char *text)
 {

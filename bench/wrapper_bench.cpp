@@ -6,15 +6,7 @@
 #include <string>
 
 #include "savra.h"
-
-static double now_ns()
-{
-    static LARGE_INTEGER freq;
-    LARGE_INTEGER t;
-    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1e9 / (double)freq.QuadPart;
-}
+#include "timing.h"
 
 static double script_ns(const char *body, int n)
 {
