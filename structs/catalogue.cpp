@@ -4,7 +4,8 @@
 
 namespace savrawin {
 
-LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT;
+LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX, cls_MSG,
+    cls_MINMAXINFO;
 
 namespace {
 
@@ -61,6 +62,43 @@ CHECK_AT(MOUSEINPUT, mouseData, 8);
 CHECK_AT(MOUSEINPUT, dwFlags, 12);
 CHECK_AT(MOUSEINPUT, time, 16);
 
+LiStrucField WNDCLASSEX_fields[] = {SF_UL("cbSize", 0), SF_UL("style", 4), SF_I("cbClsExtra", 12), SF_I("cbWndExtra", 16),
+                                    SF_UL("hInstance", 20), SF_UL("hIcon", 24), SF_UL("hCursor", 28),
+                                    SF_UL("hbrBackground", 32), SF_W("lpszMenuName", 36), SF_W("lpszClassName", 40),
+                                    SF_UL("hIconSm", 44), SF_END};
+CHECK_SIZE(WNDCLASSEXW, 48);
+CHECK_AT(WNDCLASSEXW, cbSize, 0);
+CHECK_AT(WNDCLASSEXW, style, 4);
+CHECK_AT(WNDCLASSEXW, cbClsExtra, 12);
+CHECK_AT(WNDCLASSEXW, cbWndExtra, 16);
+CHECK_AT(WNDCLASSEXW, hInstance, 20);
+CHECK_AT(WNDCLASSEXW, hIcon, 24);
+CHECK_AT(WNDCLASSEXW, hCursor, 28);
+CHECK_AT(WNDCLASSEXW, hbrBackground, 32);
+CHECK_AT(WNDCLASSEXW, lpszMenuName, 36);
+CHECK_AT(WNDCLASSEXW, lpszClassName, 40);
+CHECK_AT(WNDCLASSEXW, hIconSm, 44);
+
+LiStrucField MSG_fields[] = {SF_UL("hwnd", 0), SF_UL("message", 4), SF_UL("wParam", 8), SF_UL("lParam", 12), SF_UL("time", 16),
+                             SF_EMB("pt", 20, cls_POINT), SF_END};
+CHECK_SIZE(MSG, 28);
+CHECK_AT(MSG, hwnd, 0);
+CHECK_AT(MSG, message, 4);
+CHECK_AT(MSG, wParam, 8);
+CHECK_AT(MSG, lParam, 12);
+CHECK_AT(MSG, time, 16);
+CHECK_AT(MSG, pt, 20);
+
+LiStrucField MINMAXINFO_fields[] = {SF_EMB("ptReserved", 0, cls_POINT), SF_EMB("ptMaxSize", 8, cls_POINT),
+                                    SF_EMB("ptMaxPosition", 16, cls_POINT), SF_EMB("ptMinTrackSize", 24, cls_POINT),
+                                    SF_EMB("ptMaxTrackSize", 32, cls_POINT), SF_END};
+CHECK_SIZE(MINMAXINFO, 40);
+CHECK_AT(MINMAXINFO, ptReserved, 0);
+CHECK_AT(MINMAXINFO, ptMaxSize, 8);
+CHECK_AT(MINMAXINFO, ptMaxPosition, 16);
+CHECK_AT(MINMAXINFO, ptMinTrackSize, 24);
+CHECK_AT(MINMAXINFO, ptMaxTrackSize, 32);
+
 } // namespace
 
 void create_structure_classes()
@@ -72,6 +110,9 @@ void create_structure_classes()
     cls_SYSTEMTIME = li_MakeClass("SYSTEMTIME", Nil, Nil, SYSTEMTIME_fields, 16, nullptr, nullptr);
     cls_KEYBDINPUT = li_MakeClass("KEYBDINPUT", Nil, Nil, KEYBDINPUT_fields, 16, nullptr, nullptr);
     cls_MOUSEINPUT = li_MakeClass("MOUSEINPUT", Nil, Nil, MOUSEINPUT_fields, 24, nullptr, nullptr);
+    cls_WNDCLASSEX = li_MakeClass("WNDCLASSEX", Nil, Nil, WNDCLASSEX_fields, 48, nullptr, nullptr);
+    cls_MSG = li_MakeClass("MSG", Nil, Nil, MSG_fields, 28, nullptr, nullptr);
+    cls_MINMAXINFO = li_MakeClass("MINMAXINFO", Nil, Nil, MINMAXINFO_fields, 40, nullptr, nullptr);
 }
 
 } // namespace savrawin

@@ -39,7 +39,8 @@ template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 #define SF_END {nullptr, 0, 0, nullptr, nullptr, nullptr}
 
 // Class handles, kept from creation for the module's lifetime.
-extern LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT;
+extern LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX,
+    cls_MSG, cls_MINMAXINFO;
 
 void create_structure_classes();
 

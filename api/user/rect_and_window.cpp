@@ -1,4 +1,4 @@
-// user32: rectangle arithmetic and window queries.
+// user32: rectangle arithmetic, windows and the message queue.
 #include "../../module/wrap.h"
 
 namespace savrawin {
@@ -19,6 +19,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN("CreateWindowEx", CreateWindowExW, "dwExStyle", "lpClassName", "lpWindowName", "dwStyle", "X", "Y", "nWidth",
              "nHeight", "hWndParent", "hMenu", "hInstance", "lpParam"),
     SAVRA_FN("DestroyWindow", DestroyWindow, "hWnd"),
+    SAVRA_FN("PostMessage", PostMessageW, "hWnd", "Msg", "wParam", "lParam"),
+    SAVRA_FN("PeekMessage", PeekMessageW, "lpMsg", "hWnd", "wMsgFilterMin", "wMsgFilterMax", "wRemoveMsg"),
     SAVRA_FN("SetWindowText", SetWindowTextW, "hWnd", "lpString"),
     SAVRA_FN("GetWindowText", GetWindowTextW, "hWnd", "lpString", "nMaxCount"),
 };
