@@ -1,5 +1,6 @@
-// Structure classes, each table proven against the SDK headers; the full catalogue fills in
-// around these in its own order.
+// Structure classes. Each is described once, as a list of (kind, field, offset) rows; the same
+// list makes the field table and the compile-time checks against the SDK headers (size and every
+// offset). The full catalogue fills in around these in its own order.
 #include "model.h"
 
 namespace savrawin {
@@ -9,95 +10,53 @@ LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDIN
 
 namespace {
 
-#define CHECK_SIZE(S, n) static_assert(sizeof(S) == (n), #S " size")
-#define CHECK_AT(S, f, off) static_assert(offsetof(S, f) == (off), #S "." #f " offset")
+#define SF_ROW(T, kind, name, off, ...) SF_##kind(#name, off, ##__VA_ARGS__),
+#define SF_CHECK(T, kind, name, off, ...) static_assert(offsetof(T, name) == (off), #T "." #name " offset");
+// NAME_fields from NAME_ROWS, proven against the SDK type CTYPE of SIZE bytes.
+#define STRUCTURE(NAME, CTYPE, SIZE)                                                                                   \
+    LiStrucField NAME##_fields[] = {NAME##_ROWS(SF_ROW, CTYPE) SF_END};                                                \
+    static_assert(sizeof(CTYPE) == (SIZE), #CTYPE " size");                                                            \
+    NAME##_ROWS(SF_CHECK, CTYPE)
 
-LiStrucField RECT_fields[] = {SF_L("left", 0), SF_L("top", 4), SF_L("right", 8), SF_L("bottom", 12), SF_END};
-CHECK_SIZE(RECT, 16);
-CHECK_AT(RECT, left, 0);
-CHECK_AT(RECT, top, 4);
-CHECK_AT(RECT, right, 8);
-CHECK_AT(RECT, bottom, 12);
+#define RECT_ROWS(X, T) X(T, L, left, 0) X(T, L, top, 4) X(T, L, right, 8) X(T, L, bottom, 12)
+STRUCTURE(RECT, RECT, 16)
 
-LiStrucField POINT_fields[] = {SF_L("x", 0), SF_L("y", 4), SF_END};
-CHECK_SIZE(POINT, 8);
-CHECK_AT(POINT, x, 0);
-CHECK_AT(POINT, y, 4);
+#define POINT_ROWS(X, T) X(T, L, x, 0) X(T, L, y, 4)
+STRUCTURE(POINT, POINT, 8)
 
-LiStrucField SIZE_fields[] = {SF_L("cx", 0), SF_L("cy", 4), SF_END};
-CHECK_SIZE(SIZE, 8);
-CHECK_AT(SIZE, cx, 0);
-CHECK_AT(SIZE, cy, 4);
+#define SIZE_ROWS(X, T) X(T, L, cx, 0) X(T, L, cy, 4)
+STRUCTURE(SIZE, SIZE, 8)
 
-LiStrucField FILETIME_fields[] = {SF_UL("dwLowDateTime", 0), SF_UL("dwHighDateTime", 4), SF_END};
-CHECK_SIZE(FILETIME, 8);
-CHECK_AT(FILETIME, dwLowDateTime, 0);
-CHECK_AT(FILETIME, dwHighDateTime, 4);
+#define FILETIME_ROWS(X, T) X(T, UL, dwLowDateTime, 0) X(T, UL, dwHighDateTime, 4)
+STRUCTURE(FILETIME, FILETIME, 8)
 
-LiStrucField SYSTEMTIME_fields[] = {SF_US("wYear", 0), SF_US("wMonth", 2), SF_US("wDayOfWeek", 4), SF_US("wDay", 6),
-                                    SF_US("wHour", 8), SF_US("wMinute", 10), SF_US("wSecond", 12),
-                                    SF_US("wMilliseconds", 14), SF_END};
-CHECK_SIZE(SYSTEMTIME, 16);
-CHECK_AT(SYSTEMTIME, wYear, 0);
-CHECK_AT(SYSTEMTIME, wMonth, 2);
-CHECK_AT(SYSTEMTIME, wDayOfWeek, 4);
-CHECK_AT(SYSTEMTIME, wDay, 6);
-CHECK_AT(SYSTEMTIME, wHour, 8);
-CHECK_AT(SYSTEMTIME, wMinute, 10);
-CHECK_AT(SYSTEMTIME, wSecond, 12);
-CHECK_AT(SYSTEMTIME, wMilliseconds, 14);
+#define SYSTEMTIME_ROWS(X, T)                                                                                          \
+    X(T, US, wYear, 0) X(T, US, wMonth, 2) X(T, US, wDayOfWeek, 4) X(T, US, wDay, 6) X(T, US, wHour, 8)               \
+    X(T, US, wMinute, 10) X(T, US, wSecond, 12) X(T, US, wMilliseconds, 14)
+STRUCTURE(SYSTEMTIME, SYSTEMTIME, 16)
 
-LiStrucField KEYBDINPUT_fields[] = {SF_US("wVk", 0), SF_US("wScan", 2), SF_UL("dwFlags", 4), SF_UL("time", 8), SF_END};
-CHECK_SIZE(KEYBDINPUT, 16);
-CHECK_AT(KEYBDINPUT, wVk, 0);
-CHECK_AT(KEYBDINPUT, wScan, 2);
-CHECK_AT(KEYBDINPUT, dwFlags, 4);
-CHECK_AT(KEYBDINPUT, time, 8);
+#define KEYBDINPUT_ROWS(X, T) X(T, US, wVk, 0) X(T, US, wScan, 2) X(T, UL, dwFlags, 4) X(T, UL, time, 8)
+STRUCTURE(KEYBDINPUT, KEYBDINPUT, 16)
 
-LiStrucField MOUSEINPUT_fields[] = {SF_L("dx", 0), SF_L("dy", 4), SF_UL("mouseData", 8), SF_UL("dwFlags", 12), SF_UL("time", 16), SF_END};
-CHECK_SIZE(MOUSEINPUT, 24);
-CHECK_AT(MOUSEINPUT, dx, 0);
-CHECK_AT(MOUSEINPUT, dy, 4);
-CHECK_AT(MOUSEINPUT, mouseData, 8);
-CHECK_AT(MOUSEINPUT, dwFlags, 12);
-CHECK_AT(MOUSEINPUT, time, 16);
+#define MOUSEINPUT_ROWS(X, T)                                                                                          \
+    X(T, L, dx, 0) X(T, L, dy, 4) X(T, UL, mouseData, 8) X(T, UL, dwFlags, 12) X(T, UL, time, 16)
+STRUCTURE(MOUSEINPUT, MOUSEINPUT, 24)
 
-LiStrucField WNDCLASSEX_fields[] = {SF_UL("cbSize", 0), SF_UL("style", 4), SF_I("cbClsExtra", 12), SF_I("cbWndExtra", 16),
-                                    SF_UL("hInstance", 20), SF_UL("hIcon", 24), SF_UL("hCursor", 28),
-                                    SF_UL("hbrBackground", 32), SF_W("lpszMenuName", 36), SF_W("lpszClassName", 40),
-                                    SF_UL("hIconSm", 44), SF_END};
-CHECK_SIZE(WNDCLASSEXW, 48);
-CHECK_AT(WNDCLASSEXW, cbSize, 0);
-CHECK_AT(WNDCLASSEXW, style, 4);
-CHECK_AT(WNDCLASSEXW, cbClsExtra, 12);
-CHECK_AT(WNDCLASSEXW, cbWndExtra, 16);
-CHECK_AT(WNDCLASSEXW, hInstance, 20);
-CHECK_AT(WNDCLASSEXW, hIcon, 24);
-CHECK_AT(WNDCLASSEXW, hCursor, 28);
-CHECK_AT(WNDCLASSEXW, hbrBackground, 32);
-CHECK_AT(WNDCLASSEXW, lpszMenuName, 36);
-CHECK_AT(WNDCLASSEXW, lpszClassName, 40);
-CHECK_AT(WNDCLASSEXW, hIconSm, 44);
+#define WNDCLASSEX_ROWS(X, T)                                                                                          \
+    X(T, UL, cbSize, 0) X(T, UL, style, 4) X(T, I, cbClsExtra, 12) X(T, I, cbWndExtra, 16) X(T, UL, hInstance, 20)    \
+    X(T, UL, hIcon, 24) X(T, UL, hCursor, 28) X(T, UL, hbrBackground, 32) X(T, W, lpszMenuName, 36)                   \
+    X(T, W, lpszClassName, 40) X(T, UL, hIconSm, 44)
+STRUCTURE(WNDCLASSEX, WNDCLASSEXW, 48)
 
-LiStrucField MSG_fields[] = {SF_UL("hwnd", 0), SF_UL("message", 4), SF_UL("wParam", 8), SF_UL("lParam", 12), SF_UL("time", 16),
-                             SF_EMB("pt", 20, cls_POINT), SF_END};
-CHECK_SIZE(MSG, 28);
-CHECK_AT(MSG, hwnd, 0);
-CHECK_AT(MSG, message, 4);
-CHECK_AT(MSG, wParam, 8);
-CHECK_AT(MSG, lParam, 12);
-CHECK_AT(MSG, time, 16);
-CHECK_AT(MSG, pt, 20);
+#define MSG_ROWS(X, T)                                                                                                 \
+    X(T, UL, hwnd, 0) X(T, UL, message, 4) X(T, UL, wParam, 8) X(T, UL, lParam, 12) X(T, UL, time, 16)                \
+    X(T, EMB, pt, 20, cls_POINT)
+STRUCTURE(MSG, MSG, 28)
 
-LiStrucField MINMAXINFO_fields[] = {SF_EMB("ptReserved", 0, cls_POINT), SF_EMB("ptMaxSize", 8, cls_POINT),
-                                    SF_EMB("ptMaxPosition", 16, cls_POINT), SF_EMB("ptMinTrackSize", 24, cls_POINT),
-                                    SF_EMB("ptMaxTrackSize", 32, cls_POINT), SF_END};
-CHECK_SIZE(MINMAXINFO, 40);
-CHECK_AT(MINMAXINFO, ptReserved, 0);
-CHECK_AT(MINMAXINFO, ptMaxSize, 8);
-CHECK_AT(MINMAXINFO, ptMaxPosition, 16);
-CHECK_AT(MINMAXINFO, ptMinTrackSize, 24);
-CHECK_AT(MINMAXINFO, ptMaxTrackSize, 32);
+#define MINMAXINFO_ROWS(X, T)                                                                                          \
+    X(T, EMB, ptReserved, 0, cls_POINT) X(T, EMB, ptMaxSize, 8, cls_POINT) X(T, EMB, ptMaxPosition, 16, cls_POINT)    \
+    X(T, EMB, ptMinTrackSize, 24, cls_POINT) X(T, EMB, ptMaxTrackSize, 32, cls_POINT)
+STRUCTURE(MINMAXINFO, MINMAXINFO, 40)
 
 } // namespace
 

@@ -277,7 +277,6 @@ LI_API int li_EvalString(const char *text);        /* 0 on success; errors are r
 LI_API void li_Repl(void);
 LI_API int li_LoadModule(const char *name);        /* 0 on success */
 LI_API void li_Shutdown(void);                     /* unloads modules, newest first */
-LI_API int li_ExitCode(void);                      /* set by (exit N); -1 if not requested */
 
 #ifdef __cplusplus
 }

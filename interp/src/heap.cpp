@@ -1,7 +1,7 @@
 // Cells, the precise mark-and-sweep collector, and the value makers.
 //
 // Roots: every symbol's value, the dynamic-binding stack, the argument stack up to ArgTop, the
-// classes (their methods and names), and registered root slots. Instances that become
+// classes (their methods and names). Instances that become
 // unreachable are kept for one more cycle so that their destructor hooks may still run script
 // code that touches them; their cells are reclaimed by the next collection.
 #include "internal.h"
@@ -15,12 +15,10 @@ namespace {
 const int POOL_CELLS = 16384;
 std::vector<LiCell *> pools;
 LiCell *freelist = nullptr;
-int free_count = 0;
 int allocated_since_gc = 0;
 int gc_threshold = 200000;
 int live_after_gc = 0;
 bool in_gc = false;
-std::vector<LiValue *> extra_roots;
 std::vector<LiValue> mark_stack;
 std::vector<LiValue> pending_destroy;
 
@@ -56,7 +54,6 @@ void new_pool()
         pool[i].w1 = W(freelist);
         freelist = &pool[i];
     }
-    free_count += POOL_CELLS;
 }
 
 inline void mark(LiValue v)
@@ -124,7 +121,6 @@ void free_cell(LiValue c)
     c->w1 = W(freelist);
     c->w2 = c->w3 = 0;
     freelist = c;
-    free_count++;
 }
 
 } // namespace
@@ -139,8 +135,6 @@ void gc_init_from_environment(void)
     gc_every = e ? atoi(e) : 0;
 }
 
-void gc_add_root(LiValue *slot) { extra_roots.push_back(slot); }
-
 void gc_collect(void)
 {
     if (in_gc || g_gc_inhibit) return;
@@ -149,7 +143,6 @@ void gc_collect(void)
     symbols_each(mark_symbol, nullptr);
     for (int i = 0; i < g_bind_top; i++) mark(g_bindings[i].old);
     for (LiValue *p = g_stack_base; p < ArgTop; p++) mark(*p);
-    for (LiValue *r : extra_roots) mark(*r);
     classes_mark(mark_cb);
     propagate();
 
@@ -204,7 +197,6 @@ LiValue alloc_cell(int tag)
     if (!freelist) new_pool();
     LiValue c = freelist;
     freelist = P(c->w1);
-    free_count--;
     allocated_since_gc++;
     c->hdr = (uint32_t)tag << 1;
     c->w1 = c->w2 = c->w3 = 0;

@@ -34,7 +34,6 @@ LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
 LiValue make_instance(LiValue cls, void *data, int owned);
 void gc_collect(void);
 int gc_live_cells(void);
-void gc_add_root(LiValue *slot);
 extern bool g_gc_inhibit;
 
 // ---- symbols and bindings (symbols.cpp) -----------------------------------------------------
@@ -61,7 +60,7 @@ extern int g_bind_top;
 void bind(LiValue sym, LiValue value);
 void unbind_to(int top);
 
-extern LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_lambda, S_init;
+extern LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_init;
 extern LiValue True;
 
 // ---- argument stack --------------------------------------------------------------------------
@@ -163,4 +162,3 @@ void builtins_init(void);
 void host_init(void);
 LiValue load_file(const char *path);
 LiValue describe_string(LiValue sym);
-extern int g_exit_code;

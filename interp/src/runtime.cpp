@@ -15,8 +15,7 @@ LiValue Nil = &nil_cell;
 LiValue Undef = &undef_cell;
 LiValue ErrorString = nullptr;
 LiValue True = nullptr;
-LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_lambda, S_init;
-int g_exit_code = -1;
+LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_init;
 
 void heap_init_small_ints(void);
 void gc_init_from_environment(void);
@@ -140,8 +139,6 @@ void li_Shutdown(void)
     }
     out_flush();
 }
-
-int li_ExitCode(void) { return g_exit_code; }
 
 // ---- files and text ----------------------------------------------------------------------------------
 
@@ -365,7 +362,6 @@ void li_Init(int, char **)
     S_rest = intern("&rest");
     S_optional = intern("&optional");
     S_catch = intern("catch");
-    S_lambda = intern("lambda");
     S_init = intern("init");
     S_error_stack = intern("_error_stack_");
     sym_set(S_error_stack, Nil);
