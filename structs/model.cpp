@@ -1,6 +1,7 @@
 #include "model.h"
 
 #include "halden.h"
+#include "../module/convert.h"
 #include "../module/wrap.h"
 
 namespace savrawin {
@@ -52,6 +53,79 @@ void StrucFreeWStringPtr(LiValue, void *addr)
     if (!found) return;
     UT_ArrayRemove(registry, at);
     LI_Free(p);
+}
+
+LiValue set_wchar_array(void *addr, LiValue v, int units)
+{
+    if (!li_StringP(v)) li_TypeError(v, 5);
+    HRESULT failure = S_OK;
+    try {
+        Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
+        const wchar_t *w = text.get();
+        int n = lstrlenW(w);
+        if (n > units - 1) {
+            n = units - 1;
+            if (n > 0 && IS_HIGH_SURROGATE(w[n - 1])) n--; // never leave half a pair
+        }
+        memcpy(addr, w, sizeof(wchar_t) * (size_t)n);
+        memset((wchar_t *)addr + n, 0, sizeof(wchar_t));
+    } catch (const ConversionError &e) {
+        failure = e.hr;
+    }
+    if (failure != S_OK) li_Error("Text conversion failed");
+    return v;
+}
+
+LiValue get_wchar_array(const void *addr, int units)
+{
+    if (!addr) return Nil;
+    const wchar_t *w = (const wchar_t *)addr;
+    int n = 0;
+    while (n < units && w[n]) n++;
+    int bytes = n ? WideCharToMultiByte(CP_UTF8, 0, w, n, nullptr, 0, nullptr, nullptr) : 0;
+    LiValue s = li_CreateStringN(nullptr, bytes);
+    if (bytes) WideCharToMultiByte(CP_UTF8, 0, w, n, li_SVal(s), bytes, nullptr, nullptr);
+    return s;
+}
+
+namespace {
+constexpr int path_bytes = OFS_MAXPATHNAME;
+}
+
+LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v)
+{
+    if (!li_StringP(v)) li_TypeError(v, 5);
+    char *out = (char *)addr;
+    int bytes = 0;
+    HRESULT failure = S_OK;
+    try {
+        Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
+        int need = WideCharToMultiByte(CP_ACP, 0, text.get(), -1, nullptr, 0, nullptr, nullptr);
+        ConvertBuffer<char> narrow;
+        char *n = narrow.reserve(need);
+        bytes = WideCharToMultiByte(CP_ACP, 0, text.get(), -1, n, need, nullptr, nullptr) - 1;
+        if (bytes < 0) bytes = 0;
+        if (bytes > path_bytes - 1) bytes = path_bytes - 1;
+        memcpy(out, n, (size_t)bytes);
+    } catch (const ConversionError &e) {
+        failure = e.hr;
+    }
+    out[bytes] = 0;
+    if (failure != S_OK) li_Error("Text conversion failed");
+    return v;
+}
+
+LiValue StrucGetAnsiPathArray(LiValue, void *addr)
+{
+    const char *a = (const char *)addr;
+    int n = 0;
+    while (n < path_bytes && a[n]) n++;
+    wchar_t wide[path_bytes];
+    int units = n ? MultiByteToWideChar(CP_ACP, 0, a, n, wide, path_bytes) : 0;
+    int bytes = units ? WideCharToMultiByte(CP_UTF8, 0, wide, units, nullptr, 0, nullptr, nullptr) : 0;
+    LiValue s = li_CreateStringN(nullptr, bytes);
+    if (bytes) WideCharToMultiByte(CP_UTF8, 0, wide, units, li_SVal(s), bytes, nullptr, nullptr);
+    return s;
 }
 
 } // namespace savrawin

@@ -14,6 +14,18 @@ LiValue StrucSetWStringPtr(LiValue inst, void *addr, const LiStrucField *f, LiVa
 LiValue StrucGetWStringPtr(LiValue inst, void *addr);
 void StrucFreeWStringPtr(LiValue inst, void *addr);
 
+// Embedded UTF-16 arrays: the descriptor carries no capacity, so each capacity (in UTF-16 units,
+// terminator included) is its own accessor pair. Longer text is cut at the capacity, always
+// terminated; reads stop at the capacity when no terminator is present.
+LiValue set_wchar_array(void *addr, LiValue v, int units);
+LiValue get_wchar_array(const void *addr, int units);
+template <int Units> LiValue StrucSetWCharArray(LiValue, void *addr, const LiStrucField *, LiValue v) { return set_wchar_array(addr, v, Units); }
+template <int Units> LiValue StrucGetWCharArray(LiValue, void *addr) { return get_wchar_array(addr, Units); }
+// OFSTRUCT.szPathName: OpenFile fills it with narrow text in the ANSI code page, so it is read
+// and written as such (bounded the same way).
+LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
+LiValue StrucGetAnsiPathArray(LiValue, void *addr);
+
 // One getter per nested class and form; it reads the class handle when it runs.
 template <LiValue *Class> LiValue get_embedded(LiValue, void *addr) { return li_CreateInstance(*Class, addr, 0); }
 template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
@@ -33,6 +45,10 @@ template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 #define SF_US(name, off) {name, SF_WORD(off, FT_USHORT), li_StrucSetUShort, li_StrucGetUShort, nullptr}
 #define SF_UC(name, off) {name, SF_WORD(off, FT_UCHAR), li_StrucSetUChar, li_StrucGetUChar, nullptr}
 #define SF_F(name, off) {name, SF_WORD(off, FT_FLOAT), li_StrucSetFloat, li_StrucGetFloat, nullptr}
+#define SF_N(name, off) {name, SF_WORD(off, FT_STRING), li_StrucSetStringPtrNA, li_StrucGetStringPtr, nullptr}
+#define SF_WA(name, off, units) {name, SF_WORD(off, FT_STRING), StrucSetWCharArray<units>, StrucGetWCharArray<units>, nullptr}
+#define SF_PATH128(name, off) {name, SF_WORD(off, FT_STRING), StrucSetAnsiPathArray, StrucGetAnsiPathArray, nullptr}
+#define SF_C(name, off) {name, SF_WORD(off, FT_CELL), li_StrucSetCell, li_StrucGetCell, nullptr}
 #define SF_W(name, off) {name, SF_WORD(off, FT_STRING), StrucSetWStringPtr, StrucGetWStringPtr, StrucFreeWStringPtr}
 #define SF_EMB(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_embedded<&cls>, nullptr}
 #define SF_PTR(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_pointed<&cls>, nullptr}
