@@ -1,5 +1,7 @@
 // The module's entry point and its initialiser: every name scripts can reach is registered here,
-// in a fixed order, after the interpreter has finished loading the library.
+// in a fixed order, after the interpreter has finished loading the library. The order matters
+// where a name is registered twice (the later registration of the same parameter count wins) and
+// for the constants of the first table, which exist while the classes and functions are made.
 #include <windows.h>
 
 #include "savra.h"
@@ -12,25 +14,47 @@ void register_final_message_box();
 void register_kernel_functions();
 void register_user_functions();
 void register_gdi_functions();
+void register_dialog_template_functions();
 } // namespace savrawin
 
 namespace {
 
+using namespace savrawin;
+
+// Window classes and their methods arrive with the window layer; until then these steps register
+// nothing, but they hold their place in the sequence.
+void register_window_create_methods() {}
+void set_dialog_hooks() {}
+void register_union_constructors() {}
+void register_window_base_globals() {}
+void register_class_methods() {}
+void register_message_handler_methods() {}
+
 int initialise()
 {
-    using namespace savrawin;
-    // 1. hand-written functions, 2. the first constant table.
+    // 1. The hand-written functions that stand first.
     register_handwritten_functions();
+    // 2. The first constant table.
     li_FuncCacheSort();
-    // 3.1 classes, structures first.
+    // 3.1 Every class, structures first.
     create_structure_classes();
-    // 3.4 the platform families.
+    // 3.2, 3.3 Create methods and instance-destructor hooks of the window and dialog classes.
+    register_window_create_methods();
+    set_dialog_hooks();
+    // 3.4 The platform families ("GetVersion" first), the union constructors, the dialog-template
+    // functions, the window base's globals.
     register_kernel_functions();
     register_user_functions();
     register_gdi_functions();
-    // 3.6 the second constant table.
+    register_union_constructors();
+    register_dialog_template_functions();
+    register_window_base_globals();
+    // 3.5 Methods of the window, dialog and menu classes with their class functions.
+    register_class_methods();
+    // 3.6 The second constant table.
     li_FuncCacheSort();
-    // 4. message-handler methods, then MessageBox once more: this form stays in force.
+    // 4. Message-handler methods, then MessageBox once more: this form stays in force.
+    register_message_handler_methods();
     register_final_message_box();
     return li_FuncCacheSort();
 }

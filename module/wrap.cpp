@@ -4,16 +4,38 @@
 
 namespace savrawin {
 
+// Plain ASCII, the common case, is widened and narrowed here without the code-page calls.
+namespace {
+int ascii_length(const char *text)
+{
+    int k = 0;
+    while (text[k] && !(text[k] & 0x80)) k++;
+    return text[k] ? -1 : k;
+}
+
+int ascii_length(const wchar_t *text)
+{
+    int k = 0;
+    while (text[k] && text[k] < 0x80) k++;
+    return text[k] ? -1 : k;
+}
+} // namespace
+
 wchar_t *make_wide_copy(LiValue v)
 {
     if (!li_StringP(v)) return nullptr;
     const char *text = li_SVal(v);
     int length = li_Length(v);
-    int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    int ascii = ascii_length(text);
+    int n = ascii >= 0 ? ascii + 1 : MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     if (n <= length) n = length + 1;
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
-    if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n)) copy[0] = 0;
+    if (ascii >= 0) {
+        for (int i = 0; i <= ascii; i++) copy[i] = (unsigned char)text[i];
+    } else if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n)) {
+        copy[0] = 0;
+    }
     return copy;
 }
 
@@ -21,7 +43,15 @@ void write_back(const WideCopy &w)
 {
     if (!w.copy) return;
     int length = li_Length(w.string);
-    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, w.copy, -1, li_SVal(w.string), length, nullptr, nullptr);
+    if (length <= 0) return;
+    char *out = li_SVal(w.string);
+    int ascii = ascii_length(w.copy);
+    if (ascii < 0) {
+        WideCharToMultiByte(CP_UTF8, 0, w.copy, -1, out, length, nullptr, nullptr);
+        return;
+    }
+    int bytes = ascii + 1 < length ? ascii + 1 : length;
+    for (int i = 0; i < bytes; i++) out[i] = (char)w.copy[i];
 }
 
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
@@ -50,6 +80,13 @@ void finish_copies(WideCopy *copies, int n)
 LiValue wide_text_result(const wchar_t *text)
 {
     if (!text) return Nil;
+    int ascii = ascii_length(text);
+    if (ascii >= 0) {
+        LiValue s = li_CreateStringN(nullptr, ascii);
+        char *out = li_SVal(s);
+        for (int i = 0; i < ascii; i++) out[i] = (char)text[i];
+        return s;
+    }
     int units = lstrlenW(text) + 1;
     int bytes = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
     LiValue s = li_CreateStringN(nullptr, bytes > 0 ? bytes - 1 : 0);

@@ -6,7 +6,7 @@
 namespace savrawin {
 
 LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX, cls_MSG,
-    cls_MINMAXINFO;
+    cls_MINMAXINFO, cls_DLGTEMPLATE, cls_DLGITEMTEMPLATE;
 
 namespace {
 
@@ -58,6 +58,16 @@ STRUCTURE(MSG, MSG, 28)
     X(T, EMB, ptMinTrackSize, 24, cls_POINT) X(T, EMB, ptMaxTrackSize, 32, cls_POINT)
 STRUCTURE(MINMAXINFO, MINMAXINFO, 40)
 
+#define DLGTEMPLATE_ROWS(X, T)                                                                                         \
+    X(T, UL, style, 0) X(T, UL, dwExtendedStyle, 4) X(T, US, cdit, 8) X(T, S, x, 10) X(T, S, y, 12) X(T, S, cx, 14)    \
+    X(T, S, cy, 16)
+STRUCTURE(DLGTEMPLATE, DLGTEMPLATE, 18)
+
+#define DLGITEMTEMPLATE_ROWS(X, T)                                                                                     \
+    X(T, UL, style, 0) X(T, UL, dwExtendedStyle, 4) X(T, S, x, 8) X(T, S, y, 10) X(T, S, cx, 12) X(T, S, cy, 14)       \
+    X(T, US, id, 16)
+STRUCTURE(DLGITEMTEMPLATE, DLGITEMTEMPLATE, 18)
+
 } // namespace
 
 void create_structure_classes()
@@ -72,6 +82,8 @@ void create_structure_classes()
     cls_WNDCLASSEX = li_MakeClass("WNDCLASSEX", Nil, Nil, WNDCLASSEX_fields, 48, nullptr, nullptr);
     cls_MSG = li_MakeClass("MSG", Nil, Nil, MSG_fields, 28, nullptr, nullptr);
     cls_MINMAXINFO = li_MakeClass("MINMAXINFO", Nil, Nil, MINMAXINFO_fields, 40, nullptr, nullptr);
+    cls_DLGTEMPLATE = li_MakeClass("DLGTEMPLATE", Nil, Nil, DLGTEMPLATE_fields, 18, nullptr, nullptr);
+    cls_DLGITEMTEMPLATE = li_MakeClass("DLGITEMTEMPLATE", Nil, Nil, DLGITEMTEMPLATE_fields, 18, nullptr, nullptr);
 }
 
 } // namespace savrawin

@@ -56,7 +56,7 @@ template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 
 // Class handles, kept from creation for the module's lifetime.
 extern LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX,
-    cls_MSG, cls_MINMAXINFO;
+    cls_MSG, cls_MINMAXINFO, cls_DLGTEMPLATE, cls_DLGITEMTEMPLATE;
 
 void create_structure_classes();
 

@@ -13,6 +13,9 @@ static const FunctionRow rows[] = {
     SAVRA_FN("DeleteObject", DeleteObject, "ho"),
     SAVRA_FN("SetPixel", SetPixel, "hdc", "x", "y", "color"),
     SAVRA_FN("GetPixel", GetPixel, "hdc", "x", "y"),
+    SAVRA_FN("MoveToEx", MoveToEx, "hdc", "x", "y", "lppt"),
+    SAVRA_FN("GetCurrentPositionEx", GetCurrentPositionEx, "hdc", "lppt"),
+    SAVRA_FN("AngleArc", AngleArc, "hdc", "x", "y", "r", "StartAngle", "SweepAngle"),
 };
 
 void register_gdi_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

@@ -16,6 +16,10 @@ static const FunctionRow rows[] = {
     SAVRA_FN("GetDesktopWindow", GetDesktopWindow),
     SAVRA_FN("GetClassName", GetClassNameW, "hWnd", "lpClassName", "nMaxCount"),
     SAVRA_FN("CharUpperA", CharUpperA, "lpsz"),
+    // The text at the returned pointer becomes the result; the copy is then written back.
+    SAVRA_FN("CharUpper", CharUpperW, "lpsz"),
+    SAVRA_FN("CharLower", CharLowerW, "lpsz"),
+    SAVRA_FN("CharNext", CharNextW, "lpsz"),
     SAVRA_FN("CreateWindowEx", CreateWindowExW, "dwExStyle", "lpClassName", "lpWindowName", "dwStyle", "X", "Y", "nWidth",
              "nHeight", "hWndParent", "hMenu", "hInstance", "lpParam"),
     SAVRA_FN("DestroyWindow", DestroyWindow, "hWnd"),

@@ -686,6 +686,16 @@ LiValue bi_instance_address()
     if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), 8);
     return li_CreateLong((int32_t)W(li_InstanceData(A(0))));
 }
+// A view of CLASS over memory the script got from the platform (a locked resource, a block
+// another structure points to). It owns nothing; the address must stay valid while it is used.
+LiValue bi_instance_at()
+{
+    LiValue cls = need_class(A(0));
+    if (!li_NumberP(A(1))) li_TypeError(A(1), 7);
+    uint32_t address = (uint32_t)li_LVal(A(1));
+    if (!address) return Nil;
+    return li_CreateInstance(cls, (void *)(uintptr_t)address, 0);
+}
 LiValue bi_instance_owns_p()
 {
     if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), 8);
@@ -858,6 +868,7 @@ void builtins_init(void)
     defn("classes", bi_classes, "");
     defn("instance-address", bi_instance_address, "instance");
     defn("instance-owns-p", bi_instance_owns_p, "instance");
+    defn("instance-at", bi_instance_at, "class address");
     defn("destroy-instance", bi_destroy, "instance");
     defn("functions", bi_functions, "");
     defn("apropos", bi_apropos, "text");

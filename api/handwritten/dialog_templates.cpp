@@ -1,0 +1,140 @@
+// Walking dialog templates in the platform's in-memory layout, standard or extended: the items
+// of a template are variable-length records, so a script reaches them through these four.
+// Nil for a template or item gives 0 or nil: there is nothing to read.
+#include <windows.h>
+
+#include <string.h>
+
+#include "../../structs/model.h"
+#include "savra.h"
+
+namespace savrawin {
+
+namespace {
+
+const BYTE *template_arg(LiValue v)
+{
+    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
+    return li_Tag(v) == LI_INSTANCE ? (const BYTE *)li_InstanceData(v) : nullptr;
+}
+
+int32_t number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+WORD word_at(const BYTE *p)
+{
+    WORD w;
+    memcpy(&w, p, sizeof w);
+    return w;
+}
+
+DWORD dword_at(const BYTE *p)
+{
+    DWORD d;
+    memcpy(&d, p, sizeof d);
+    return d;
+}
+
+// A name field: 0xFFFF and an ordinal, or a NUL-terminated UTF-16 string.
+const BYTE *skip_name(const BYTE *p)
+{
+    if (word_at(p) == 0xFFFF) return p + 4;
+    while (word_at(p)) p += 2;
+    return p + 2;
+}
+
+const BYTE *skip_string(const BYTE *p)
+{
+    while (word_at(p)) p += 2;
+    return p + 2;
+}
+
+const BYTE *align4(const BYTE *p) { return (const BYTE *)(((uintptr_t)p + 3) & ~(uintptr_t)3); }
+
+bool is_extended(const BYTE *t) { return word_at(t + 2) == 0xFFFF; }
+
+const BYTE *first_item(const BYTE *t)
+{
+    bool ex = is_extended(t);
+    DWORD style = dword_at(t + (ex ? 12 : 0));
+    const BYTE *p = t + (ex ? 26 : 18);
+    p = skip_name(p);   // menu
+    p = skip_name(p);   // class
+    p = skip_string(p); // title
+    if (style & DS_SETFONT) {
+        p += ex ? 6 : 2; // point size (and weight, italic, character set)
+        p = skip_string(p);
+    }
+    return align4(p);
+}
+
+const BYTE *next_item(const BYTE *item, bool ex)
+{
+    const BYTE *p = item + (ex ? 24 : 18);
+    p = skip_name(p); // class
+    p = skip_name(p); // title
+    WORD extra = word_at(p);
+    p += 2;
+    if (!ex && extra) extra -= 2; // the standard count includes its own two bytes
+    return align4(p + extra);
+}
+
+// The item as a view into the template's storage; the list of the finder's own arguments goes
+// with it.
+LiValue item_view(const BYTE *item, LiValue args)
+{
+    *ArgTop++ = args;
+    LiValue v = li_CreateNonNullInstanceNoalloc((void *)item, cls_DLGITEMTEMPLATE, args);
+    --ArgTop;
+    return v;
+}
+
+LiValue IsDialogEx_entry()
+{
+    const BYTE *t = template_arg(ArgBase[0]);
+    return li_CreateLong(t && is_extended(t) ? 1 : 0);
+}
+
+LiValue FindFirstDlgItem_entry()
+{
+    const BYTE *t = template_arg(ArgBase[0]);
+    if (!t) return Nil;
+    *ArgTop++ = Nil;
+    LiValue v = item_view(first_item(t), li_Cons(ArgBase[0], Nil));
+    --ArgTop;
+    return v;
+}
+
+LiValue FindNextDlgItem_entry()
+{
+    const BYTE *item = template_arg(ArgBase[0]);
+    bool ex = number(ArgBase[1]) != 0;
+    if (!item) return Nil;
+    *ArgTop++ = Nil;
+    ArgTop[-1] = li_Cons(ArgBase[1], Nil);
+    LiValue v = item_view(next_item(item, ex), li_Cons(ArgBase[0], ArgTop[-1]));
+    --ArgTop;
+    return v;
+}
+
+LiValue IsActiveXControl_entry()
+{
+    const BYTE *item = template_arg(ArgBase[0]);
+    bool ex = number(ArgBase[1]) != 0;
+    return li_CreateLong(item && word_at(item + (ex ? 24 : 18)) == '{' ? 1 : 0);
+}
+
+} // namespace
+
+void register_dialog_template_functions()
+{
+    li_CLFunction("_DialogSplitHelper_IsDialogEx", IsDialogEx_entry, 1, "pTemplate", 0);
+    li_CLFunction("_DialogSplitHelper_FindFirstDlgItem", FindFirstDlgItem_entry, 1, "pTemplate", 0);
+    li_CLFunction("_DialogSplitHelper_FindNextDlgItem", FindNextDlgItem_entry, 2, "pItem", 0, "bDialogEx", 0);
+    li_CLFunction("_DialogSplitHelper_IsActiveXControl", IsActiveXControl_entry, 2, "pItem", 0, "bDialogEx", 0);
+}
+
+} // namespace savrawin
