@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "../structs/model.h"
+
 namespace savrawin {
 
 // Plain ASCII, the common case, is widened and narrowed here without the code-page calls.
@@ -93,6 +95,22 @@ LiValue wide_text_result(const wchar_t *text)
     if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, units, li_SVal(s), bytes, nullptr, nullptr);
     return s;
 }
+
+namespace {
+LiValue packed_result(LiValue cls, uint32_t packed, LiValue args)
+{
+    LONG *pair = (LONG *)LI_Malloc(2 * sizeof(LONG));
+    pair[0] = (SHORT)LOWORD(packed);
+    pair[1] = (SHORT)HIWORD(packed);
+    *ArgTop++ = args;
+    LiValue v = li_CreateNonNullInstanceAlloc(pair, cls, args);
+    --ArgTop;
+    return v;
+}
+} // namespace
+
+LiValue packed_point_result(uint32_t packed, LiValue args) { return packed_result(cls_POINT, packed, args); }
+LiValue packed_size_result(uint32_t packed, LiValue args) { return packed_result(cls_SIZE, packed, args); }
 
 void register_functions(const FunctionRow *rows, size_t n)
 {

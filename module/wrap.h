@@ -7,10 +7,11 @@
 //   LPCWSTR, LPWSTR                         UTF-16 copy of a script string, written back (code 19)
 //   LPSTR, LPCSTR, BYTE*, const void*       the script string's own bytes (code 19)
 //   any other pointer                       a structure instance's storage, nil = NULL (code 10)
-//   POINT by value                          an instance's 8 bytes (code 10; nil is refused)
+//   POINT, BLENDFUNCTION ... by value       a copy of an instance's bytes (code 10; nil is refused:
+//                                           there is no value to pass)
 //
 // Results: integers, handles and pointers as signed 32-bit integers, void as nil, UTF-16 and
-// ANSI text as new strings.
+// ANSI text as new strings; a point or size packed into a message result as a new POINT or SIZE.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +26,7 @@
 
 namespace savrawin {
 
-enum class Kind { Int, Float, Struct, WString, Bytes, Point };
+enum class Kind { Int, Float, Struct, WString, Bytes, ByValue };
 
 // DECLARE_HANDLE types are pointers to a struct whose only member is "int unused".
 template <class T, class = void> struct is_handle : std::false_type {};
@@ -35,7 +36,7 @@ struct is_handle<T *, std::void_t<decltype(std::declval<T &>().unused)>> : std::
 template <class T> constexpr Kind kind_of()
 {
     using U = std::remove_cv_t<T>;
-    if constexpr (std::is_same_v<U, POINT>) return Kind::Point;
+    if constexpr (std::is_class_v<U>) return Kind::ByValue;
     else if constexpr (std::is_floating_point_v<U>) return Kind::Float;
     else if constexpr (std::is_integral_v<U> || std::is_enum_v<U>) return Kind::Int;
     else if constexpr (is_handle<U>::value) return Kind::Int;
@@ -68,9 +69,9 @@ inline void check_arg(Kind k, LiValue v)
         if (!li_NumberP(v)) li_TypeError(v, 15);
         break;
     case Kind::Struct:
-    case Kind::Point:
+    case Kind::ByValue:
         if (tag != LI_NIL && tag != LI_INSTANCE) li_TypeError(v, 10);
-        if (k == Kind::Point && tag == LI_NIL) li_TypeError(v, 10);
+        if (k == Kind::ByValue && tag == LI_NIL) li_TypeError(v, 10);
         break;
     case Kind::WString:
     case Kind::Bytes:
@@ -93,10 +94,11 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
         else return (T)li_LVal(v);
     } else if constexpr (k == Kind::Float) {
         return (T)li_RVal(v);
-    } else if constexpr (k == Kind::Point) {
-        POINT p;
-        memcpy(&p, li_InstanceData(v), sizeof p);
-        return p;
+    } else if constexpr (k == Kind::ByValue) {
+        static_assert(std::is_trivially_copyable_v<T>, "a structure passed by value is plain bytes");
+        T value;
+        memcpy(&value, li_InstanceData(v), sizeof value);
+        return value;
     } else if constexpr (k == Kind::Struct) {
         return li_Tag(v) == LI_INSTANCE ? (T)li_InstanceData(v) : nullptr;
     } else if constexpr (k == Kind::WString) {
@@ -121,6 +123,11 @@ template <class R> LiValue make_result(R r)
     else
         return li_CreateLong((int32_t)r);
 }
+
+// A point or size packed into 32 bits (low half x or cx, high half y or cy, each signed) as a new
+// POINT or SIZE that owns its 8 bytes; args is the list the instance is constructed with.
+LiValue packed_point_result(uint32_t packed, LiValue args);
+LiValue packed_size_result(uint32_t packed, LiValue args);
 
 // Makes the UTF-16 copies of the string arguments; on failure frees those made and reports.
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
