@@ -17,12 +17,23 @@ int compare_address(const void *a, const void *b)
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
-bool is_fill_pattern(uint32_t p) { return p == 0xFFFFFFFF || p == 0xCDCDCDCD || p == 0xCCCCCCCC || p == 0xFEEEFEEE || p > 0xFFFFFFF0; }
+// Values that are not text to follow: fill patterns of freed or uninitialised memory, and the
+// first 64 KB, where a field holds an integer resource id rather than a pointer.
+bool is_not_text(uint32_t p)
+{
+    return p == 0xFFFFFFFF || p == 0xCDCDCDCD || p == 0xCCCCCCCC || p == 0xFEEEFEEE || p > 0xFFFFFFF0 || p < 0x10000;
+}
 } // namespace
 
 LiValue StrucSetWStringPtr(LiValue, void *addr, const LiStrucField *, LiValue v)
 {
     if (!li_StringP(v)) li_TypeError(v, 5);
+    store_wide_string(addr, v);
+    return v;
+}
+
+void store_wide_string(void *addr, LiValue v)
+{
     int n = li_Length(v) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
     MultiByteToWideChar(CP_UTF8, 0, li_SVal(v), -1, buf, n);
@@ -31,7 +42,6 @@ LiValue StrucSetWStringPtr(LiValue, void *addr, const LiStrucField *, LiValue v)
     int found = 0;
     int at = UT_ArraySearch(registry, buf, compare_address, &found);
     if (!found) UT_ArrayAdd(registry, at, buf);
-    return v;
 }
 
 LiValue StrucGetWStringPtr(LiValue, void *addr)
@@ -39,7 +49,7 @@ LiValue StrucGetWStringPtr(LiValue, void *addr)
     const wchar_t *p;
     memcpy(&p, addr, sizeof p);
     if (!p) return Nil;
-    if (is_fill_pattern((uint32_t)(uintptr_t)p)) return Undef;
+    if (is_not_text((uint32_t)(uintptr_t)p)) return Undef;
     return wide_text_result(p);
 }
 

@@ -12,6 +12,9 @@ namespace savrawin {
 
 LiValue StrucSetWStringPtr(LiValue inst, void *addr, const LiStrucField *f, LiValue v);
 LiValue StrucGetWStringPtr(LiValue inst, void *addr);
+// Stores a registered UTF-16 copy of string or buffer v at addr, as the setter does: the release
+// hook frees it with the instance.
+void store_wide_string(void *addr, LiValue v);
 void StrucFreeWStringPtr(LiValue inst, void *addr);
 
 // Embedded UTF-16 arrays: the descriptor carries no capacity, so each capacity (in UTF-16 units,

@@ -75,6 +75,9 @@ typedef struct LiInstanceBody {
 } LiInstanceBody;
 #define LI_BODY_OWNED 0x00010000u
 
+/* A pair's head and tail (the caller has checked the tag is LI_CONS). */
+static inline LiCell *li_PairHead(const LiCell *v) { return (LiCell *)(uintptr_t)v->w1; }
+static inline LiCell *li_PairTail(const LiCell *v) { return (LiCell *)(uintptr_t)v->w2; }
 static inline LiInstanceBody *li_InstanceBody(const LiCell *v) { return (LiInstanceBody *)(uintptr_t)v->w2; }
 static inline void *li_InstanceData(const LiCell *v) { return li_InstanceBody(v)->data; }
 static inline int li_InstanceOwnsData(const LiCell *v) { return (((const unsigned char *)li_InstanceBody(v))[10] & 1) != 0; }
