@@ -22,8 +22,8 @@ int initialise()
     // 1. hand-written functions, 2. the first constant table.
     register_handwritten_functions();
     li_FuncCacheSort();
-    // 3.1 classes, structures first.
-    create_structure_classes();
+    // 3.1 every class, structures first.
+    create_classes();
     // 3.4 the platform families.
     register_kernel_functions();
     register_user_functions();
