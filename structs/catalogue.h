@@ -6,7 +6,7 @@
 // and that one list makes both the class's field table (NAME_fields) and the compile-time proof
 // against the SDK type: its size, and for every field the offset and a member that fits the kind
 // (width for numbers, pointee for strings, a structure for views). Each file ends a section with
-// its creation list (CLASS_ROW, DERIVED_ROW), in creation order; create_classes walks the sections.
+// its creation list (SECTION), in creation order; create_classes walks the sections.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include <shlobj.h>
 
 #include <stddef.h>
+#include <initializer_list>
 #include <type_traits>
 #include <utility>
 
@@ -70,16 +71,35 @@ template <class M> constexpr bool fits_PTR()
     static_assert(offsetof(T, name) == (off), #T "." #name " offset");                                               \
     static_assert(fits_##kind<decltype(std::declval<T &>().name)>(), #T "." #name " does not fit its kind");
 
-// cls_NAME, NAME_fields and NAME_size from NAME_ROWS, proven against the SDK type CTYPE.
+// cls_NAME, NAME_fields, NAME_size and NAME_seq (its place among the file's definitions) from
+// NAME_ROWS, proven against the SDK type CTYPE.
 #define STRUCTURE(NAME, CTYPE, BYTES)                                                                                  \
     LiValue cls_##NAME;                                                                                                \
     static LiStrucField NAME##_fields[] = {NAME##_ROWS(SF_ROW, CTYPE) SF_END};                                         \
     static constexpr uint32_t NAME##_size = BYTES;                                                                     \
+    static constexpr int NAME##_seq = __COUNTER__;                                                                     \
     static_assert(sizeof(CTYPE) == (BYTES), #CTYPE " size");                                                           \
     NAME##_ROWS(SF_CHECK, CTYPE)
 
-#define CLASS_ROW(NAME) {#NAME, &cls_##NAME, nullptr, NAME##_fields, NAME##_size, nullptr, nullptr}
-#define DERIVED_ROW(NAME, SUPER) {#NAME, &cls_##NAME, &cls_##SUPER, NAME##_fields, NAME##_size, nullptr, nullptr}
+// A section's creation list, LIST(C, D): C(NAME) for a class, D(NAME, SUPER) for a derived one. It
+// makes the section's rows, and proves that they follow the order in which the file describes them.
+#define SECTION(ARRAY, LIST)                                                                                           \
+    const ClassRow ARRAY[] = {LIST(CLASS_ROW, DERIVED_ROW)};                                                           \
+    static_assert(ascending({LIST(SEQ_OF, SEQ_OF_DERIVED)}), #ARRAY " in the order of the descriptions");
+#define CLASS_ROW(NAME) {#NAME, &cls_##NAME, nullptr, NAME##_fields, NAME##_size, nullptr, nullptr},
+#define DERIVED_ROW(NAME, SUPER) {#NAME, &cls_##NAME, &cls_##SUPER, NAME##_fields, NAME##_size, nullptr, nullptr},
+#define SEQ_OF(NAME) NAME##_seq,
+#define SEQ_OF_DERIVED(NAME, SUPER) NAME##_seq,
+
+constexpr bool ascending(std::initializer_list<int> seq)
+{
+    int last = -1;
+    for (int n : seq) {
+        if (n <= last) return false;
+        last = n;
+    }
+    return true;
+}
 
 // ---- the sections, in creation order; the bounds are the class counts of each ------------------------
 
