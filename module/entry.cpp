@@ -9,26 +9,28 @@
 #include "../structs/model.h"
 
 namespace savrawin {
+extern HINSTANCE module_instance;
 void register_handwritten_functions();
 void register_final_message_box();
 void register_kernel_functions();
 void register_user_functions();
 void register_gdi_functions();
+void register_union_constructors();
 void register_dialog_template_functions();
+void register_window_base_globals();
+void register_window_create_methods();
+void set_dialog_hooks();
+void register_window_base_methods();
+void register_window_class_methods();
+void register_resize_methods();
+void register_message_handler_methods();
+void register_final_window_text_method();
+void unregister_window_classes();
 } // namespace savrawin
 
 namespace {
 
 using namespace savrawin;
-
-// Window classes and their methods arrive with the window layer; until then these steps register
-// nothing, but they hold their place in the sequence.
-void register_window_create_methods() {}
-void set_dialog_hooks() {}
-void register_union_constructors() {}
-void register_window_base_globals() {}
-void register_class_methods() {}
-void register_message_handler_methods() {}
 
 int initialise()
 {
@@ -37,7 +39,7 @@ int initialise()
     // 2. The first constant table.
     li_FuncCacheSort();
     // 3.1 Every class, structures first.
-    create_structure_classes();
+    create_classes();
     // 3.2, 3.3 Create methods and instance-destructor hooks of the window and dialog classes.
     register_window_create_methods();
     set_dialog_hooks();
@@ -50,11 +52,15 @@ int initialise()
     register_dialog_template_functions();
     register_window_base_globals();
     // 3.5 Methods of the window, dialog and menu classes with their class functions.
-    register_class_methods();
+    register_window_base_methods();
+    register_window_class_methods();
+    register_resize_methods();
     // 3.6 The second constant table.
     li_FuncCacheSort();
-    // 4. Message-handler methods, then MessageBox once more: this form stays in force.
+    // 4. Message-handler methods, the window text method without arguments, and MessageBox once
+    // more: these forms stay in force.
     register_message_handler_methods();
+    register_final_window_text_method();
     register_final_message_box();
     return li_FuncCacheSort();
 }
@@ -63,9 +69,14 @@ int initialise()
 
 extern "C" __declspec(dllexport) void SavraSetAtlPointer(void) {}
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH) LI_DeferDllInitialization(initialise, "winfns_dll_load_hook");
-    else if (reason == DLL_PROCESS_DETACH) li_AttemptLispFunction(li_SymbolFind("winfns_dll_unload_hook"), 0);
+    if (reason == DLL_PROCESS_ATTACH) {
+        module_instance = instance;
+        LI_DeferDllInitialization(initialise, "winfns_dll_load_hook");
+    } else if (reason == DLL_PROCESS_DETACH) {
+        li_AttemptLispFunction(li_SymbolFind("winfns_dll_unload_hook"), 0);
+        unregister_window_classes();
+    }
     return TRUE;
 }

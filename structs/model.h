@@ -1,5 +1,5 @@
-// Structure classes: field tables over the interpreter's StrucField descriptors, the module's own
-// accessors (UTF-16 string pointers, nested-structure views), and the class handles.
+// Structure classes: field tables over the interpreter's StrucField descriptors and the module's own
+// accessors (UTF-16 string pointers, embedded arrays, nested-structure views).
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <stddef.h>
 
 #include "savra.h"
+#include "classes.h"
 
 namespace savrawin {
 
@@ -57,10 +58,16 @@ template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 #define SF_PTR(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_pointed<&cls>, nullptr}
 #define SF_END {nullptr, 0, 0, nullptr, nullptr, nullptr}
 
-// Class handles, kept from creation for the module's lifetime.
-extern LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX,
-    cls_MSG, cls_MINMAXINFO, cls_DLGTEMPLATE, cls_DLGITEMTEMPLATE;
-
-void create_structure_classes();
+// One row per class to create: li_MakeClass's arguments, with the handle the result is kept in.
+// superclass is the address of the superclass's handle (read when the class is made), or null.
+struct ClassRow {
+    const char *name;
+    LiValue *handle;
+    const LiValue *superclass;
+    const LiStrucField *fields;
+    uint32_t size;
+    LiConstructorHook ctor;
+    LiDestructorHook dtor;
+};
 
 } // namespace savrawin

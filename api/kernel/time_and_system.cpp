@@ -1,5 +1,5 @@
-// kernel32: the version, time, arithmetic, system folders, modules and resources, environment
-// and the string functions.
+// kernel32: the version, time, arithmetic, system information and folders, file search, modules
+// and resources, environment and the string functions.
 #include "../../module/wrap.h"
 
 namespace savrawin {
@@ -20,6 +20,10 @@ static const FunctionRow rows[] = {
     SAVRA_FN("GetEnvironmentVariable", GetEnvironmentVariableW, "lpName", "lpBuffer", "nSize"),
     SAVRA_FN("SetEnvironmentVariable", SetEnvironmentVariableW, "lpName", "lpValue"),
     SAVRA_FN("lstrlen", lstrlenW, "lpString"),
+    SAVRA_FN("GetSystemInfo", GetSystemInfo, "lpSystemInfo"),
+    SAVRA_FN("GetTimeZoneInformation", GetTimeZoneInformation, "lpTimeZoneInformation"),
+    SAVRA_FN("FindFirstFile", FindFirstFileW, "lpFileName", "lpFindFileData"),
+    SAVRA_FN("FindClose", FindClose, "hFindFile"),
     // Text results: the environment block's first entry (both names), the command line, and the
     // copied or joined text, taken from the first copy before it is written back.
     SAVRA_FN("GetEnvironmentStrings", GetEnvironmentStringsW),

@@ -1,4 +1,4 @@
-// user32: rectangle arithmetic, windows and the message queue.
+// user32: rectangle arithmetic, windows, their rectangles and monitors, and the message queue.
 #include "../../module/wrap.h"
 
 namespace savrawin {
@@ -27,6 +27,12 @@ static const FunctionRow rows[] = {
     SAVRA_FN("PeekMessage", PeekMessageW, "lpMsg", "hWnd", "wMsgFilterMin", "wMsgFilterMax", "wRemoveMsg"),
     SAVRA_FN("SetWindowText", SetWindowTextW, "hWnd", "lpString"),
     SAVRA_FN("GetWindowText", GetWindowTextW, "hWnd", "lpString", "nMaxCount"),
+    SAVRA_FN("GetClientRect", GetClientRect, "hWnd", "lpRect"),
+    SAVRA_FN("GetWindowRect", GetWindowRect, "hWnd", "lpRect"),
+    SAVRA_FN("GetWindowPlacement", GetWindowPlacement, "hWnd", "lpwndpl"),
+    SAVRA_FN("GetWindowInfo", GetWindowInfo, "hwnd", "pwi"),
+    SAVRA_FN("MonitorFromWindow", MonitorFromWindow, "hwnd", "dwFlags"),
+    SAVRA_FN("GetMonitorInfo", GetMonitorInfoW, "hMonitor", "lpmi"),
 };
 
 void register_user_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

@@ -1,0 +1,87 @@
+#include "bridge.h"
+
+#include <setjmp.h>
+
+#include "../structs/classes.h"
+
+namespace savrawin {
+
+namespace {
+
+// Binds the locals made by bind(values) and evaluates expression under the trap.
+template <class Bind> LiValue bridge(LiValue expression, Bind bind)
+{
+    volatile LiValue result = Nil;
+    LiValue *saved_top = ArgTop, *saved_base = ArgBase;
+    int16_t saved_depth = *ExecutionStack->depth;
+    volatile int error = 0;
+    uint32_t gc_context[4];
+    li_SaveGCContext(gc_context);
+    int scope = li_EnterSubScope();
+    jmp_buf jb;
+    li_ErrorProtect(jb);
+    int saved_defer = liDeferSignals;
+    if (setjmp(jb) == 0) {
+        bind();
+        result = li_Eval(expression);
+        li_ErrorFree();
+        li_ExitSubScope(scope);
+    } else {
+        error = 1;
+        li_ErrorFree();
+        li_ExitSubScope(scope);
+        report_handler_error();
+    }
+    ArgTop = saved_top;
+    ArgBase = saved_base;
+    liDeferSignals = saved_defer;
+    *ExecutionStack->depth = saved_depth;
+    return error ? Nil : (LiValue)result;
+}
+
+// The symbol first: finding it may allocate, and the value must not wait unrooted meanwhile.
+template <class Make> void set_local(const char *name, Make make)
+{
+    LiValue symbol = li_SymbolFind(name);
+    li_SetLocal(symbol, make());
+}
+
+} // namespace
+
+LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return bridge(expression, [&] {
+        set_local("uMsg", [&] { return li_CreateLong((int32_t)uMsg); });
+        set_local("wParam", [&] { return li_CreateLong((int32_t)wParam); });
+        set_local("lParam", [&] { return li_CreateLong((int32_t)lParam); });
+    });
+}
+
+LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh)
+{
+    return bridge(expression, [&] {
+        // A view of the sender's memory: valid only while the handler runs.
+        set_local("pnmh", [&] { return li_CreateInstance(cls_NMHDR, pnmh, 0); });
+        set_local("idCtrl", [&] { return li_CreateLong(idCtrl); });
+    });
+}
+
+LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl)
+{
+    return bridge(expression, [&] {
+        set_local("wNotifyCode", [&] { return li_CreateLong(wNotifyCode); });
+        set_local("wID", [&] { return li_CreateLong(wID); });
+        set_local("hWndCtl", [&] { return li_CreateLong((int32_t)(uintptr_t)hWndCtl); });
+    });
+}
+
+void report_handler_error()
+{
+    LiValue stack = li_SymbolValue(li_SymbolFind("_error_stack_"));
+    Printf("Error: ");
+    li_Write(li_SymbolValue(ErrorString), Stdout, 1);
+    Printf("\nStack follows:\n");
+    li_PrintStack(Stdout, stack);
+}
+
+} // namespace savrawin

@@ -1,0 +1,21 @@
+// The one place where native code evaluates a script expression: a window's handler. The bridge
+// binds the message's values as locals, evaluates under an error trap, prints a script error
+// with its stack, and always leaves the interpreter's stacks and bindings as it found them, so a
+// failing handler can neither unwind through the platform's dispatch nor displace the stacks.
+#pragma once
+
+#include <windows.h>
+
+#include "savra.h"
+
+namespace savrawin {
+
+// Each returns the expression's value, or nil after an error.
+LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh);
+LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl);
+
+// "Error: ", the error, "\nStack follows:\n" and the stack, on the interpreter's output.
+void report_handler_error();
+
+} // namespace savrawin

@@ -1,0 +1,34 @@
+#include "overload.h"
+
+namespace savrawin {
+
+namespace {
+bool passes(char test, LiValue v)
+{
+    switch (test) {
+    case 'I': return li_LongP(v) != 0;
+    case 'S': return li_Tag(v) == LI_NIL || li_StringP(v);
+    default: return true;
+    }
+}
+
+bool fits(const Candidate &c, LiValue list, int n)
+{
+    if (c.n != n) return false;
+    LiValue p = list;
+    for (int i = 0; c.tests[i] && li_Tag(p) == LI_CONS; i++, p = li_PairTail(p))
+        if (!passes(c.tests[i], li_PairHead(p))) return false;
+    return true;
+}
+} // namespace
+
+LiValue dispatch(const Overload &o, LiValue list)
+{
+    int n = li_Length(list);
+    for (int i = 0; i < o.count; i++)
+        if (fits(o.candidates[i], list, n)) return li_CallCLVFunction(o.candidates[i].entry, list);
+    li_Error(o.failure);
+    return Nil;
+}
+
+} // namespace savrawin

@@ -1,0 +1,50 @@
+// Overloaded names: one registration under a rest parameter "args", a table of candidate forms
+// tried in order by argument count and a per-position test, and the first that fits is called.
+// Candidates are ordinary wrappers that no name reaches directly; they check the positions the
+// dispatcher does not test and report their own type errors.
+#pragma once
+
+#include "savra.h"
+
+namespace savrawin {
+
+// One form: its total argument count (a method's instance included), one test letter per
+// position (I: an integer value, S: nil or a string, A: anything) and its wrapper.
+struct Candidate {
+    int n;
+    const char *tests;
+    LiEntry entry;
+};
+
+struct Overload {
+    const char *failure; // "No matching function for overloaded 'Class::Name'"
+    const Candidate *candidates;
+    int count;
+};
+
+// Tries the candidates on list and calls the first that fits with the whole list.
+LiValue dispatch(const Overload &o, LiValue list);
+
+// Entries for a global name (the list arrives in slot 0) and for a method (the instance in slot
+// 0, the rest of the arguments as a list in slot 1).
+template <const Overload &O> LiValue global_dispatcher() { return dispatch(O, ArgBase[0]); }
+template <const Overload &O> LiValue method_dispatcher()
+{
+    *ArgTop++ = li_Cons(ArgBase[0], ArgBase[1]); // the one cell a method dispatch makes
+    LiValue r = dispatch(O, ArgTop[-1]);
+    --ArgTop;
+    return r;
+}
+
+constexpr uint32_t rest_parameter = 0x60000000;
+inline void register_overloaded_function(const char *name, LiEntry entry) { li_CLFunction(name, entry, 1, "args", rest_parameter); }
+inline void register_overloaded_method(LiValue cls, const char *name, LiEntry entry)
+{
+    li_DefCMethod(cls, name, entry, 1, "args", rest_parameter);
+}
+
+#define SAVRA_OVERLOAD(var, failure, ...)                                                                              \
+    constexpr ::savrawin::Candidate var##_candidates[] = {__VA_ARGS__};                                                \
+    constexpr ::savrawin::Overload var = {failure, var##_candidates, sizeof var##_candidates / sizeof var##_candidates[0]}
+
+} // namespace savrawin

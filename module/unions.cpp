@@ -1,0 +1,84 @@
+// The argument unions: a rectangle pointer, a menu or child id, a string or resource id, each a
+// 4-byte value that an instance owns. `new` on their classes and the new__U_* functions take
+// the same forms.
+#include <windows.h>
+
+#include "overload.h"
+#include "../structs/classes.h"
+#include "../structs/model.h"
+
+namespace savrawin {
+
+namespace {
+
+// A new owning instance over a 4-byte value; its argument list is the candidate's arguments.
+LiValue make_union(LiValue cls, uint32_t value, int nargs)
+{
+    *ArgTop++ = Nil;
+    for (int i = nargs - 1; i >= 0; i--) ArgTop[-1] = li_Cons(ArgBase[i], ArgTop[-1]);
+    uint32_t *storage = (uint32_t *)LI_Malloc(sizeof *storage);
+    *storage = value;
+    LiValue v = li_CreateNonNullInstanceAlloc(storage, cls, ArgTop[-1]);
+    --ArgTop;
+    return v;
+}
+
+LiValue rect_none() { return make_union(cls__U_RECT, 0, 0); }
+LiValue rect_of()
+{
+    LiValue v = ArgBase[0];
+    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
+    return make_union(cls__U_RECT, li_Tag(v) == LI_INSTANCE ? (uint32_t)(uintptr_t)li_InstanceData(v) : 0, 1);
+}
+
+LiValue menu_or_id() { return make_union(cls__U_MENUorID, (uint32_t)li_LVal(ArgBase[0]), 1); }
+
+LiValue string_id() { return make_union(cls__U_STRINGorID, (uint32_t)li_LVal(ArgBase[0]) & 0xFFFF, 1); }
+LiValue string_text()
+{
+    LiValue v = ArgBase[0];
+    if (li_Tag(v) != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+    LiValue u = make_union(cls__U_STRINGorID, 0, 1);
+    if (li_Tag(v) != LI_NIL) store_wide_string(li_InstanceData(u), v); // released with the instance
+    return u;
+}
+
+SAVRA_OVERLOAD(rect_forms, "No matching function for overloaded '_U_RECT'", {0, "", rect_none}, {1, "A", rect_of});
+SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded '_U_MENUorID'", {1, "I", menu_or_id});
+SAVRA_OVERLOAD(string_forms, "No matching function for overloaded '_U_STRINGorID'", {1, "I", string_id},
+               {1, "A", string_text});
+
+// `new` without a native block builds the instance through the class's dispatcher.
+template <LiEntry Dispatcher> LiValue construct(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (data) return li_StrucBasicConstructor(inst, data, owned, args);
+    LiValue made = li_CallCLVarArgFunction(Dispatcher, args);
+    *ArgTop++ = made;
+    LiValue r = li_StrucBasicConstructor(made, li_InstanceData(made), 1, args);
+    --ArgTop;
+    return r;
+}
+
+} // namespace
+
+LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args)
+{
+    return construct<global_dispatcher<rect_forms>>(inst, data, owned, args);
+}
+LiValue construct__U_MENUorID(LiValue inst, void *data, int owned, LiValue args)
+{
+    return construct<global_dispatcher<menu_forms>>(inst, data, owned, args);
+}
+LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue args)
+{
+    return construct<global_dispatcher<string_forms>>(inst, data, owned, args);
+}
+
+void register_union_constructors()
+{
+    register_overloaded_function("new__U_RECT", global_dispatcher<rect_forms>);
+    register_overloaded_function("new__U_MENUorID", global_dispatcher<menu_forms>);
+    register_overloaded_function("new__U_STRINGorID", global_dispatcher<string_forms>);
+}
+
+} // namespace savrawin

@@ -1,0 +1,223 @@
+#include "handlers.h"
+
+#include "../module/bridge.h"
+#include "../structs/classes.h"
+#include "../structs/model.h"
+
+namespace savrawin {
+
+namespace {
+
+enum Kind : uint32_t { MESSAGE = 0, NOTIFY = 1, COMMAND = 2 };
+
+// The native side of a MessageInfo instance.
+struct HandlerRecord {
+    uint32_t reserved;
+    uint32_t registered; // owns an instance and an entry in _message_handlers; 0 for search keys
+    LiValue instance;
+    UINT Msg;
+    WORD CmdCode;
+    WORD CmdID;
+    int32_t NotifyCtrl;
+    int32_t NotifyCode;
+    LiValue Expression;
+    uint32_t kind;
+};
+static_assert(sizeof(HandlerRecord) == 36, "the MessageInfo block");
+
+LiStrucField message_info_fields[] = {
+    SF_UI("Msg", 12),        SF_US("CmdCode", 16),    SF_US("CmdID", 18),
+    SF_US("NotifyCtrl", 20), SF_US("NotifyCode", 24), SF_C("Expression", 28),
+    SF_END,
+};
+
+LiValue message_info_class = nullptr;
+LiValue mirror = nullptr; // the array the module made, whatever _message_handlers holds later
+
+int order(int32_t a, int32_t b) { return a < b ? -1 : a > b ? 1 : 0; }
+
+int compare_message(const void *a, const void *b)
+{
+    return order((int32_t)((const HandlerRecord *)a)->Msg, (int32_t)((const HandlerRecord *)b)->Msg);
+}
+
+int compare_notify(const void *a, const void *b)
+{
+    const HandlerRecord *x = (const HandlerRecord *)a, *y = (const HandlerRecord *)b;
+    int c = order(x->NotifyCtrl, y->NotifyCtrl);
+    return c ? c : order(x->NotifyCode, y->NotifyCode);
+}
+
+int compare_command(const void *a, const void *b)
+{
+    const HandlerRecord *x = (const HandlerRecord *)a, *y = (const HandlerRecord *)b;
+    int c = order(x->CmdID, y->CmdID);
+    return c ? c : order(x->CmdCode, y->CmdCode);
+}
+
+// A new record mirrored by a MessageInfo instance in _message_handlers.
+HandlerRecord *make_record()
+{
+    HandlerRecord *r = (HandlerRecord *)LI_Malloc(sizeof(HandlerRecord));
+    memset(r, 0, sizeof *r);
+    LiValue symbol = li_SymbolFind("_message_handlers");
+    if (!mirror) {
+        mirror = li_CreateArray(0);
+        *ArgTop++ = mirror;
+        li_SymbolSetValue(symbol, mirror);
+        // Rebinding _message_handlers must not let the collector take the handlers' instances
+        // (and with them the expressions the window still runs).
+        li_SymbolSetValue(li_SymbolFind("_message_handlers_kept"), mirror);
+        --ArgTop;
+    }
+    if (!message_info_class)
+        message_info_class = li_MakeClass("MessageInfo", Nil, Nil, message_info_fields, sizeof(HandlerRecord), nullptr, nullptr);
+    LiValue array = li_SymbolValue(symbol);
+    LiValue instance = li_CreateInstance(message_info_class, r, 1);
+    *ArgTop++ = instance;
+    if (li_Tag(array) == LI_ARRAY) li_Aset(array, li_Length(array), instance);
+    if (array != mirror) li_Aset(mirror, li_Length(mirror), instance);
+    --ArgTop;
+    r->instance = instance;
+    r->registered = 1;
+    return r;
+}
+
+void release_record(void *item)
+{
+    HandlerRecord *r = (HandlerRecord *)item;
+    if (r->registered) {
+        UT_Array *items = li_ArrayStorage(mirror);
+        for (int i = 0; i < items->count; i++) {
+            if (items->items[i] == (void *)r->instance) {
+                UT_ArrayRemove(items, i);
+                break;
+            }
+        }
+        li_DestroyInstance(r->instance, LI_DESTROY_KEEP_DATA);
+    }
+    LI_Free(r);
+}
+
+LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiValue expression)
+{
+    HandlerRecord *r = make_record();
+    r->Msg = key->Msg;
+    r->CmdCode = key->CmdCode;
+    r->CmdID = key->CmdID;
+    r->NotifyCtrl = key->NotifyCtrl;
+    r->NotifyCode = key->NotifyCode;
+    r->Expression = expression;
+    r->kind = key->kind;
+    int found = 0;
+    UT_ArrayAdd(list, UT_ArraySearch(list, r, compare, &found), r);
+    return r->instance;
+}
+
+int32_t number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+LiValue MessageHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.Msg = (UINT)number(ArgBase[1]);
+    key.kind = MESSAGE;
+    return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
+}
+
+LiValue NotifyHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.NotifyCode = number(ArgBase[1]);
+    key.NotifyCtrl = number(ArgBase[2]);
+    key.kind = NOTIFY;
+    return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
+}
+
+LiValue CommandHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.CmdCode = (WORD)number(ArgBase[1]);
+    key.CmdID = (WORD)number(ArgBase[2]);
+    key.kind = COMMAND;
+    return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
+}
+
+// Runs every record equal to key, first to last; nullptr when there is none.
+template <class Run> LiValue dispatch(UT_Array *list, UT_Compare compare, const HandlerRecord &key, Run run)
+{
+    if (!list) return nullptr;
+    int found = 0;
+    int i = UT_ArraySearch(list, &key, compare, &found);
+    if (!found) return nullptr;
+    while (i > 0 && compare(list->items[i - 1], &key) == 0) i--;
+    LiValue *kept = ArgTop; // the latest value, rooted while later handlers run
+    *ArgTop++ = Nil;
+    bool ran = false;
+    // The list is read afresh each step: a handler may add handlers to this very window.
+    for (; i < list->count && compare(list->items[i], &key) == 0; i++) {
+        *kept = run(((HandlerRecord *)list->items[i])->Expression);
+        ran = true;
+    }
+    LiValue result = *kept;
+    ArgTop = kept;
+    return ran ? result : nullptr;
+}
+
+} // namespace
+
+LiValue dispatch_message(SWindowBase *w, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    HandlerRecord key = {};
+    key.Msg = uMsg;
+    return dispatch(w->handlers.messages, compare_message, key,
+                    [&](LiValue e) { return run_message_handler(e, uMsg, wParam, lParam); });
+}
+
+LiValue dispatch_notify(SWindowBase *w, int idCtrl, NMHDR *pnmh)
+{
+    HandlerRecord key = {};
+    key.NotifyCtrl = idCtrl;
+    key.NotifyCode = (int32_t)pnmh->code;
+    return dispatch(w->handlers.notifies, compare_notify, key, [&](LiValue e) { return run_notify_handler(e, idCtrl, pnmh); });
+}
+
+LiValue dispatch_command(SWindowBase *w, WORD code, WORD id, HWND hWndCtl)
+{
+    HandlerRecord key = {};
+    key.CmdCode = code;
+    key.CmdID = id;
+    return dispatch(w->handlers.commands, compare_command, key,
+                    [&](LiValue e) { return run_command_handler(e, code, id, hWndCtl); });
+}
+
+bool handler_result(LiValue value, LRESULT &result)
+{
+    if (!value || li_Tag(value) == LI_NIL) return false;
+    result = li_NumberP(value) ? (LRESULT)li_LVal(value) : 0;
+    return true;
+}
+
+void release_handler_lists(SavraMessageHandler *h)
+{
+    UT_Array **lists[] = {&h->messages, &h->notifies, &h->commands};
+    for (UT_Array **l : lists) {
+        if (*l) UT_ArrayDestroy(*l, release_record);
+        *l = nullptr;
+    }
+}
+
+void register_message_handler_methods()
+{
+    li_DefCMethod(cls_SWindowBase, "MessageHandler", MessageHandler_entry, 2, "uMsg", 0, "expression", 0);
+    li_DefCMethod(cls_SWindowBase, "NotifyHandler", NotifyHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
+    li_DefCMethod(cls_SWindowBase, "CommandHandler", CommandHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
+}
+
+} // namespace savrawin

@@ -1,0 +1,21 @@
+// Script handlers of a window: expressions attached to a message, a notification or a command,
+// kept in sorted lists inside the window base and mirrored as MessageInfo instances in the global
+// array _message_handlers, which keeps each expression reachable for the collector.
+#pragma once
+
+#include "window_base.h"
+
+namespace savrawin {
+
+// The outcome of a dispatch: no handler ran (nullptr), or the last handler's value.
+LiValue dispatch_message(SWindowBase *w, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LiValue dispatch_notify(SWindowBase *w, int idCtrl, NMHDR *pnmh);
+LiValue dispatch_command(SWindowBase *w, WORD code, WORD id, HWND hWndCtl);
+
+// nullptr or nil: unhandled; a number: handled with that result; anything else: handled, 0.
+bool handler_result(LiValue value, LRESULT &result);
+
+void release_handler_lists(SavraMessageHandler *h);
+void register_message_handler_methods();
+
+} // namespace savrawin

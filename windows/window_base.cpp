@@ -1,0 +1,270 @@
+#include "window_base.h"
+
+#include "handlers.h"
+#include "method_wrap.h"
+#include "../module/convert.h"
+#include "../structs/classes.h"
+
+namespace savrawin {
+
+// The rectangle a window gets when Create is given none.
+RECT rcDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+
+void init_window_base(SWindowBase *w)
+{
+    memset(w, 0, sizeof *w);
+    w->handlers.messages = UT_ArrayCreate(8, 0);
+    w->handlers.notifies = UT_ArrayCreate(8, 0);
+    w->handlers.commands = UT_ArrayCreate(8, 0);
+}
+
+void destroy_window_base(SWindowBase *w)
+{
+    release_handler_lists(&w->handlers);
+    SColorHolder &c = w->colors;
+    HGDIOBJ owned[] = {c.hbrush, c.pen, c.reserved, c.font, c.child_hbrush, c.child_pen, c.child_reserved, c.child_font};
+    for (HGDIOBJ h : owned)
+        if (h) DeleteObject(h);
+    memset(&c, 0, sizeof c);
+}
+
+SWindowBase *window_arg(LiValue v)
+{
+    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
+    // nil passes the check but has no window to act on
+    if (li_Tag(v) == LI_NIL || !li_InstanceData(v)) li_InstError(v, cls_SWindowBase);
+    return (SWindowBase *)li_InstanceData(v);
+}
+
+void register_methods(LiValue cls, const MethodRow *rows, size_t n)
+{
+    for (size_t i = 0; i < n; i++) {
+        const MethodRow &r = rows[i];
+        const char *p[14] = {};
+        for (int k = 0; k < r.count; k++) p[k] = r.params[k];
+        switch (r.count) {
+#define P(k) p[k], 0
+        case 0: li_DefCMethod(cls, r.name, r.entry, 0); break;
+        case 1: li_DefCMethod(cls, r.name, r.entry, 1, P(0)); break;
+        case 2: li_DefCMethod(cls, r.name, r.entry, 2, P(0), P(1)); break;
+        case 3: li_DefCMethod(cls, r.name, r.entry, 3, P(0), P(1), P(2)); break;
+        case 4: li_DefCMethod(cls, r.name, r.entry, 4, P(0), P(1), P(2), P(3)); break;
+        case 5: li_DefCMethod(cls, r.name, r.entry, 5, P(0), P(1), P(2), P(3), P(4)); break;
+        case 6: li_DefCMethod(cls, r.name, r.entry, 6, P(0), P(1), P(2), P(3), P(4), P(5)); break;
+        case 7: li_DefCMethod(cls, r.name, r.entry, 7, P(0), P(1), P(2), P(3), P(4), P(5), P(6)); break;
+        case 8: li_DefCMethod(cls, r.name, r.entry, 8, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7)); break;
+        case 9: li_DefCMethod(cls, r.name, r.entry, 9, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8)); break;
+        case 10: li_DefCMethod(cls, r.name, r.entry, 10, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9)); break;
+        case 14:
+            li_DefCMethod(cls, r.name, r.entry, 14, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11),
+                          P(12), P(13));
+            break;
+#undef P
+        default: li_Error("register_methods: unsupported parameter count");
+        }
+    }
+}
+
+namespace {
+
+int32_t number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+SWindowBase *new_window_base()
+{
+    SWindowBase *w = (SWindowBase *)LI_Malloc(sizeof(SWindowBase));
+    init_window_base(w);
+    return w;
+}
+
+// ---- globals ----------------------------------------------------------------------------------
+
+LiValue SWindowBaseType_entry()
+{
+    *ArgTop++ = Nil;
+    LiValue v = li_CreateNonNullInstanceAlloc(new_window_base(), cls_SWindowBase, Nil);
+    --ArgTop;
+    return v;
+}
+
+LiValue rcDefault_get() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
+
+LiValue rcDefault_set()
+{
+    LiValue v = ArgBase[0];
+    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
+    if (li_Tag(v) == LI_INSTANCE && li_InstanceData(v)) memcpy(&rcDefault, li_InstanceData(v), sizeof rcDefault);
+    return Nil;
+}
+
+LiValue GetWndClassName_entry() { return li_CreateString(nullptr); }
+
+// ---- methods with logic of their own ----------------------------------------------------------
+
+LiValue GetHwnd_entry() { return li_CreateLong((int32_t)(uintptr_t)window_arg(ArgBase[0])->m_hWnd); }
+
+LiValue Attach_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    w->m_hWnd = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    return Nil;
+}
+
+LiValue Detach_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HWND old = w->m_hWnd;
+    w->m_hWnd = nullptr;
+    return li_CreateLong((int32_t)(uintptr_t)old);
+}
+
+LiValue DestroyWindow_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    if (!DestroyWindow(w->m_hWnd)) return li_CreateLong(0);
+    w->m_hWnd = nullptr;
+    return li_CreateLong(1);
+}
+
+// The whole text, however long (the global GetWindowText stops at 511 units).
+LiValue GetWindowText_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    int length = GetWindowTextLengthW(w->m_hWnd);
+    wchar_t *text = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)(length + 1));
+    text[0] = 0;
+    int n = GetWindowTextW(w->m_hWnd, text, length + 1);
+    LiValue r = n < 0 ? Nil : wide_text_result(text);
+    LI_Free(text);
+    return r;
+}
+
+// Colours: store the description, delete the old handle, create the new one (0 on failure).
+LiValue set_background(bool children)
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    LOGBRUSH lb = {(UINT)number(ArgBase[1]), (COLORREF)number(ArgBase[2]), (ULONG_PTR)(uint32_t)number(ArgBase[3])};
+    LOGBRUSH &stored = children ? w->colors.child_brush : w->colors.brush;
+    HBRUSH &brush = children ? w->colors.child_hbrush : w->colors.hbrush;
+    stored = lb;
+    if (brush) DeleteObject(brush);
+    brush = CreateBrushIndirect(&lb);
+    return Nil;
+}
+
+LiValue set_foreground(bool children)
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    int style = number(ArgBase[1]), width = number(ArgBase[2]);
+    COLORREF color = (COLORREF)number(ArgBase[3]);
+    (children ? w->colors.child_text : w->colors.text) = color;
+    HPEN &pen = children ? w->colors.child_pen : w->colors.pen;
+    if (pen) DeleteObject(pen);
+    pen = CreatePen(style, width, color);
+    return Nil;
+}
+
+LiValue set_font(bool children)
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    int32_t v[13];
+    for (int i = 0; i < 13; i++) v[i] = number(ArgBase[1 + i]);
+    LiValue face = ArgBase[14];
+    if (li_Tag(face) != LI_NIL && !li_BufferP(face)) li_TypeError(face, 19);
+    *ArgTop++ = Nil;
+    WideCopy copy;
+    if (li_StringP(face)) {
+        copy.copy = make_wide_copy(face);
+        copy.string = face;
+    }
+    HFONT &font = children ? w->colors.child_font : w->colors.font;
+    if (font) DeleteObject(font);
+    font = CreateFontW(v[0], v[1], v[2], v[3], v[4], (BYTE)v[5], (BYTE)v[6], (BYTE)v[7], (BYTE)v[8], (BYTE)v[9], (BYTE)v[10],
+                       (BYTE)v[11], (BYTE)v[12], copy.copy);
+    finish_copies(&copy, 1);
+    --ArgTop;
+    return li_CreateLong((int32_t)(uintptr_t)font);
+}
+
+LiValue SetBackground_entry() { return set_background(false); }
+LiValue SetChildBackground_entry() { return set_background(true); }
+LiValue SetForeground_entry() { return set_foreground(false); }
+LiValue SetChildForeground_entry() { return set_foreground(true); }
+LiValue SetFontEx_entry() { return set_font(false); }
+LiValue SetChildFontEx_entry() { return set_font(true); }
+
+#define FONT_PARAMS                                                                                                    \
+    "nHeight", "nWidth", "nEscapement", "nOrientation", "nWeight", "bItalic", "bUnderline", "cStrikeOut", "nCharSet",  \
+        "nOutPrecision", "nClipPrecision", "nQuality", "nPitchAndFamily", "lpszFacename"
+
+const MethodRow base_methods[] = {
+    SAVRA_METHOD_ENTRY("GetHwnd", GetHwnd_entry),
+    SAVRA_METHOD_ENTRY("Attach", Attach_entry, "hWndNew"),
+    SAVRA_METHOD_ENTRY("Detach", Detach_entry),
+    SAVRA_METHOD_ENTRY("DestroyWindow", DestroyWindow_entry),
+    SAVRA_METHOD_ENTRY("SetBackground", SetBackground_entry, "style", "color", "hatch"),
+    SAVRA_METHOD_ENTRY("SetForeground", SetForeground_entry, "penstyles", "width", "color"),
+    SAVRA_METHOD_ENTRY("SetFontEx", SetFontEx_entry, FONT_PARAMS),
+    SAVRA_METHOD_ENTRY("SetChildBackground", SetChildBackground_entry, "style", "color", "hatch"),
+    SAVRA_METHOD_ENTRY("SetChildForeground", SetChildForeground_entry, "penstyles", "width", "color"),
+    SAVRA_METHOD_ENTRY("SetChildFontEx", SetChildFontEx_entry, FONT_PARAMS),
+    // Plain platform calls on the handle.
+    SAVRA_METHOD("IsWindow", IsWindow),
+    SAVRA_METHOD("IsWindowVisible", IsWindowVisible),
+    SAVRA_METHOD("IsWindowEnabled", IsWindowEnabled),
+    SAVRA_METHOD("SetWindowText", SetWindowTextW, "lpszString"),
+    SAVRA_METHOD("GetWindowTextLength", GetWindowTextLengthW),
+    SAVRA_METHOD("GetWindowRect", GetWindowRect, "lpRect"),
+    SAVRA_METHOD("GetClientRect", GetClientRect, "lpRect"),
+    SAVRA_METHOD("ShowWindow", ShowWindow, "nCmdShow"),
+    SAVRA_METHOD("UpdateWindow", UpdateWindow),
+    SAVRA_METHOD("GetDC", GetDC),
+    SAVRA_METHOD("ReleaseDC", ReleaseDC, "hDC"),
+    SAVRA_METHOD("GetDlgCtrlID", GetDlgCtrlID),
+    SAVRA_METHOD("SetFocus", SetFocus),
+};
+
+} // namespace
+
+// The window base's own instances: a native base made for the instance, owned by it.
+LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (!data) {
+        data = new_window_base();
+        owned = 1;
+    }
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+
+// Only a base the instance owns is released; a view of a window object's base is the window's.
+void destroy_SWindowBase(LiValue inst)
+{
+    void *data = li_InstanceData(inst);
+    if (data && li_InstanceOwnsData(inst)) {
+        destroy_window_base((SWindowBase *)data);
+        li_StrucBasicDestructor(inst);
+    }
+}
+
+void register_window_base_globals()
+{
+    li_CLFunction("SWindowBase_rcDefault_set", rcDefault_set, 1, "SWindowBase::rcDefault", 0);
+    li_CLFunction("SWindowBase_rcDefault_get", rcDefault_get, 0);
+    li_CLFunction("SWindowBaseType", SWindowBaseType_entry, 0);
+}
+
+void register_window_base_methods()
+{
+    register_methods(cls_SWindowBase, base_methods, sizeof base_methods / sizeof base_methods[0]);
+    li_CLFunction("SWindowBase_GetWndClassName", GetWndClassName_entry, 0);
+}
+
+void register_final_window_text_method()
+{
+    li_DefCMethod(cls_SWindowBase, "GetWindowText", GetWindowText_entry, 0);
+}
+
+} // namespace savrawin

@@ -1,0 +1,268 @@
+// The script window classes: their window classes, creation, the Type functions, the link
+// between script instance and native object in both directions, and SDialog.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <stdio.h>
+#include <string.h>
+
+#include "../module/overload.h"
+#include "../structs/classes.h"
+#include "constructors.h"
+#include "handlers.h"
+#include "method_wrap.h"
+#include "window_object.h"
+
+namespace savrawin {
+
+namespace {
+
+constexpr DWORD child_style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+// One row per class that has a Create method, alphabetical: the order Create is registered in.
+WindowClass window_classes[] = {
+    {"SAnimateCtrl", &cls_SAnimateCtrl, L"SysAnimate32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SBitmapButton", &cls_SBitmapButton, L"BUTTON", false, child_style, 0, {}, nullptr, 0, {}},
+    {"SButton", &cls_SButton, L"BUTTON", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SCheckListViewCtrl", &cls_SCheckListViewCtrl, L"SysListView32", false, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
+     WS_EX_CLIENTEDGE, {}, nullptr, 0, {}},
+    {"SComboBox", &cls_SComboBox, L"COMBOBOX", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SComboBoxEx", &cls_SComboBoxEx, L"ComboBoxEx32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SDateTimePickerCtrl", &cls_SDateTimePickerCtrl, L"SysDateTimePick32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SDragListBox", &cls_SDragListBox, L"LISTBOX", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SEdit", &cls_SEdit, L"EDIT", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SFlatScrollBar", &cls_SFlatScrollBar, nullptr, true, child_style, 0, {}, nullptr, 0, {}},
+    {"SHeaderCtrl", &cls_SHeaderCtrl, L"SysHeader32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SHotKeyCtrl", &cls_SHotKeyCtrl, L"msctls_hotkey32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SHyperLink", &cls_SHyperLink, nullptr, false, child_style, 0, {}, nullptr, 0, {}},
+    {"SIPAddressCtrl", &cls_SIPAddressCtrl, L"SysIPAddress32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SListBox", &cls_SListBox, L"LISTBOX", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SListViewCtrl", &cls_SListViewCtrl, L"SysListView32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SMonthCalendarCtrl", &cls_SMonthCalendarCtrl, L"SysMonthCal32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SPagerCtrl", &cls_SPagerCtrl, L"SysPager", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SProgressBarCtrl", &cls_SProgressBarCtrl, L"msctls_progress32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SReBarCtrl", &cls_SReBarCtrl, L"ReBarWindow32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SRichEditCtrl", &cls_SRichEditCtrl, L"RichEdit20W", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SScrollBar", &cls_SScrollBar, L"SCROLLBAR", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SStatic", &cls_SStatic, L"STATIC", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SStatusBarCtrl", &cls_SStatusBarCtrl, L"msctls_statusbar32", false, child_style, 0, {}, nullptr, 0, {}},
+    {"STabCtrl", &cls_STabCtrl, L"SysTabControl32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SToolBarCtrl", &cls_SToolBarCtrl, L"ToolbarWindow32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SToolTipCtrl", &cls_SToolTipCtrl, L"tooltips_class32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"STrackBarCtrl", &cls_STrackBarCtrl, L"msctls_trackbar32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"STreeViewCtrl", &cls_STreeViewCtrl, L"SysTreeView32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"STreeViewCtrlEx", &cls_STreeViewCtrlEx, L"SysTreeView32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SUpDownCtrl", &cls_SUpDownCtrl, L"msctls_updown32", true, child_style, 0, {}, nullptr, 0, {}},
+    {"SWindow", &cls_SWindow, nullptr, true, child_style, 0, {}, nullptr, 0, {}},
+};
+WindowClass dialog_class = {"SDialog", &cls_SDialog, nullptr, true, 0, 0, {}, nullptr, 0, {}};
+constexpr size_t window_class_count = sizeof window_classes / sizeof window_classes[0];
+
+// The object of row I: resizable classes carry the layout state, the others one word of their
+// control implementation.
+template <size_t I> class ControlObject : public WindowObject {
+public:
+    WindowClass *GetClass() const override { return &window_classes[I]; }
+
+private:
+    DWORD implementation = 0;
+};
+
+template <size_t I> class ResizableObject : public WindowObject {
+public:
+    ResizableObject() { resize.init(); }
+    ~ResizableObject() override { resize.release(); }
+    WindowClass *GetClass() const override { return &window_classes[I]; }
+    ResizeState *GetResize() override { return &resize; }
+
+private:
+    ResizeState resize;
+};
+
+template <size_t I> WindowObject *make_object()
+{
+    if (window_classes[I].resizable) return new ResizableObject<I>();
+    return new ControlObject<I>();
+}
+template <size_t... I> constexpr auto maker_table(std::index_sequence<I...>)
+{
+    return std::array<WindowObject *(*)(), sizeof...(I)>{make_object<I>...};
+}
+const auto makers = maker_table(std::make_index_sequence<window_class_count>{});
+
+
+int32_t number(LiValue v)
+{
+    if (!li_NumberP(v)) li_TypeError(v, 15);
+    return li_LVal(v);
+}
+
+WindowObject *object_arg(LiValue v) { return WindowObject::of(window_arg(v)); }
+
+// ---- Create --------------------------------------------------------------------------------------
+
+LiValue Create_entry()
+{
+    LiValue inst = ArgBase[0];
+    WindowObject *o = object_arg(inst);
+    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    LiValue rect = ArgBase[2];
+    if (li_Tag(rect) != LI_NIL && li_Tag(rect) != LI_INSTANCE) li_TypeError(rect, 10);
+    LiValue name = ArgBase[3];
+    if (li_Tag(name) != LI_NIL && !li_BufferP(name)) li_TypeError(name, 19);
+    DWORD style = (DWORD)number(ArgBase[4]), ex_style = (DWORD)number(ArgBase[5]);
+    wchar_t *wide = li_StringP(name) ? make_wide_copy(name) : nullptr;
+    *ArgTop++ = Nil;
+    HWND hwnd = o->Create(parent, li_Tag(rect) == LI_INSTANCE ? (const RECT *)li_InstanceData(rect) : nullptr, wide, style, ex_style);
+    if (hwnd) {
+        WindowUserData *d = (WindowUserData *)LI_Malloc(sizeof(WindowUserData));
+        d->instance = inst;
+        d->object = o;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)d);
+        SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        SendMessageW(hwnd, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
+    }
+    --ArgTop;
+    free(wide);
+    return li_CreateLong((int32_t)(uintptr_t)hwnd);
+}
+
+// The instance-destructor hook of the window classes: a live window is destroyed (its final
+// message then ends the object); an object without a window is deleted, unless the final message
+// is already doing that.
+void destroy_window_instance(LiValue inst)
+{
+    void *data = li_InstanceData(inst);
+    if (!data) return;
+    WindowObject *o = WindowObject::of(data);
+    if (o->base.m_hWnd) {
+        DestroyWindow(o->base.m_hWnd);
+        return;
+    }
+    if (!li_NoDelete(inst)) delete o;
+}
+
+// ---- construction ----------------------------------------------------------------------------------
+
+template <class Make> LiValue construct_with(LiValue inst, void *data, int owned, LiValue args, Make make)
+{
+    if (!data) {
+        data = &make()->base;
+        owned = 1;
+    }
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+
+template <class Make> LiValue type_function(LiValue cls, Make make)
+{
+    *ArgTop++ = Nil;
+    LiValue v = li_CreateNonNullInstanceAlloc(&make()->base, cls, Nil);
+    --ArgTop;
+    return v;
+}
+
+DialogObject *make_dialog() { return new DialogObject(); }
+LiValue dialog_type() { return type_function(cls_SDialog, make_dialog); }
+
+// One Type function per class, each knowing its row.
+template <size_t I> LiValue window_type() { return type_function(*window_classes[I].script_class, makers[I]); }
+template <size_t... I> constexpr auto type_table(std::index_sequence<I...>) { return std::array<LiEntry, sizeof...(I)>{window_type<I>...}; }
+const auto type_functions = type_table(std::make_index_sequence<window_class_count>{});
+
+// ---- SDialog ------------------------------------------------------------------------------------------
+
+DialogObject *dialog_arg(LiValue v) { return (DialogObject *)object_arg(v); }
+
+INT_PTR run_modal(DialogObject *d, HWND parent, LPARAM param)
+{
+    if (!d->PrepareThunk((WNDPROC)(void *)DialogObject::DialogProc)) return -1;
+    add_create_data(&d->create_data, d);
+    return DialogBoxParamW(module_instance, MAKEINTRESOURCEW(101), parent, DialogObject::StartDialogProc, param);
+}
+
+HWND run_modeless(DialogObject *d, HWND parent, LPARAM param)
+{
+    if (!d->PrepareThunk((WNDPROC)(void *)DialogObject::DialogProc)) return nullptr;
+    add_create_data(&d->create_data, d);
+    return CreateDialogParamW(module_instance, MAKEINTRESOURCEW(101), parent, DialogObject::StartDialogProc, param);
+}
+
+LiValue DoModal0() { return li_CreateLong((int32_t)run_modal(dialog_arg(ArgBase[0]), GetActiveWindow(), 0)); }
+LiValue DoModal1()
+{
+    DialogObject *d = dialog_arg(ArgBase[0]);
+    return li_CreateLong((int32_t)run_modal(d, (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]), 0));
+}
+LiValue DoModal2()
+{
+    DialogObject *d = dialog_arg(ArgBase[0]);
+    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    return li_CreateLong((int32_t)run_modal(d, parent, (LPARAM)number(ArgBase[2])));
+}
+
+LiValue create_dialog(HWND parent, LPARAM param)
+{
+    return li_CreateLong((int32_t)(uintptr_t)run_modeless(dialog_arg(ArgBase[0]), parent, param));
+}
+LiValue DialogCreate1() { return create_dialog((HWND)(uintptr_t)(uint32_t)number(ArgBase[1]), 0); }
+// The second argument: an initialisation parameter, or a rectangle (nil or an instance) that is
+// accepted and ignored.
+LiValue DialogCreate2()
+{
+    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    LiValue second = ArgBase[2];
+    if (li_LongP(second)) return create_dialog(parent, (LPARAM)li_LVal(second));
+    if (li_Tag(second) != LI_NIL && li_Tag(second) != LI_INSTANCE) li_TypeError(second, 10);
+    return create_dialog(parent, 0);
+}
+
+SAVRA_OVERLOAD(do_modal_forms, "No matching function for overloaded 'SDialog::DoModal'", {1, "A", DoModal0},
+               {2, "AI", DoModal1}, {3, "AII", DoModal2});
+SAVRA_OVERLOAD(dialog_create_forms, "No matching function for overloaded 'SDialog::Create'", {2, "AI", DialogCreate1},
+               {3, "AIA", DialogCreate2});
+
+BOOL WINAPI EndDialogWithCode(HWND h, INT_PTR code) { return EndDialog(h, code); }
+
+const MethodRow dialog_methods[] = {
+    SAVRA_METHOD("MapDialogRect", MapDialogRect, "lpRect"),
+    SAVRA_METHOD("EndDialog", EndDialogWithCode, "nRetCode"),
+};
+
+} // namespace
+
+WindowClass *DialogObject::GetClass() const { return &dialog_class; }
+
+LiValue construct_window_for(const LiValue *cls, LiValue inst, void *data, int owned, LiValue args)
+{
+    if (cls == &cls_SDialog) return construct_with(inst, data, owned, args, make_dialog);
+    for (size_t i = 0; i < window_class_count; i++)
+        if (window_classes[i].script_class == cls) return construct_with(inst, data, owned, args, makers[i]);
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+
+void register_window_create_methods()
+{
+    for (WindowClass &c : window_classes) {
+        LiValue cls = *c.script_class;
+        li_DefCMethod(cls, "Create", Create_entry, 5, "hWndParent", 0, "rect", 0, "szWindowName", 0, "dwStyle", 0, "dwExStyle", 0);
+        li_ClassRecord(cls)->destroy = destroy_window_instance;
+    }
+}
+
+void set_dialog_hooks() { li_ClassRecord(cls_SDialog)->destroy = destroy_window_instance; }
+
+void register_window_class_methods()
+{
+    static char names[window_class_count][32];
+    for (size_t i = 0; i < window_class_count; i++) {
+        snprintf(names[i], sizeof names[i], "%sType", window_classes[i].script_name);
+        li_CLFunction(names[i], type_functions[i], 0);
+    }
+    li_CLFunction("SDialogType", dialog_type, 0);
+    register_overloaded_method(cls_SDialog, "DoModal", method_dispatcher<do_modal_forms>);
+    register_overloaded_method(cls_SDialog, "Create", method_dispatcher<dialog_create_forms>);
+    register_methods(cls_SDialog, dialog_methods, sizeof dialog_methods / sizeof dialog_methods[0]);
+}
+
+} // namespace savrawin
