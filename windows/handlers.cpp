@@ -109,8 +109,11 @@ LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiVa
     r->NotifyCode = key->NotifyCode;
     r->Expression = expression;
     r->kind = key->kind;
+    // After any handler of the same key: equal keys run in the order they were registered.
     int found = 0;
-    UT_ArrayAdd(list, UT_ArraySearch(list, r, compare, &found), r);
+    int at = UT_ArraySearch(list, r, compare, &found);
+    while (found && at < list->count && compare(list->items[at], r) == 0) at++;
+    UT_ArrayAdd(list, at, r);
     return r->instance;
 }
 

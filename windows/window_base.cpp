@@ -125,7 +125,8 @@ LiValue DestroyWindow_entry()
 {
     SWindowBase *w = window_arg(ArgBase[0]);
     if (!DestroyWindow(w->m_hWnd)) return li_CreateLong(0);
-    w->m_hWnd = nullptr;
+    // A window made by Create took its instance and object with it in its final message.
+    if (li_InstanceP(ArgBase[0])) w->m_hWnd = nullptr;
     return li_CreateLong(1);
 }
 

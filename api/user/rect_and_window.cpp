@@ -33,6 +33,18 @@ static const FunctionRow rows[] = {
     SAVRA_FN("GetWindowInfo", GetWindowInfo, "hwnd", "pwi"),
     SAVRA_FN("MonitorFromWindow", MonitorFromWindow, "hwnd", "dwFlags"),
     SAVRA_FN("GetMonitorInfo", GetMonitorInfoW, "hMonitor", "lpmi"),
+    SAVRA_FN("SendMessage", SendMessageW, "hWnd", "Msg", "wParam", "lParam"),
+    SAVRA_FN("GetMessage", GetMessageW, "lpMsg", "hWnd", "wMsgFilterMin", "wMsgFilterMax"),
+    SAVRA_FN("TranslateMessage", TranslateMessage, "lpMsg"),
+    SAVRA_FN("DispatchMessage", DispatchMessageW, "lpMsg"),
+    SAVRA_FN("PostQuitMessage", PostQuitMessage, "nExitCode"),
+    SAVRA_FN("SetWindowPos", SetWindowPos, "hWnd", "hWndInsertAfter", "X", "Y", "cx", "cy", "uFlags"),
+    SAVRA_FN("GetWindowLong", GetWindowLongW, "hWnd", "nIndex"),
+    SAVRA_FN("GetParent", GetParent, "hWnd"),
+    SAVRA_FN("MapWindowPoints", MapWindowPoints, "hWndFrom", "hWndTo", "lpPoints", "cPoints"),
+    SAVRA_FN("UpdateWindow", UpdateWindow, "hWnd"),
+    SAVRA_FN("ShowWindow", ShowWindow, "hWnd", "nCmdShow"),
+    SAVRA_FN("GetDlgItem", GetDlgItem, "hDlg", "nIDDlgItem"),
 };
 
 void register_user_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

@@ -12,8 +12,36 @@ static int usage(void)
     return 2;
 }
 
+/* A crash names where it happened (module and offset, then the frame chain) before the process
+ * ends: the platform's debugger is not available everywhere this runs. */
+static void print_address(const char *what, void *address)
+{
+    HMODULE m = NULL;
+    char name[MAX_PATH] = "?";
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           (LPCSTR)address, &m))
+        GetModuleFileNameA(m, name, sizeof name);
+    const char *base = strrchr(name, '\\');
+    fprintf(stderr, "  %s %p %s+0x%lx\n", what, address, base ? base + 1 : name,
+            (unsigned long)((char *)address - (char *)m));
+}
+
+static LONG WINAPI report_crash(EXCEPTION_POINTERS *e)
+{
+    fprintf(stderr, "savra: exception 0x%08lx\n", (unsigned long)e->ExceptionRecord->ExceptionCode);
+    print_address("at", e->ExceptionRecord->ExceptionAddress);
+    DWORD *frame = (DWORD *)e->ContextRecord->Ebp;
+    for (int i = 0; i < 24 && frame && !IsBadReadPtr(frame, 8); i++) {
+        print_address("from", (void *)frame[1]);
+        frame = (DWORD *)frame[0];
+    }
+    fflush(stderr);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 int main(int argc, char **argv)
 {
+    SetUnhandledExceptionFilter(report_crash);
     int i, status = 0, ran = 0;
     li_Init(argc, argv);
     li_SymbolSetValue(li_SymbolFind("_hInstance_"), li_CreateLong((int32_t)(uintptr_t)GetModuleHandleA(NULL)));
