@@ -4,6 +4,7 @@
 
 #include "savra.h"
 #include "wrap.h"
+#include "constants.h"
 #include "../structs/model.h"
 
 namespace savrawin {
@@ -21,6 +22,7 @@ int initialise()
     using namespace savrawin;
     // 1. hand-written functions, 2. the first constant table.
     register_handwritten_functions();
+    install_first_constant_table();
     li_FuncCacheSort();
     // 3.1 classes, structures first.
     create_structure_classes();
@@ -29,6 +31,7 @@ int initialise()
     register_user_functions();
     register_gdi_functions();
     // 3.6 the second constant table.
+    install_second_constant_table();
     li_FuncCacheSort();
     // 4. message-handler methods, then MessageBox once more: this form stays in force.
     register_final_message_box();
