@@ -13,6 +13,7 @@ static const FunctionRow rows[] = {
     SAVRA_FN("DeleteObject", DeleteObject, "ho"),
     SAVRA_FN("SetPixel", SetPixel, "hdc", "x", "y", "color"),
     SAVRA_FN("GetPixel", GetPixel, "hdc", "x", "y"),
+    SAVRA_FN("GetDeviceCaps", GetDeviceCaps, "hdc", "index"),
 };
 
 void register_gdi_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

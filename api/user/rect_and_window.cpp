@@ -23,6 +23,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN("PeekMessage", PeekMessageW, "lpMsg", "hWnd", "wMsgFilterMin", "wMsgFilterMax", "wRemoveMsg"),
     SAVRA_FN("SetWindowText", SetWindowTextW, "hWnd", "lpString"),
     SAVRA_FN("GetWindowText", GetWindowTextW, "hWnd", "lpString", "nMaxCount"),
+    SAVRA_FN("SendMessage", SendMessageW, "hWnd", "Msg", "wParam", "lParam"),
+    SAVRA_FN("GetSystemMetrics", GetSystemMetrics, "nIndex"),
 };
 
 void register_user_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }
