@@ -6,6 +6,7 @@
 
 #include "savra.h"
 #include "wrap.h"
+#include "constants.h"
 #include "../structs/model.h"
 
 namespace savrawin {
@@ -37,6 +38,7 @@ int initialise()
     // 1. The hand-written functions that stand first.
     register_handwritten_functions();
     // 2. The first constant table.
+    install_first_constant_table();
     li_FuncCacheSort();
     // 3.1 Every class, structures first.
     create_classes();
@@ -56,6 +58,7 @@ int initialise()
     register_window_class_methods();
     register_resize_methods();
     // 3.6 The second constant table.
+    install_second_constant_table();
     li_FuncCacheSort();
     // 4. Message-handler methods, the window text method without arguments, and MessageBox once
     // more: these forms stay in force.

@@ -16,6 +16,7 @@ static const FunctionRow rows[] = {
     SAVRA_FN("MoveToEx", MoveToEx, "hdc", "x", "y", "lppt"),
     SAVRA_FN("GetCurrentPositionEx", GetCurrentPositionEx, "hdc", "lppt"),
     SAVRA_FN("AngleArc", AngleArc, "hdc", "x", "y", "r", "StartAngle", "SweepAngle"),
+    SAVRA_FN("GetDeviceCaps", GetDeviceCaps, "hdc", "index"),
 };
 
 void register_gdi_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }

@@ -45,6 +45,7 @@ static const FunctionRow rows[] = {
     SAVRA_FN("UpdateWindow", UpdateWindow, "hWnd"),
     SAVRA_FN("ShowWindow", ShowWindow, "hWnd", "nCmdShow"),
     SAVRA_FN("GetDlgItem", GetDlgItem, "hDlg", "nIDDlgItem"),
+    SAVRA_FN("GetSystemMetrics", GetSystemMetrics, "nIndex"),
 };
 
 void register_user_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }
