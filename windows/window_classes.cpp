@@ -116,11 +116,7 @@ LiValue Create_entry()
     *ArgTop++ = Nil;
     HWND hwnd = o->Create(parent, li_Tag(rect) == LI_INSTANCE ? (const RECT *)li_InstanceData(rect) : nullptr, wide, style, ex_style);
     if (hwnd) {
-        WindowUserData *d = (WindowUserData *)LI_Malloc(sizeof(WindowUserData));
-        d->instance = inst;
-        d->object = o;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)d);
-        SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        attach_user_data(hwnd, inst, o);
         SendMessageW(hwnd, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
     }
     --ArgTop;
@@ -141,6 +137,33 @@ void destroy_window_instance(LiValue inst)
         return;
     }
     if (!li_NoDelete(inst)) delete o;
+}
+
+// ---- subclassing ------------------------------------------------------------------------------------
+// An existing window's messages go through the object's map. Its user data is left alone, so it
+// has no script instance for colour lookups and its final message frees nothing.
+
+LiValue SubclassWindow_entry()
+{
+    WindowObject *o = object_arg(ArgBase[0]);
+    HWND hwnd = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    if (!o->PrepareThunk(WindowObject::WindowProc)) return li_CreateLong(0);
+    LONG_PTR previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->thunk);
+    if (!previous) return li_CreateLong(0);
+    o->super_proc = (WNDPROC)previous;
+    o->base.m_hWnd = hwnd;
+    return li_CreateLong(1);
+}
+
+LiValue UnsubclassWindow_entry()
+{
+    WindowObject *o = object_arg(ArgBase[0]);
+    HWND hwnd = o->base.m_hWnd;
+    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != (LONG_PTR)o->thunk) return li_CreateLong(0);
+    if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->super_proc)) return li_CreateLong(0);
+    o->super_proc = DefWindowProcW;
+    o->base.m_hWnd = nullptr;
+    return li_CreateLong((int32_t)(uintptr_t)hwnd);
 }
 
 // ---- construction ----------------------------------------------------------------------------------
@@ -247,6 +270,15 @@ void register_window_create_methods()
         LiValue cls = *c.script_class;
         li_DefCMethod(cls, "Create", Create_entry, 5, "hWndParent", 0, "rect", 0, "szWindowName", 0, "dwStyle", 0, "dwExStyle", 0);
         li_ClassRecord(cls)->destroy = destroy_window_instance;
+    }
+}
+
+void register_subclass_methods()
+{
+    for (WindowClass &c : window_classes) {
+        LiValue cls = *c.script_class;
+        li_DefCMethod(cls, "SubclassWindow", SubclassWindow_entry, 1, "hWnd", 0);
+        li_DefCMethod(cls, "UnsubclassWindow", UnsubclassWindow_entry, 0);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <stdio.h>
 
+#include <set>
+
 #include "handlers.h"
 #include "message_map.h"
 
@@ -227,7 +229,25 @@ LRESULT CALLBACK WindowObject::WindowProc(HWND self, UINT msg, WPARAM wp, LPARAM
     return result;
 }
 
-WindowUserData *user_data(HWND hwnd) { return (WindowUserData *)GetWindowLongPtrW(hwnd, GWLP_USERDATA); }
+namespace {
+std::set<WindowUserData *> live_blocks;
+}
+
+WindowUserData *user_data(HWND hwnd)
+{
+    WindowUserData *d = (WindowUserData *)GetWindowLongPtrW(hwnd, GWLP_USERDATA);
+    return d && live_blocks.count(d) ? d : nullptr;
+}
+
+void attach_user_data(HWND hwnd, LiValue instance, WindowObject *object)
+{
+    WindowUserData *d = (WindowUserData *)LI_Malloc(sizeof(WindowUserData));
+    d->instance = instance;
+    d->object = object;
+    live_blocks.insert(d);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)d);
+    if (instance) SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+}
 
 // The window is gone: its script instance goes with it (marked so its hook leaves the object
 // alone), then the object.
@@ -235,6 +255,7 @@ void WindowObject::OnFinalMessage(HWND hwnd)
 {
     WindowUserData *d = user_data(hwnd);
     if (!d) return;
+    live_blocks.erase(d);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (d->instance && li_InstanceP(d->instance)) {
         li_SetNoDelete(d->instance);

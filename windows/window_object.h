@@ -86,6 +86,9 @@ struct WindowUserData {
     LiValue instance;
     WindowObject *object;
 };
+// The block of a window made by a Create method, or null for any other window (whose user data,
+// if any, is someone else's).
 WindowUserData *user_data(HWND hwnd);
+void attach_user_data(HWND hwnd, LiValue instance, WindowObject *object);
 
 } // namespace savrawin
