@@ -282,7 +282,13 @@ void register_subclass_methods()
     }
 }
 
-void set_dialog_hooks() { li_ClassRecord(cls_SDialog)->destroy = destroy_window_instance; }
+void destroy_SWindowBase(LiValue inst);
+
+void set_dialog_hooks()
+{
+    li_ClassRecord(cls_SWindowBase)->destroy = destroy_SWindowBase;
+    li_ClassRecord(cls_SDialog)->destroy = destroy_window_instance;
+}
 
 void register_window_class_methods()
 {
