@@ -3,10 +3,16 @@
 // offset). The full catalogue fills in around these in its own order.
 #include "model.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
 namespace savrawin {
 
 LiValue cls_RECT, cls_POINT, cls_SIZE, cls_FILETIME, cls_SYSTEMTIME, cls_KEYBDINPUT, cls_MOUSEINPUT, cls_WNDCLASSEX, cls_MSG,
     cls_MINMAXINFO, cls_DLGTEMPLATE, cls_DLGITEMTEMPLATE;
+
+void create_family_structure_classes();
 
 namespace {
 
@@ -84,6 +90,112 @@ void create_structure_classes()
     cls_MINMAXINFO = li_MakeClass("MINMAXINFO", Nil, Nil, MINMAXINFO_fields, 40, nullptr, nullptr);
     cls_DLGTEMPLATE = li_MakeClass("DLGTEMPLATE", Nil, Nil, DLGTEMPLATE_fields, 18, nullptr, nullptr);
     cls_DLGITEMTEMPLATE = li_MakeClass("DLGITEMTEMPLATE", Nil, Nil, DLGITEMTEMPLATE_fields, 18, nullptr, nullptr);
+    create_family_structure_classes();
+}
+
+} // namespace savrawin
+
+// ==== Structures the platform families' tests use, ahead of the full catalogue ===================
+// To be reconciled with the full catalogue, which places each of these in its own order.
+
+namespace savrawin {
+
+namespace {
+
+LiValue cls_RECTL;
+
+#define BLENDFUNCTION_ROWS(X, T)                                                                                       \
+    X(T, UC, BlendOp, 0) X(T, UC, BlendFlags, 1) X(T, UC, SourceConstantAlpha, 2) X(T, UC, AlphaFormat, 3)
+STRUCTURE(BLENDFUNCTION, BLENDFUNCTION, 4)
+
+#define RECTL_ROWS(X, T) X(T, L, left, 0) X(T, L, top, 4) X(T, L, right, 8) X(T, L, bottom, 12)
+STRUCTURE(RECTL, RECTL, 16)
+
+#define SECURITY_ATTRIBUTES_ROWS(X, T) X(T, UL, nLength, 0) X(T, L, bInheritHandle, 8)
+STRUCTURE(SECURITY_ATTRIBUTES, SECURITY_ATTRIBUTES, 12)
+
+#define PROCESS_INFORMATION_ROWS(X, T)                                                                                 \
+    X(T, UL, hProcess, 0) X(T, UL, hThread, 4) X(T, UL, dwProcessId, 8) X(T, UL, dwThreadId, 12)
+STRUCTURE(PROCESS_INFORMATION, PROCESS_INFORMATION, 16)
+
+#define STARTUPINFO_ROWS(X, T)                                                                                         \
+    X(T, UL, cb, 0) X(T, W, lpReserved, 4) X(T, W, lpDesktop, 8) X(T, W, lpTitle, 12) X(T, UL, dwX, 16)              \
+    X(T, UL, dwY, 20) X(T, UL, dwXSize, 24) X(T, UL, dwYSize, 28) X(T, UL, dwXCountChars, 32)                          \
+    X(T, UL, dwYCountChars, 36) X(T, UL, dwFillAttribute, 40) X(T, UL, dwFlags, 44) X(T, US, wShowWindow, 48)         \
+    X(T, US, cbReserved2, 50) X(T, UL, hStdInput, 56) X(T, UL, hStdOutput, 60) X(T, UL, hStdError, 64)
+STRUCTURE(STARTUPINFO, STARTUPINFOW, 68)
+
+#define WIN32_FIND_DATA_ROWS(X, T)                                                                                     \
+    X(T, UL, dwFileAttributes, 0) X(T, EMB, ftCreationTime, 4, cls_FILETIME)                                          \
+    X(T, EMB, ftLastAccessTime, 12, cls_FILETIME) X(T, EMB, ftLastWriteTime, 20, cls_FILETIME)                       \
+    X(T, UL, nFileSizeHigh, 28) X(T, UL, nFileSizeLow, 32) X(T, UL, dwReserved0, 36) X(T, UL, dwReserved1, 40)
+STRUCTURE(WIN32_FIND_DATA, WIN32_FIND_DATAW, 592)
+
+#define MENUITEMINFO_ROWS(X, T)                                                                                        \
+    X(T, UL, cbSize, 0) X(T, UL, fMask, 4) X(T, UL, fType, 8) X(T, UL, fState, 12) X(T, UL, wID, 16)                  \
+    X(T, UL, hSubMenu, 20) X(T, UL, hbmpChecked, 24) X(T, UL, hbmpUnchecked, 28) X(T, W, dwTypeData, 36)             \
+    X(T, UL, cch, 40) X(T, UL, hbmpItem, 44)
+STRUCTURE(MENUITEMINFO, MENUITEMINFOW, 48)
+
+#define ENHMETAHEADER_ROWS(X, T)                                                                                       \
+    X(T, UL, iType, 0) X(T, UL, nSize, 4) X(T, EMB, rclBounds, 8, cls_RECTL) X(T, EMB, rclFrame, 24, cls_RECTL)       \
+    X(T, UL, dSignature, 40) X(T, UL, nVersion, 44) X(T, UL, nBytes, 48) X(T, UL, nRecords, 52)                       \
+    X(T, US, nHandles, 56) X(T, US, sReserved, 58) X(T, UL, nDescription, 60) X(T, UL, offDescription, 64)            \
+    X(T, UL, nPalEntries, 68) X(T, EMB, szlDevice, 72, cls_SIZE) X(T, EMB, szlMillimeters, 80, cls_SIZE)              \
+    X(T, UL, cbPixelFormat, 88) X(T, UL, offPixelFormat, 92) X(T, UL, bOpenGL, 96)                                    \
+    X(T, EMB, szlMicrometers, 100, cls_SIZE)
+STRUCTURE(ENHMETAHEADER, ENHMETAHEADER, 108)
+
+#define TEXTMETRIC_ROWS(X, T)                                                                                          \
+    X(T, L, tmHeight, 0) X(T, L, tmAscent, 4) X(T, L, tmDescent, 8) X(T, L, tmInternalLeading, 12)                    \
+    X(T, L, tmExternalLeading, 16) X(T, L, tmAveCharWidth, 20) X(T, L, tmMaxCharWidth, 24) X(T, L, tmWeight, 28)      \
+    X(T, L, tmOverhang, 32) X(T, L, tmDigitizedAspectX, 36) X(T, L, tmDigitizedAspectY, 40)                           \
+    X(T, US, tmFirstChar, 44) X(T, US, tmLastChar, 46) X(T, US, tmDefaultChar, 48) X(T, US, tmBreakChar, 50)          \
+    X(T, UC, tmItalic, 52) X(T, UC, tmUnderlined, 53) X(T, UC, tmStruckOut, 54) X(T, UC, tmPitchAndFamily, 55)        \
+    X(T, UC, tmCharSet, 56)
+STRUCTURE(TEXTMETRIC, TEXTMETRICW, 60)
+
+#define CHOOSECOLOR_ROWS(X, T)                                                                                         \
+    X(T, UL, lStructSize, 0) X(T, UL, hwndOwner, 4) X(T, UL, hInstance, 8) X(T, UL, rgbResult, 12) X(T, UL, Flags, 20) \
+    X(T, UL, lCustData, 24) X(T, W, lpTemplateName, 32)
+STRUCTURE(CHOOSECOLOR, CHOOSECOLORW, 36)
+
+#define FINDREPLACE_ROWS(X, T)                                                                                         \
+    X(T, UL, lStructSize, 0) X(T, UL, hwndOwner, 4) X(T, UL, hInstance, 8) X(T, UL, Flags, 12)                        \
+    X(T, W, lpstrFindWhat, 16) X(T, W, lpstrReplaceWith, 20) X(T, US, wFindWhatLen, 24) X(T, US, wReplaceWithLen, 26) \
+    X(T, UL, lCustData, 28) X(T, W, lpTemplateName, 36)
+STRUCTURE(FINDREPLACE, FINDREPLACEW, 40)
+
+#define SHFILEOPSTRUCT_ROWS(X, T)                                                                                      \
+    X(T, UL, hwnd, 0) X(T, UL, wFunc, 4) X(T, W, pFrom, 8) X(T, W, pTo, 12) X(T, US, fFlags, 16)                      \
+    X(T, L, fAnyOperationsAborted, 18) X(T, W, lpszProgressTitle, 26)
+STRUCTURE(SHFILEOPSTRUCT, SHFILEOPSTRUCTW, 30)
+
+#define INITCOMMONCONTROLSEX_ROWS(X, T) X(T, UL, dwSize, 0) X(T, UL, dwICC, 4)
+STRUCTURE(INITCOMMONCONTROLSEX, INITCOMMONCONTROLSEX, 8)
+
+#define IMAGEINFO_ROWS(X, T)                                                                                           \
+    X(T, UL, hbmImage, 0) X(T, UL, hbmMask, 4) X(T, I, Unused1, 8) X(T, I, Unused2, 12) X(T, EMB, rcImage, 16, cls_RECT)
+STRUCTURE(IMAGEINFO, IMAGEINFO, 32)
+
+} // namespace
+
+void create_family_structure_classes()
+{
+    li_MakeClass("BLENDFUNCTION", Nil, Nil, BLENDFUNCTION_fields, 4, nullptr, nullptr);
+    cls_RECTL = li_MakeClass("RECTL", Nil, Nil, RECTL_fields, 16, nullptr, nullptr);
+    li_MakeClass("SECURITY_ATTRIBUTES", Nil, Nil, SECURITY_ATTRIBUTES_fields, 12, nullptr, nullptr);
+    li_MakeClass("PROCESS_INFORMATION", Nil, Nil, PROCESS_INFORMATION_fields, 16, nullptr, nullptr);
+    li_MakeClass("STARTUPINFO", Nil, Nil, STARTUPINFO_fields, 68, nullptr, nullptr);
+    li_MakeClass("WIN32_FIND_DATA", Nil, Nil, WIN32_FIND_DATA_fields, 592, nullptr, nullptr);
+    li_MakeClass("MENUITEMINFO", Nil, Nil, MENUITEMINFO_fields, 48, nullptr, nullptr);
+    li_MakeClass("ENHMETAHEADER", Nil, Nil, ENHMETAHEADER_fields, 108, nullptr, nullptr);
+    li_MakeClass("TEXTMETRIC", Nil, Nil, TEXTMETRIC_fields, 60, nullptr, nullptr);
+    li_MakeClass("CHOOSECOLOR", Nil, Nil, CHOOSECOLOR_fields, 36, nullptr, nullptr);
+    li_MakeClass("FINDREPLACE", Nil, Nil, FINDREPLACE_fields, 40, nullptr, nullptr);
+    li_MakeClass("SHFILEOPSTRUCT", Nil, Nil, SHFILEOPSTRUCT_fields, 30, nullptr, nullptr);
+    li_MakeClass("INITCOMMONCONTROLSEX", Nil, Nil, INITCOMMONCONTROLSEX_fields, 8, nullptr, nullptr);
+    li_MakeClass("IMAGEINFO", Nil, Nil, IMAGEINFO_fields, 32, nullptr, nullptr);
 }
 
 } // namespace savrawin
