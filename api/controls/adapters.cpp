@@ -71,7 +71,8 @@ COLORREF custom_colours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
 
 BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc)
 {
-    if (lpcc && !lpcc->lpCustColors) lpcc->lpCustColors = custom_colours;
+    if (!lpcc) return FALSE;
+    if (!lpcc->lpCustColors) lpcc->lpCustColors = custom_colours;
     return ChooseColorW(lpcc);
 }
 

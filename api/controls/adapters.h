@@ -1,7 +1,7 @@
 // Functions the control family's table calls in place of a platform function, each of exactly
 // the platform function's type, so the wrapper template deduces the same argument and result
-// kinds: the HTML Help loader, and two common-dialog and shell functions whose structures need
-// something a script cannot put in them.
+// kinds: the HTML Help loader, the common dialogs' guard against a null structure, and two
+// common-dialog and shell functions whose structures need something a script cannot put in them.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,14 @@
 
 namespace savrawin {
 
+// A common-dialog function given a null structure: its zero result without the call, since the
+// platform reads through the pointer before it checks it. (The dialog functions take one
+// structure pointer.)
+template <auto F> struct RefuseNull;
+template <class R, class P, R(WINAPI *F)(P *)> struct RefuseNull<F> {
+    static R WINAPI call(P *structure) { return structure ? F(structure) : R(); }
+};
+
 // HtmlHelpW of the HTML Help control, loaded on the first call: the path registered for the
 // control's class, else hhctrl.ocx from the search path; its entry is ordinal 15. When loading
 // fails, this and every later call return 0 without trying again.
@@ -25,6 +33,7 @@ HWND WINAPI html_help(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR
 // the user's choices there for the life of the process). The pointer stays in the structure: a
 // script reads or sets the colours through a view at that address.
 extern COLORREF custom_colours[16];
+// A null structure is refused as by RefuseNull.
 BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc);
 
 // SHFileOperationW. The platform reads pFrom and pTo as lists of names ended by an empty name;

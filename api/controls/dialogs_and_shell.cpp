@@ -17,17 +17,18 @@ namespace savrawin {
 
 static const FunctionRow rows[] = {
     // ---- Common dialogs
-    SAVRA_FN("GetOpenFileName", GetOpenFileNameW, "OPENFILENAME *"),
-    SAVRA_FN("GetSaveFileName", GetSaveFileNameW, "OPENFILENAME *"),
+    // A null structure gives 0 without the call, which would read through it (adapters.h).
+    SAVRA_FN("GetOpenFileName", RefuseNull<&GetOpenFileNameW>::call, "OPENFILENAME *"),
+    SAVRA_FN("GetSaveFileName", RefuseNull<&GetSaveFileNameW>::call, "OPENFILENAME *"),
     SAVRA_FN("GetFileTitle", GetFileTitleW, "LPCWSTR", "LPWSTR", "unsigned short"),
     // A null custom-colours pointer is given the module's table of 16 colours (adapters.h).
     SAVRA_FN("ChooseColor", choose_color, "CHOOSECOLOR *"),
-    SAVRA_FN("FindText", FindTextW, "FINDREPLACE *"),
-    SAVRA_FN("ReplaceText", ReplaceTextW, "FINDREPLACE *"),
-    SAVRA_FN("ChooseFont", ChooseFontW, "CHOOSEFONT *"),
-    SAVRA_FN("PrintDlg", PrintDlgW, "PRINTDLG *"),
+    SAVRA_FN("FindText", RefuseNull<&FindTextW>::call, "FINDREPLACE *"),
+    SAVRA_FN("ReplaceText", RefuseNull<&ReplaceTextW>::call, "FINDREPLACE *"),
+    SAVRA_FN("ChooseFont", RefuseNull<&ChooseFontW>::call, "CHOOSEFONT *"),
+    SAVRA_FN("PrintDlg", RefuseNull<&PrintDlgW>::call, "PRINTDLG *"),
     SAVRA_FN("CommDlgExtendedError", CommDlgExtendedError),
-    SAVRA_FN("PageSetupDlg", PageSetupDlgW, "PAGESETUPDLG *"),
+    SAVRA_FN("PageSetupDlg", RefuseNull<&PageSetupDlgW>::call, "PAGESETUPDLG *"),
     // ---- Shell
     SAVRA_FN("DragQueryFileA", DragQueryFileA, "hDrop", "iFile", "lpszFile", "cch"),
     SAVRA_FN("DragQueryFileW", DragQueryFileW, "hDrop", "iFile", "lpszFile", "cch"),
