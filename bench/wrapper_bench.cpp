@@ -1,5 +1,7 @@
 // Wrapper calls from script against the same platform calls from C, in one run: an integer
-// result, a handle argument, and a UTF-16 string argument of 20 and of 300 characters.
+// result, a handle argument, a UTF-16 string argument of 20 and of 300 characters, two strings
+// (lstrcmp), eleven integers (StretchBlt) and fourteen arguments with a string (CreateFont,
+// deleted again in both loops).
 #include <windows.h>
 
 #include <stdio.h>
@@ -32,25 +34,39 @@ int main(int argc, char **argv)
         printf("cannot load savrawinfns\n");
         return 1;
     }
-    li_EvalString("(setq desk (GetDesktopWindow)) (setq s20 (make-string 20 65)) (setq s300 (make-string 300 65))");
+    li_EvalString("(setq desk (GetDesktopWindow)) (setq s20 (make-string 20 65)) (setq s300 (make-string 300 65))"
+                  "(setq t20 (string-append (make-string 19 65) \"B\"))"
+                  "(setq screen (GetDC 0)) (setq d1 (CreateCompatibleDC screen)) (setq d2 (CreateCompatibleDC screen))"
+                  "(SelectObject d1 (CreateCompatibleBitmap screen 2 2)) (SelectObject d2 (CreateCompatibleBitmap screen 2 2))");
     double loop = script_ns("nil", N);
     HWND desk = GetDesktopWindow();
-    std::wstring w20(20, L'A'), w300(300, L'A');
+    std::wstring w20(20, L'A'), w300(300, L'A'), v20(19, L'A');
+    v20 += L'B';
+    HDC screen = GetDC(nullptr), d1 = CreateCompatibleDC(screen), d2 = CreateCompatibleDC(screen);
+    SelectObject(d1, CreateCompatibleBitmap(screen, 2, 2));
+    SelectObject(d2, CreateCompatibleBitmap(screen, 2, 2));
+    const int F = N / 20; // font creation is far slower than the rest
     volatile DWORD sink = 0;
 
     struct Row {
         const char *name, *script;
+        int n;
         double c;
     } rows[] = {
-        {"GetTickCount", "(GetTickCount)", c_ns([&] { sink = GetTickCount(); }, N)},
-        {"IsWindow", "(IsWindow desk)", c_ns([&] { sink = IsWindow(desk); }, N)},
-        {"lstrlen, 20 characters", "(lstrlen s20)", c_ns([&] { sink = lstrlenW(w20.c_str()); }, N)},
-        {"lstrlen, 300 characters", "(lstrlen s300)", c_ns([&] { sink = lstrlenW(w300.c_str()); }, N)},
+        {"GetTickCount", "(GetTickCount)", N, c_ns([&] { sink = GetTickCount(); }, N)},
+        {"IsWindow", "(IsWindow desk)", N, c_ns([&] { sink = IsWindow(desk); }, N)},
+        {"lstrlen, 20 characters", "(lstrlen s20)", N, c_ns([&] { sink = lstrlenW(w20.c_str()); }, N)},
+        {"lstrlen, 300 characters", "(lstrlen s300)", N, c_ns([&] { sink = lstrlenW(w300.c_str()); }, N)},
+        {"lstrcmp, 2 x 20 characters", "(lstrcmp s20 t20)", N, c_ns([&] { sink = lstrcmpW(w20.c_str(), v20.c_str()); }, N)},
+        {"StretchBlt, 11 integers", "(StretchBlt d1 0 0 2 2 d2 0 0 1 1 0xCC0020)", N,
+         c_ns([&] { sink = StretchBlt(d1, 0, 0, 2, 2, d2, 0, 0, 1, 1, SRCCOPY); }, N)},
+        {"CreateFont, 14 args + Delete", "(DeleteObject (CreateFont -12 0 0 0 400 0 0 0 0 0 0 0 0 \"Arial\"))", F,
+         c_ns([&] { sink = DeleteObject(CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial")); }, F)},
     };
-    printf("%-26s %12s %12s %8s\n", "call", "script ns", "C ns", "ratio");
+    printf("%-30s %12s %12s %8s\n", "call", "script ns", "C ns", "ratio");
     for (const Row &r : rows) {
-        double s = script_ns(r.script, N) - loop;
-        printf("%-26s %12.1f %12.1f %8.1f\n", r.name, s, r.c, s / r.c);
+        double s = script_ns(r.script, r.n) - loop;
+        printf("%-30s %12.1f %12.1f %8.1f\n", r.name, s, r.c, s / r.c);
     }
     return 0;
 }

@@ -16,6 +16,7 @@ void register_final_message_box();
 void register_kernel_functions();
 void register_user_functions();
 void register_gdi_functions();
+void register_controls_functions();
 void register_union_constructors();
 void register_dialog_template_functions();
 void register_window_base_globals();
@@ -51,6 +52,7 @@ int initialise()
     register_kernel_functions();
     register_user_functions();
     register_gdi_functions();
+    register_controls_functions();
     register_union_constructors();
     register_dialog_template_functions();
     register_window_base_globals();

@@ -2,7 +2,8 @@
 // the result back. Each parameter's kind is deduced from the platform declaration; a family
 // table names the function and its parameters and nothing else.
 //
-//   HWND, UINT, int, DWORD, HANDLE, enums   integer (code 15)
+//   HWND, UINT, int, DWORD, HANDLE, enums   integer (code 15); so is a pointer to a structure
+//                                           the headers never define (HIMAGELIST, HDSA)
 //   float                                   single-precision float (code 15)
 //   LPCWSTR, LPWSTR                         UTF-16 copy of a script string, written back (code 19)
 //   LPSTR, LPCSTR, BYTE*, const void*       the script string's own bytes (code 19)
@@ -33,6 +34,10 @@ template <class T, class = void> struct is_handle : std::false_type {};
 template <class T>
 struct is_handle<T *, std::void_t<decltype(std::declval<T &>().unused)>> : std::bool_constant<sizeof(T) == sizeof(int)> {};
 
+// A pointer to a structure the headers never define (HIMAGELIST, HDSA, HDPA) is a handle too.
+template <class T, class = void> struct is_complete : std::false_type {};
+template <class T> struct is_complete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
+
 template <class T> constexpr Kind kind_of()
 {
     using U = std::remove_cv_t<T>;
@@ -45,7 +50,11 @@ template <class T> constexpr Kind kind_of()
         using P = std::remove_cv_t<std::remove_pointer_t<U>>;
         if constexpr (std::is_same_v<P, wchar_t>) return Kind::WString;
         else if constexpr (std::is_same_v<P, char> || std::is_same_v<P, unsigned char> || std::is_same_v<P, void>) return Kind::Bytes;
-        else return Kind::Struct;
+        else if constexpr (std::is_class_v<P> && !is_complete<P>::value) return Kind::Int;
+        else {
+            static_assert(!std::is_function_v<P>, "no wrapper kind for a procedure parameter");
+            return Kind::Struct;
+        }
     } else {
         static_assert(sizeof(T) == 0, "no wrapper kind for this parameter type");
         return Kind::Int;

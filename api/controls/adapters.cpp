@@ -1,0 +1,116 @@
+#include "adapters.h"
+
+#include <stdlib.h>
+
+namespace savrawin {
+
+// ---- HTML Help ----------------------------------------------------------------------------------
+
+namespace {
+HMODULE help_module = nullptr;
+FARPROC help_entry = nullptr;
+bool help_failed = false;
+
+// The control's registered path: an expandable value only if its expansion fits, any other
+// only if it ends within the buffer.
+bool registered_help_path(char (&path)[MAX_PATH])
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return false;
+    char value[MAX_PATH];
+    DWORD type = 0, size = sizeof value;
+    bool found = false;
+    if (RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE *)value, &size) == ERROR_SUCCESS) {
+        if (type == REG_EXPAND_SZ) {
+            if (size == sizeof value) value[MAX_PATH - 1] = 0;
+            DWORD n = ExpandEnvironmentStringsA(value, path, MAX_PATH);
+            found = n > 0 && n <= MAX_PATH;
+        } else {
+            DWORD k = 0;
+            while (k < size && k < MAX_PATH && value[k]) {
+                path[k] = value[k];
+                k++;
+            }
+            found = k < MAX_PATH;
+            if (found) path[k] = 0;
+        }
+    }
+    RegCloseKey(key);
+    return found;
+}
+} // namespace
+
+HWND WINAPI html_help(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData)
+{
+    if (help_failed) return nullptr;
+    if (!help_module) {
+        char path[MAX_PATH];
+        if (registered_help_path(path)) help_module = LoadLibraryA(path);
+        if (!help_module) help_module = LoadLibraryA("hhctrl.ocx");
+        if (!help_module) {
+            help_failed = true;
+            return nullptr;
+        }
+    }
+    if (!help_entry) {
+        help_entry = GetProcAddress(help_module, MAKEINTRESOURCEA(15));
+        if (!help_entry) {
+            help_failed = true;
+            return nullptr;
+        }
+    }
+    return ((decltype(&::HtmlHelpW))(void *)help_entry)(hwndCaller, pszFile, uCommand, dwData);
+}
+
+// ---- Colours and file operations ----------------------------------------------------------------
+
+COLORREF custom_colours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                               0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+
+BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc)
+{
+    if (!lpcc) return FALSE;
+    if (!lpcc->lpCustColors) lpcc->lpCustColors = custom_colours;
+    return ChooseColorW(lpcc);
+}
+
+namespace {
+// "a|b" as "a\0b\0\0"; null for null text. Sets *failed when memory runs out.
+wchar_t *name_list(LPCWSTR text, bool *failed)
+{
+    if (!text) return nullptr;
+    int n = lstrlenW(text);
+    wchar_t *list = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)(n + 2));
+    if (!list) {
+        *failed = true;
+        return nullptr;
+    }
+    for (int i = 0; i < n; i++) list[i] = text[i] == L'|' ? L'\0' : text[i];
+    list[n] = list[n + 1] = L'\0';
+    return list;
+}
+} // namespace
+
+int WINAPI file_operation(LPSHFILEOPSTRUCTW lpFileOp)
+{
+    if (!lpFileOp) return ERROR_INVALID_PARAMETER;
+    bool failed = false;
+    wchar_t *from = name_list(lpFileOp->pFrom, &failed);
+    wchar_t *to = name_list(lpFileOp->pTo, &failed);
+    int result = ERROR_NOT_ENOUGH_MEMORY;
+    if (!failed) {
+        LPCWSTR own_from = lpFileOp->pFrom, own_to = lpFileOp->pTo;
+        lpFileOp->pFrom = from;
+        lpFileOp->pTo = to;
+        result = SHFileOperationW(lpFileOp);
+        lpFileOp->pFrom = own_from;
+        lpFileOp->pTo = own_to;
+    }
+    free(from);
+    free(to);
+    return result;
+}
+
+} // namespace savrawin
