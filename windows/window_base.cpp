@@ -212,20 +212,6 @@ const MethodRow base_methods[] = {
     SAVRA_METHOD_ENTRY("SetChildBackground", SetChildBackground_entry, "style", "color", "hatch"),
     SAVRA_METHOD_ENTRY("SetChildForeground", SetChildForeground_entry, "penstyles", "width", "color"),
     SAVRA_METHOD_ENTRY("SetChildFontEx", SetChildFontEx_entry, FONT_PARAMS),
-    // Plain platform calls on the handle.
-    SAVRA_METHOD("IsWindow", IsWindow),
-    SAVRA_METHOD("IsWindowVisible", IsWindowVisible),
-    SAVRA_METHOD("IsWindowEnabled", IsWindowEnabled),
-    SAVRA_METHOD("SetWindowText", SetWindowTextW, "lpszString"),
-    SAVRA_METHOD("GetWindowTextLength", GetWindowTextLengthW),
-    SAVRA_METHOD("GetWindowRect", GetWindowRect, "lpRect"),
-    SAVRA_METHOD("GetClientRect", GetClientRect, "lpRect"),
-    SAVRA_METHOD("ShowWindow", ShowWindow, "nCmdShow"),
-    SAVRA_METHOD("UpdateWindow", UpdateWindow),
-    SAVRA_METHOD("GetDC", GetDC),
-    SAVRA_METHOD("ReleaseDC", ReleaseDC, "hDC"),
-    SAVRA_METHOD("GetDlgCtrlID", GetDlgCtrlID),
-    SAVRA_METHOD("SetFocus", SetFocus),
 };
 
 } // namespace
@@ -257,9 +243,12 @@ void register_window_base_globals()
     li_CLFunction("SWindowBaseType", SWindowBaseType_entry, 0);
 }
 
+void register_window_methods(LiValue cls);
+
 void register_window_base_methods()
 {
     register_methods(cls_SWindowBase, base_methods, sizeof base_methods / sizeof base_methods[0]);
+    register_window_methods(cls_SWindowBase);
     li_CLFunction("SWindowBase_GetWndClassName", GetWndClassName_entry, 0);
 }
 
