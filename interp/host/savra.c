@@ -30,6 +30,8 @@ static LONG WINAPI report_crash(EXCEPTION_POINTERS *e)
 {
     fprintf(stderr, "savra: exception 0x%08lx\n", (unsigned long)e->ExceptionRecord->ExceptionCode);
     print_address("at", e->ExceptionRecord->ExceptionAddress);
+    DWORD *sp = (DWORD *)e->ContextRecord->Esp;
+    for (int i = 0; i < 8 && !IsBadReadPtr(sp + i, 4); i++) print_address("stack", (void *)sp[i]);
     DWORD *frame = (DWORD *)e->ContextRecord->Ebp;
     for (int i = 0; i < 24 && frame && !IsBadReadPtr(frame, 8); i++) {
         print_address("from", (void *)frame[1]);
