@@ -116,28 +116,7 @@ void register_functions(const FunctionRow *rows, size_t n)
 {
     for (size_t i = 0; i < n; i++) {
         const FunctionRow &r = rows[i];
-        const char *p[14] = {};
-        for (int k = 0; k < r.count; k++) p[k] = r.params[k];
-        // li_CLFunction takes (name, flags) pairs; every generated parameter has flags 0.
-        switch (r.count) {
-#define P(k) p[k], 0
-        case 0: li_CLFunction(r.name, r.entry, 0); break;
-        case 1: li_CLFunction(r.name, r.entry, 1, P(0)); break;
-        case 2: li_CLFunction(r.name, r.entry, 2, P(0), P(1)); break;
-        case 3: li_CLFunction(r.name, r.entry, 3, P(0), P(1), P(2)); break;
-        case 4: li_CLFunction(r.name, r.entry, 4, P(0), P(1), P(2), P(3)); break;
-        case 5: li_CLFunction(r.name, r.entry, 5, P(0), P(1), P(2), P(3), P(4)); break;
-        case 6: li_CLFunction(r.name, r.entry, 6, P(0), P(1), P(2), P(3), P(4), P(5)); break;
-        case 7: li_CLFunction(r.name, r.entry, 7, P(0), P(1), P(2), P(3), P(4), P(5), P(6)); break;
-        case 8: li_CLFunction(r.name, r.entry, 8, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7)); break;
-        case 9: li_CLFunction(r.name, r.entry, 9, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8)); break;
-        case 10: li_CLFunction(r.name, r.entry, 10, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9)); break;
-        case 11: li_CLFunction(r.name, r.entry, 11, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10)); break;
-        case 12: li_CLFunction(r.name, r.entry, 12, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11)); break;
-        case 13: li_CLFunction(r.name, r.entry, 13, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11), P(12)); break;
-        case 14: li_CLFunction(r.name, r.entry, 14, P(0), P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11), P(12), P(13)); break;
-#undef P
-        }
+        with_parameter_pairs(r.count, r.params, [&](auto... pairs) { li_CLFunction(r.name, r.entry, r.count, pairs...); });
     }
 }
 

@@ -189,4 +189,44 @@ template <class... T> constexpr int count_params(T...) { return sizeof...(T); }
 
 void register_functions(const FunctionRow *rows, size_t n);
 
+// Calls reg with the (name, flags) pairs of count parameters as separate arguments: the
+// registration calls take their descriptors as a variable argument list. Every parameter of a
+// table row has flags 0.
+template <class Register> void with_parameter_pairs(int count, const char *const *p, Register reg)
+{
+#define SAVRA_P(k) p[k], 0
+    switch (count) {
+    case 0: reg(); break;
+    case 1: reg(SAVRA_P(0)); break;
+    case 2: reg(SAVRA_P(0), SAVRA_P(1)); break;
+    case 3: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2)); break;
+    case 4: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3)); break;
+    case 5: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4)); break;
+    case 6: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5)); break;
+    case 7: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6)); break;
+    case 8: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7)); break;
+    case 9: reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8)); break;
+    case 10:
+        reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8), SAVRA_P(9));
+        break;
+    case 11:
+        reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8), SAVRA_P(9),
+            SAVRA_P(10));
+        break;
+    case 12:
+        reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8), SAVRA_P(9),
+            SAVRA_P(10), SAVRA_P(11));
+        break;
+    case 13:
+        reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8), SAVRA_P(9),
+            SAVRA_P(10), SAVRA_P(11), SAVRA_P(12));
+        break;
+    case 14:
+        reg(SAVRA_P(0), SAVRA_P(1), SAVRA_P(2), SAVRA_P(3), SAVRA_P(4), SAVRA_P(5), SAVRA_P(6), SAVRA_P(7), SAVRA_P(8), SAVRA_P(9),
+            SAVRA_P(10), SAVRA_P(11), SAVRA_P(12), SAVRA_P(13));
+        break;
+    }
+#undef SAVRA_P
+}
+
 } // namespace savrawin

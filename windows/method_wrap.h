@@ -41,13 +41,8 @@ template <class R, class... A, R(WINAPI *F)(HWND, A...)> struct HandleMethod<F> 
     }
 };
 
-// A method row: the script name, the entry, the parameter names after the instance.
-struct MethodRow {
-    const char *name;
-    LiEntry entry;
-    int count;
-    const char *params[14];
-};
+// A method row has the shape of a function row; its parameter names are those after the instance.
+using MethodRow = FunctionRow;
 
 #define SAVRA_METHOD(name, fn, ...)                                                                                    \
     {name, &::savrawin::HandleMethod<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
