@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "overload.h"
+#include "wrap.h"
 #include "../structs/classes.h"
 #include "../structs/model.h"
 
@@ -26,9 +27,7 @@ LiValue make_union(LiValue cls, uint32_t value, int nargs)
 LiValue rect_none() { return make_union(cls__U_RECT, 0, 0); }
 LiValue rect_of()
 {
-    LiValue v = ArgBase[0];
-    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
-    return make_union(cls__U_RECT, li_Tag(v) == LI_INSTANCE ? (uint32_t)(uintptr_t)li_InstanceData(v) : 0, 1);
+    return make_union(cls__U_RECT, (uint32_t)(uintptr_t)structure_arg(ArgBase[0]), 1);
 }
 
 LiValue menu_or_id() { return make_union(cls__U_MENUorID, (uint32_t)li_LVal(ArgBase[0]), 1); }
@@ -37,7 +36,7 @@ LiValue string_id() { return make_union(cls__U_STRINGorID, (uint32_t)li_LVal(Arg
 LiValue string_text()
 {
     LiValue v = ArgBase[0];
-    if (li_Tag(v) != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+    check_text_arg(v);
     LiValue u = make_union(cls__U_STRINGorID, 0, 1);
     if (li_Tag(v) != LI_NIL) store_wide_string(li_InstanceData(u), v); // released with the instance
     return u;

@@ -89,6 +89,22 @@ inline void check_arg(Kind k, LiValue v)
     }
 }
 
+// The same checks for hand-written entries, which read one slot at a time.
+inline int32_t integer_arg(LiValue v)
+{
+    check_arg(Kind::Int, v);
+    return li_LVal(v);
+}
+template <class Handle> Handle handle_arg(LiValue v) { return (Handle)(uintptr_t)(uint32_t)integer_arg(v); }
+// An instance's storage, or NULL for nil.
+inline void *structure_arg(LiValue v)
+{
+    check_arg(Kind::Struct, v);
+    return li_Tag(v) == LI_INSTANCE ? li_InstanceData(v) : nullptr;
+}
+// nil or a string or buffer.
+inline void check_text_arg(LiValue v) { check_arg(Kind::Bytes, v); }
+
 // A fresh UTF-16 copy of a script string, sized max(units needed, L + 1) so a pre-sized string
 // works as an output buffer. NULL for nil and for a buffer that is not a string.
 wchar_t *make_wide_copy(LiValue v);

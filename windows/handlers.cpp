@@ -4,6 +4,8 @@
 #include "../structs/classes.h"
 #include "../structs/model.h"
 
+#include "../module/wrap.h"
+
 namespace savrawin {
 
 namespace {
@@ -117,17 +119,11 @@ LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiVa
     return r->instance;
 }
 
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
-
 LiValue MessageHandler_entry()
 {
     SWindowBase *w = window_arg(ArgBase[0]);
     HandlerRecord key = {};
-    key.Msg = (UINT)number(ArgBase[1]);
+    key.Msg = (UINT)integer_arg(ArgBase[1]);
     key.kind = MESSAGE;
     return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
 }
@@ -136,8 +132,8 @@ LiValue NotifyHandler_entry()
 {
     SWindowBase *w = window_arg(ArgBase[0]);
     HandlerRecord key = {};
-    key.NotifyCode = number(ArgBase[1]);
-    key.NotifyCtrl = number(ArgBase[2]);
+    key.NotifyCode = integer_arg(ArgBase[1]);
+    key.NotifyCtrl = integer_arg(ArgBase[2]);
     key.kind = NOTIFY;
     return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
 }
@@ -146,8 +142,8 @@ LiValue CommandHandler_entry()
 {
     SWindowBase *w = window_arg(ArgBase[0]);
     HandlerRecord key = {};
-    key.CmdCode = (WORD)number(ArgBase[1]);
-    key.CmdID = (WORD)number(ArgBase[2]);
+    key.CmdCode = (WORD)integer_arg(ArgBase[1]);
+    key.CmdID = (WORD)integer_arg(ArgBase[2]);
     key.kind = COMMAND;
     return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
 }

@@ -211,12 +211,6 @@ void ResizeState::position(HWND hwnd, const ResizeData &e, const RECT *g, const 
 
 namespace {
 
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
-
 // The methods are registered only on resizable classes; an object without layout state (a
 // plain SWindowBase) has nothing to add to.
 WindowObject *layout_owner(LiValue inst)
@@ -229,8 +223,8 @@ WindowObject *layout_owner(LiValue inst)
 LiValue AddControlResizeFlags_entry()
 {
     WindowObject *o = layout_owner(ArgBase[0]);
-    int32_t id = number(ArgBase[1]);
-    DWORD flags = (DWORD)number(ArgBase[2]);
+    int32_t id = integer_arg(ArgBase[1]);
+    DWORD flags = (DWORD)integer_arg(ArgBase[2]);
     o->GetResize()->add(o->base.m_hWnd, id, flags);
     return Nil;
 }

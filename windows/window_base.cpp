@@ -30,10 +30,10 @@ void destroy_window_base(SWindowBase *w)
 
 SWindowBase *window_arg(LiValue v)
 {
-    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
     // nil passes the check but has no window to act on
-    if (li_Tag(v) == LI_NIL || !li_InstanceData(v)) li_InstError(v, cls_SWindowBase);
-    return (SWindowBase *)li_InstanceData(v);
+    SWindowBase *w = (SWindowBase *)structure_arg(v);
+    if (!w) li_InstError(v, cls_SWindowBase);
+    return w;
 }
 
 void register_methods(LiValue cls, const MethodRow *rows, size_t n)
@@ -45,12 +45,6 @@ void register_methods(LiValue cls, const MethodRow *rows, size_t n)
 }
 
 namespace {
-
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
 
 SWindowBase *new_window_base()
 {
@@ -73,9 +67,7 @@ LiValue rcDefault_get() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
 
 LiValue rcDefault_set()
 {
-    LiValue v = ArgBase[0];
-    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
-    if (li_Tag(v) == LI_INSTANCE && li_InstanceData(v)) memcpy(&rcDefault, li_InstanceData(v), sizeof rcDefault);
+    if (void *source = structure_arg(ArgBase[0])) memcpy(&rcDefault, source, sizeof rcDefault);
     return Nil;
 }
 
@@ -88,7 +80,7 @@ LiValue GetHwnd_entry() { return li_CreateLong((int32_t)(uintptr_t)window_arg(Ar
 LiValue Attach_entry()
 {
     SWindowBase *w = window_arg(ArgBase[0]);
-    w->m_hWnd = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    w->m_hWnd = handle_arg<HWND>(ArgBase[1]);
     return Nil;
 }
 
@@ -126,7 +118,7 @@ LiValue GetWindowText_entry()
 LiValue set_background(bool children)
 {
     SWindowBase *w = window_arg(ArgBase[0]);
-    LOGBRUSH lb = {(UINT)number(ArgBase[1]), (COLORREF)number(ArgBase[2]), (ULONG_PTR)(uint32_t)number(ArgBase[3])};
+    LOGBRUSH lb = {(UINT)integer_arg(ArgBase[1]), (COLORREF)integer_arg(ArgBase[2]), (ULONG_PTR)(uint32_t)integer_arg(ArgBase[3])};
     LOGBRUSH &stored = children ? w->colors.child_brush : w->colors.brush;
     HBRUSH &brush = children ? w->colors.child_hbrush : w->colors.hbrush;
     stored = lb;
@@ -138,8 +130,8 @@ LiValue set_background(bool children)
 LiValue set_foreground(bool children)
 {
     SWindowBase *w = window_arg(ArgBase[0]);
-    int style = number(ArgBase[1]), width = number(ArgBase[2]);
-    COLORREF color = (COLORREF)number(ArgBase[3]);
+    int style = integer_arg(ArgBase[1]), width = integer_arg(ArgBase[2]);
+    COLORREF color = (COLORREF)integer_arg(ArgBase[3]);
     (children ? w->colors.child_text : w->colors.text) = color;
     HPEN &pen = children ? w->colors.child_pen : w->colors.pen;
     if (pen) DeleteObject(pen);
@@ -151,9 +143,9 @@ LiValue set_font(bool children)
 {
     SWindowBase *w = window_arg(ArgBase[0]);
     int32_t v[13];
-    for (int i = 0; i < 13; i++) v[i] = number(ArgBase[1 + i]);
+    for (int i = 0; i < 13; i++) v[i] = integer_arg(ArgBase[1 + i]);
     LiValue face = ArgBase[14];
-    if (li_Tag(face) != LI_NIL && !li_BufferP(face)) li_TypeError(face, 19);
+    check_text_arg(face);
     *ArgTop++ = Nil;
     WideCopy copy;
     if (li_StringP(face)) {

@@ -69,15 +69,9 @@ private:
     DWORD implementation = 0;
 };
 
-template <size_t I> class ResizableObject : public WindowObject {
+template <size_t I> class ResizableObject : public ResizableWindow {
 public:
-    ResizableObject() { resize.init(); }
-    ~ResizableObject() override { resize.release(); }
     WindowClass *GetClass() const override { return &window_classes[I]; }
-    ResizeState *GetResize() override { return &resize; }
-
-private:
-    ResizeState resize;
 };
 
 template <size_t I> WindowObject *make_object()
@@ -91,13 +85,6 @@ template <size_t... I> constexpr auto maker_table(std::index_sequence<I...>)
 }
 const auto makers = maker_table(std::make_index_sequence<window_class_count>{});
 
-
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
-
 WindowObject *object_arg(LiValue v) { return WindowObject::of(window_arg(v)); }
 
 // ---- Create --------------------------------------------------------------------------------------
@@ -106,15 +93,14 @@ LiValue Create_entry()
 {
     LiValue inst = ArgBase[0];
     WindowObject *o = object_arg(inst);
-    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
-    LiValue rect = ArgBase[2];
-    if (li_Tag(rect) != LI_NIL && li_Tag(rect) != LI_INSTANCE) li_TypeError(rect, 10);
+    HWND parent = handle_arg<HWND>(ArgBase[1]);
+    const RECT *rect = (const RECT *)structure_arg(ArgBase[2]);
     LiValue name = ArgBase[3];
-    if (li_Tag(name) != LI_NIL && !li_BufferP(name)) li_TypeError(name, 19);
-    DWORD style = (DWORD)number(ArgBase[4]), ex_style = (DWORD)number(ArgBase[5]);
+    check_text_arg(name);
+    DWORD style = (DWORD)integer_arg(ArgBase[4]), ex_style = (DWORD)integer_arg(ArgBase[5]);
     wchar_t *wide = li_StringP(name) ? make_wide_copy(name) : nullptr;
     *ArgTop++ = Nil;
-    HWND hwnd = o->Create(parent, li_Tag(rect) == LI_INSTANCE ? (const RECT *)li_InstanceData(rect) : nullptr, wide, style, ex_style);
+    HWND hwnd = o->Create(parent, rect, wide, style, ex_style);
     if (hwnd) {
         attach_user_data(hwnd, inst, o);
         SendMessageW(hwnd, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
@@ -146,7 +132,7 @@ void destroy_window_instance(LiValue inst)
 LiValue SubclassWindow_entry()
 {
     WindowObject *o = object_arg(ArgBase[0]);
-    HWND hwnd = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    HWND hwnd = handle_arg<HWND>(ArgBase[1]);
     if (!o->PrepareThunk(WindowObject::WindowProc)) return li_CreateLong(0);
     LONG_PTR previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->thunk);
     if (!previous) return li_CreateLong(0);
@@ -215,28 +201,28 @@ LiValue DoModal0() { return li_CreateLong((int32_t)run_modal(dialog_arg(ArgBase[
 LiValue DoModal1()
 {
     DialogObject *d = dialog_arg(ArgBase[0]);
-    return li_CreateLong((int32_t)run_modal(d, (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]), 0));
+    return li_CreateLong((int32_t)run_modal(d, handle_arg<HWND>(ArgBase[1]), 0));
 }
 LiValue DoModal2()
 {
     DialogObject *d = dialog_arg(ArgBase[0]);
-    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
-    return li_CreateLong((int32_t)run_modal(d, parent, (LPARAM)number(ArgBase[2])));
+    HWND parent = handle_arg<HWND>(ArgBase[1]);
+    return li_CreateLong((int32_t)run_modal(d, parent, (LPARAM)integer_arg(ArgBase[2])));
 }
 
 LiValue create_dialog(HWND parent, LPARAM param)
 {
     return li_CreateLong((int32_t)(uintptr_t)run_modeless(dialog_arg(ArgBase[0]), parent, param));
 }
-LiValue DialogCreate1() { return create_dialog((HWND)(uintptr_t)(uint32_t)number(ArgBase[1]), 0); }
+LiValue DialogCreate1() { return create_dialog(handle_arg<HWND>(ArgBase[1]), 0); }
 // The second argument: an initialisation parameter, or a rectangle (nil or an instance) that is
 // accepted and ignored.
 LiValue DialogCreate2()
 {
-    HWND parent = (HWND)(uintptr_t)(uint32_t)number(ArgBase[1]);
+    HWND parent = handle_arg<HWND>(ArgBase[1]);
     LiValue second = ArgBase[2];
     if (li_LongP(second)) return create_dialog(parent, (LPARAM)li_LVal(second));
-    if (li_Tag(second) != LI_NIL && li_Tag(second) != LI_INSTANCE) li_TypeError(second, 10);
+    structure_arg(second);
     return create_dialog(parent, 0);
 }
 

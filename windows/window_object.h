@@ -59,18 +59,23 @@ public:
     static LRESULT CALLBACK StartWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
-class DialogObject : public WindowObject {
+// An object that lays its children out on resize.
+class ResizableWindow : public WindowObject {
 public:
-    DialogObject() { resize.init(); }
-    ~DialogObject() override { resize.release(); }
-    WindowClass *GetClass() const override;
+    ResizableWindow() { resize.init(); }
+    ~ResizableWindow() override { resize.release(); }
     ResizeState *GetResize() override { return &resize; }
-    WNDPROC GetWindowProc() override;
-    static INT_PTR CALLBACK DialogProc(HWND self, UINT msg, WPARAM wp, LPARAM lp);
-    static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 private:
     ResizeState resize;
+};
+
+class DialogObject : public ResizableWindow {
+public:
+    WindowClass *GetClass() const override;
+    WNDPROC GetWindowProc() override;
+    static INT_PTR CALLBACK DialogProc(HWND self, UINT msg, WPARAM wp, LPARAM lp);
+    static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 extern HINSTANCE module_instance;

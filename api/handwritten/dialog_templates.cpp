@@ -6,23 +6,14 @@
 #include <string.h>
 
 #include "../../structs/model.h"
+#include "../../module/wrap.h"
 #include "savra.h"
 
 namespace savrawin {
 
 namespace {
 
-const BYTE *template_arg(LiValue v)
-{
-    if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_INSTANCE) li_TypeError(v, 10);
-    return li_Tag(v) == LI_INSTANCE ? (const BYTE *)li_InstanceData(v) : nullptr;
-}
-
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
+const BYTE *template_arg(LiValue v) { return (const BYTE *)structure_arg(v); }
 
 WORD word_at(const BYTE *p)
 {
@@ -111,7 +102,7 @@ LiValue FindFirstDlgItem_entry()
 LiValue FindNextDlgItem_entry()
 {
     const BYTE *item = template_arg(ArgBase[0]);
-    bool ex = number(ArgBase[1]) != 0;
+    bool ex = integer_arg(ArgBase[1]) != 0;
     if (!item) return Nil;
     *ArgTop++ = Nil;
     ArgTop[-1] = li_Cons(ArgBase[1], Nil);
@@ -123,7 +114,7 @@ LiValue FindNextDlgItem_entry()
 LiValue IsActiveXControl_entry()
 {
     const BYTE *item = template_arg(ArgBase[0]);
-    bool ex = number(ArgBase[1]) != 0;
+    bool ex = integer_arg(ArgBase[1]) != 0;
     return li_CreateLong(item && word_at(item + (ex ? 24 : 18)) == '{' ? 1 : 0);
 }
 

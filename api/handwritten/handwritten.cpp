@@ -14,12 +14,6 @@ namespace savrawin {
 
 namespace {
 
-int32_t number(LiValue v)
-{
-    if (!li_NumberP(v)) li_TypeError(v, 15);
-    return li_LVal(v);
-}
-
 LiValue send_input(DWORD type, LiValue cls, size_t bytes)
 {
     LiValue v = A(0);
@@ -53,7 +47,7 @@ LiValue EnumWindows_entry()
 
 LiValue GetExitCodeProcess_entry()
 {
-    HANDLE h = (HANDLE)(uintptr_t)(uint32_t)number(A(0));
+    HANDLE h = handle_arg<HANDLE>(A(0));
     DWORD code = 0;
     if (!GetExitCodeProcess(h, &code)) return Nil;
     return li_CreateLong((int32_t)code);
@@ -61,7 +55,7 @@ LiValue GetExitCodeProcess_entry()
 
 LiValue GetWindowText_entry()
 {
-    HWND hwnd = (HWND)(uintptr_t)(uint32_t)number(A(0));
+    HWND hwnd = handle_arg<HWND>(A(0));
     wchar_t text[512];
     text[0] = 0;
     GetWindowTextW(hwnd, text, 512);
@@ -71,7 +65,7 @@ LiValue GetWindowText_entry()
 LiValue FindPixelInArea_entry()
 {
     int32_t v[12];
-    for (int i = 0; i < 12; i++) v[i] = number(A(i));
+    for (int i = 0; i < 12; i++) v[i] = integer_arg(A(i));
     HDC hdc = (HDC)(uintptr_t)(uint32_t)v[0];
     int32_t xmin = v[1], xsize = v[2], ymin = v[3], ysize = v[4];
     int32_t rmin = v[5], rmax = v[6], gmin = v[7], gmax = v[8], bmin = v[9], bmax = v[10], maxresult = v[11];
@@ -111,7 +105,7 @@ done:
 LiValue LoadImageID_entry()
 {
     int32_t v[6];
-    for (int i = 0; i < 6; i++) v[i] = number(A(i));
+    for (int i = 0; i < 6; i++) v[i] = integer_arg(A(i));
     uint32_t instance = (uint32_t)v[0];
     if (!instance) instance = (uint32_t)li_LVal(li_SymbolValue(li_SymbolFind("_hInstance_")));
     HANDLE h = LoadImageW((HINSTANCE)(uintptr_t)instance, MAKEINTRESOURCEW(v[1] & 0xFFFF), (UINT)v[2], v[3], v[4], (UINT)v[5]);
@@ -120,10 +114,10 @@ LiValue LoadImageID_entry()
 
 LiValue MessageBox_entry()
 {
-    int32_t hwnd = number(A(0));
+    int32_t hwnd = integer_arg(A(0));
     for (int i = 1; i <= 2; i++)
-        if (li_Tag(A(i)) != LI_NIL && !li_BufferP(A(i))) li_TypeError(A(i), 19);
-    int32_t type = number(A(3));
+        check_text_arg(A(i));
+    int32_t type = integer_arg(A(3));
     *ArgTop++ = Nil;
     HRESULT failure = S_OK;
     int r = 0;
