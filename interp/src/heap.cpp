@@ -16,6 +16,7 @@ const int POOL_CELLS = 16384;
 std::vector<LiCell *> pools;
 LiCell *freelist = nullptr;
 int allocated_since_gc = 0;
+uint32_t allocated_total = 0; // wraps; only differences are read
 int gc_threshold = 200000;
 int live_after_gc = 0;
 bool in_gc = false;
@@ -186,6 +187,7 @@ void gc_collect(void)
 }
 
 int gc_live_cells(void) { return live_after_gc; }
+uint32_t cells_allocated(void) { return allocated_total; }
 
 LiValue alloc_cell(int tag)
 {
@@ -198,6 +200,7 @@ LiValue alloc_cell(int tag)
     LiValue c = freelist;
     freelist = P(c->w1);
     allocated_since_gc++;
+    allocated_total++;
     c->hdr = (uint32_t)tag << 1;
     c->w1 = c->w2 = c->w3 = 0;
     return c;

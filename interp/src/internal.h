@@ -34,6 +34,7 @@ LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
 LiValue make_instance(LiValue cls, void *data, int owned);
 void gc_collect(void);
 int gc_live_cells(void);
+uint32_t cells_allocated(void);
 extern bool g_gc_inhibit;
 
 // ---- symbols and bindings (symbols.cpp) -----------------------------------------------------
