@@ -1,5 +1,7 @@
 #include "resize.h"
 
+#include <optional>
+
 #include "halden.h"
 #include "method_wrap.h"
 #include "window_object.h"
@@ -56,8 +58,9 @@ void ResizeState::apply(HWND hwnd, DWORD forced_style)
     recorded = {client.right, client.bottom};
     gripper = false;
     // Groups: an open group remembers where its first member lands; its end writes the member
-    // count into that entry. A marker that closes nothing, or a group that is never closed or
-    // has no members, leaves its controls laid out one by one.
+    // count into that entry. A marker that closes nothing, a group that is never closed or has
+    // no members, and a group of 256 or more (its count does not fit the entry's eight bits)
+    // leave their controls laid out one by one.
     int open = -1;
     for (const ResizeMapEntry *e = map; e && !(e->id == NO_ID && e->flags == 0); e++) {
         if (e->id == NO_ID) {
@@ -151,9 +154,9 @@ Axis alone(DWORD flags, DWORD center, DWORD size, DWORD move, Axis r, Axis cur, 
     return out;
 }
 
-// In a group: also reports the new far edge of the preceding member (or keeps it at -1 unused).
+// In a group: also reports the new far edge of the preceding member, when it gets one.
 Axis grouped(DWORD flags, DWORD center, DWORD size, DWORD move, Axis r, Axis cur, Axis g, LONG w0, LONG c,
-             const Axis *prev_r, LONG *prev_hi)
+             const Axis *prev_r, std::optional<LONG> *prev_hi)
 {
     Axis out = cur;
     LONG span = g.hi - g.lo;
@@ -184,7 +187,7 @@ void ResizeState::position(HWND hwnd, const ResizeData &e, const RECT *g, const 
         x = alone(e.flags, CENTER_X, SIZE_X, MOVE_X, {e.rect.left, e.rect.right}, {cur.left, cur.right}, recorded.cx, cx);
         y = alone(e.flags, CENTER_Y, SIZE_Y, MOVE_Y, {e.rect.top, e.rect.bottom}, {cur.top, cur.bottom}, recorded.cy, cy);
     } else {
-        LONG prev_right = -1, prev_bottom = -1;
+        std::optional<LONG> prev_right, prev_bottom;
         Axis prev_x = {0, 0}, prev_y = {0, 0};
         if (previous) {
             prev_x = {previous->rect.left, previous->rect.right};
@@ -195,12 +198,12 @@ void ResizeState::position(HWND hwnd, const ResizeData &e, const RECT *g, const 
         y = grouped(e.flags, CENTER_Y, SIZE_Y, MOVE_Y, {e.rect.top, e.rect.bottom}, {cur.top, cur.bottom}, {g->top, g->bottom},
                     recorded.cy, cy, previous ? &prev_y : nullptr, &prev_bottom);
         HWND prev = previous ? GetDlgItem(hwnd, previous->id) : nullptr;
-        if (prev && (prev_right != -1 || prev_bottom != -1)) {
+        if (prev && (prev_right || prev_bottom)) {
             RECT p;
             GetWindowRect(prev, &p);
             MapWindowPoints(nullptr, hwnd, (POINT *)&p, 2);
-            if (prev_right != -1) p.right = prev_right;
-            if (prev_bottom != -1) p.bottom = prev_bottom;
+            if (prev_right) p.right = *prev_right;
+            if (prev_bottom) p.bottom = *prev_bottom;
             SetWindowPos(prev, nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
