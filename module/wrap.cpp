@@ -23,7 +23,7 @@ int ascii_length(const wchar_t *text)
 }
 } // namespace
 
-wchar_t *make_wide_copy(LiValue v)
+wchar_t *make_wide_copy(LiValue v, int *units)
 {
     if (!li_StringP(v)) return nullptr;
     const char *text = li_SVal(v);
@@ -33,6 +33,7 @@ wchar_t *make_wide_copy(LiValue v)
     if (n <= length) n = length + 1;
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
+    if (units) *units = n;
     if (ascii >= 0) {
         for (int i = 0; i <= ascii; i++) copy[i] = (unsigned char)text[i];
     } else if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n)) {
@@ -60,7 +61,7 @@ void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
 {
     for (int i = 0; i < n; i++) {
         if (kinds[i] != Kind::WString || !li_StringP(args[i])) continue;
-        copies[i].copy = make_wide_copy(args[i]);
+        copies[i].copy = make_wide_copy(args[i], &copies[i].units);
         if (!copies[i].copy) {
             finish_copies(copies, i);
             li_Error("Out of memory for a UTF-16 argument");

@@ -38,10 +38,17 @@ struct is_handle<T *, std::void_t<decltype(std::declval<T &>().unused)>> : std::
 template <class T, class = void> struct is_complete : std::false_type {};
 template <class T> struct is_complete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
 
+// A UTF-16 argument seen with its room in units: for adapters that must not write past the copy.
+struct WideBuffer {
+    wchar_t *text; // null for nil
+    int units;
+};
+
 template <class T> constexpr Kind kind_of()
 {
     using U = std::remove_cv_t<T>;
-    if constexpr (std::is_class_v<U>) return Kind::ByValue;
+    if constexpr (std::is_same_v<U, WideBuffer>) return Kind::WString;
+    else if constexpr (std::is_class_v<U>) return Kind::ByValue;
     else if constexpr (std::is_floating_point_v<U>) return Kind::Float;
     else if constexpr (std::is_integral_v<U> || std::is_enum_v<U>) return Kind::Int;
     else if constexpr (is_handle<U>::value) return Kind::Int;
@@ -66,6 +73,7 @@ template <class T> constexpr Kind kind_of()
 struct WideCopy {
     wchar_t *copy = nullptr; // owned: freed after the write-back
     LiValue string = nullptr;
+    int units = 0; // the copy's room
 };
 
 // Raises the check's type error for slot value v, or returns.
@@ -106,8 +114,9 @@ inline void *structure_arg(LiValue v)
 inline void check_text_arg(LiValue v) { check_arg(Kind::Bytes, v); }
 
 // A fresh UTF-16 copy of a script string, sized max(units needed, L + 1) so a pre-sized string
-// works as an output buffer. NULL for nil and for a buffer that is not a string.
-wchar_t *make_wide_copy(LiValue v);
+// works as an output buffer. NULL for nil and for a buffer that is not a string. *units, when
+// asked for, receives the room.
+wchar_t *make_wide_copy(LiValue v, int *units = nullptr);
 // Writes the copy back into the script string (at most L bytes; the length does not change).
 void write_back(const WideCopy &w);
 
@@ -128,7 +137,8 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
         return li_Tag(v) == LI_INSTANCE ? (T)li_InstanceData(v) : nullptr;
     } else if constexpr (k == Kind::WString) {
         w.string = v;
-        return (T)w.copy;
+        if constexpr (std::is_same_v<T, WideBuffer>) return WideBuffer{w.copy, w.units};
+        else return (T)w.copy;
     } else {
         return (T)li_SVal(v);
     }

@@ -53,11 +53,11 @@ static const FunctionRow rows[] = {
     SAVRA_FN("lstrlen", lstrlenW, "lpString"),
     // ---- String functions with text results
     SAVRA_FN("GetEnvironmentStringsW", first_environment_entry),
-    SAVRA_FN("lstrcpyn", lstrcpynW, "lpString1", "lpString2", "iMaxLength"),
-    SAVRA_FN("lstrcpy", lstrcpyW, "lpString1", "lpString2"),
-    SAVRA_FN("lstrcat", lstrcatW, "lpString1", "lpString2"),
-    // Text results: the command line, and the copied or joined text taken from the first copy
-    // before it is written back into the first string.
+    // The copied or joined text is the result, whole; the first string receives it as far as its
+    // own length allows. The adapters never let the platform write past the first copy.
+    SAVRA_FN("lstrcpyn", copy_text_n, "lpString1", "lpString2", "iMaxLength"),
+    SAVRA_FN("lstrcpy", copy_text, "lpString1", "lpString2"),
+    SAVRA_FN("lstrcat", join_text, "lpString1", "lpString2"),
     SAVRA_FN("GetCommandLine", GetCommandLineW),
 };
 
