@@ -1,5 +1,6 @@
 #include "wrap.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include "../structs/model.h"
@@ -76,6 +77,83 @@ void finish_copies(WideCopy *copies, int n)
         if (copies[i].string) write_back(copies[i]);
         free(copies[i].copy);
         copies[i].copy = nullptr;
+    }
+}
+
+namespace {
+// The room of buffer argument i (see bound::Mode), or -1 for a kind without one.
+int64_t room_of(int i, const Kind *kinds, const size_t *element_sizes, LiValue *args, const WideCopy *copies, bool bytes)
+{
+    LiValue v = args[i];
+    switch (kinds[i]) {
+    case Kind::WString: return copies[i].copy ? copies[i].units : 0;
+    case Kind::Bytes: return li_BufferP(v) ? li_Length(v) : 0;
+    case Kind::Struct:
+        if (li_Tag(v) != LI_INSTANCE) return 0;
+        return li_ClassRecord(li_InstanceBody(v)->cls)->size / (bytes ? 1 : element_sizes[i]);
+    default: return -1;
+    }
+}
+
+const char *unit_name(Kind k, bool bytes)
+{
+    if (bytes || k == Kind::Bytes) return "bytes";
+    return k == Kind::WString ? "units" : "elements";
+}
+
+// The text length of a string argument, in the units its copy or bytes are counted in.
+int64_t text_length(int i, const Kind *kinds, LiValue *args, const WideCopy *copies)
+{
+    if (kinds[i] == Kind::WString) return copies[i].copy ? lstrlenW(copies[i].copy) : 0;
+    return li_BufferP(args[i]) ? (int64_t)strlen(li_SVal(args[i])) : 0;
+}
+} // namespace
+
+void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const size_t *element_sizes, LiValue *args,
+                  WideCopy *copies, int n)
+{
+    for (int b = 0; b < count; b++) {
+        int buffer = bounds[b] & 15, other = (bounds[b] >> 4) & 15;
+        auto mode = (bound::Mode)((bounds[b] >> 8) & 15);
+        uint32_t value = bounds[b] >> 12;
+        int64_t room = room_of(buffer, kinds, element_sizes, args, copies, mode == bound::Bytes);
+        const char *unit = unit_name(kinds[buffer], mode == bound::Bytes);
+        char what[160];
+        int offender = -1;
+        switch (mode) {
+        case bound::Count:
+        case bound::Bytes:
+        case bound::Span: {
+            int64_t asked = li_LVal(args[other]);
+            if (mode == bound::Span) asked = (int64_t)li_LVal(args[value]) - asked + 1;
+            if (asked < 0 || asked > room) {
+                offender = other;
+                snprintf(what, sizeof what, "%s from 0 to %lld (the %s argument %d holds)",
+                         mode == bound::Span ? "a range of" : "a count", (long long)room, unit, buffer + 1);
+            }
+            break;
+        }
+        case bound::AtLeast:
+            if (room < (int64_t)value) {
+                offender = buffer;
+                snprintf(what, sizeof what, "a buffer of at least %u %s", value, unit);
+            }
+            break;
+        case bound::Source: {
+            int64_t needed = text_length(other, kinds, args, copies);
+            // a narrow string's terminator has its own byte past the length
+            if (needed + (kinds[buffer] == Kind::Bytes ? 0 : 1) > room) {
+                offender = buffer;
+                snprintf(what, sizeof what, "a buffer for the %lld %s of argument %d", (long long)needed,
+                         kinds[other] == Kind::WString ? "characters" : "bytes", other + 1);
+            }
+            break;
+        }
+        }
+        if (offender >= 0) {
+            finish_copies(copies, n);
+            li_ArgumentError((int)(&args[offender] - ArgBase), what);
+        }
     }
 }
 

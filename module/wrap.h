@@ -168,11 +168,72 @@ LiValue packed_size_result(uint32_t packed, LiValue args);
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
 void finish_copies(WideCopy *copies, int n);
 
-template <auto F> struct Wrapper;
+// ---- bounds: how much the platform may write or read through a buffer argument -----------------
+//
+// A bound ties a buffer argument (a UTF-16 or narrow string, or a structure instance) to what
+// says how far the platform goes in it; the wrapper checks it before the call, so a count larger
+// than the buffer is an error instead of a write past the script's memory. A buffer's room is
+// counted in UTF-16 units for a UTF-16 copy, in bytes for a narrow string (its length), and in
+// elements of the parameter's structure type for an instance (its class size divided by it).
+namespace bound {
+enum Mode : uint32_t {
+    Count,   // the count argument lies in 0 .. room
+    Bytes,   // the same, the count in bytes of a structure's storage
+    AtLeast, // the room is at least the value (the platform writes without a count)
+    Source,  // the room holds the source argument's text and a terminator
+    Span,    // last - first + 1 (arguments count and value) lies in 0 .. room
+};
+// Positions are argument slots of the platform function (for a method, after the instance).
+constexpr uint32_t make(int buffer, Mode mode, int other, uint32_t value = 0)
+{
+    return (uint32_t)buffer | (uint32_t)other << 4 | (uint32_t)mode << 8 | value << 12;
+}
+} // namespace bound
 
-template <class R, class... A, R(WINAPI *F)(A...)> struct Wrapper<F> {
-    static constexpr int N = sizeof...(A);
+// Checks each bound on args; raises an argument error (after freeing the copies) when one fails.
+void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const size_t *element_sizes, LiValue *args,
+                  WideCopy *copies, int n);
+
+template <class T> constexpr size_t element_size()
+{
+    using U = std::remove_cv_t<T>;
+    if constexpr (std::is_pointer_v<U> && is_complete<std::remove_pointer_t<U>>::value &&
+                  !std::is_void_v<std::remove_pointer_t<U>>)
+        return sizeof(std::remove_pointer_t<U>);
+    else
+        return 1;
+}
+
+// The body every table wrapper shares: checks, copies, bounds, the call, the result, the write-back.
+// call(args, copies) makes the platform call.
+template <class R, class... A, class Call>
+LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Call call)
+{
+    constexpr int N = sizeof...(A);
     static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
+    static constexpr size_t sizes[N > 0 ? N : 1] = {element_size<A>()...};
+    for (int i = 0; i < N; i++) check_arg(kinds[i], args[i]);
+    WideCopy copies[N > 0 ? N : 1];
+    make_copies(copies, kinds, args, N);
+    if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
+    *ArgTop++ = Nil; // the protection slot
+    LiValue result;
+    if constexpr (std::is_void_v<R>) {
+        call(args, copies);
+        result = Nil;
+    } else {
+        result = make_result(call(args, copies));
+    }
+    ArgTop[-1] = result;
+    finish_copies(copies, N);
+    --ArgTop;
+    return result;
+}
+
+template <auto F, uint32_t... Bounds> struct Wrapper;
+
+template <class R, class... A, R(WINAPI *F)(A...), uint32_t... Bounds> struct Wrapper<F, Bounds...> {
+    static constexpr uint32_t bounds[sizeof...(Bounds) + 1] = {Bounds..., 0};
 
     template <size_t... I> static R call(LiValue *args, WideCopy *copies, std::index_sequence<I...>)
     {
@@ -181,23 +242,9 @@ template <class R, class... A, R(WINAPI *F)(A...)> struct Wrapper<F> {
 
     static LiValue entry()
     {
-        LiValue *args = ArgBase;
-        for (int i = 0; i < N; i++) check_arg(kinds[i], args[i]);
-        WideCopy copies[N > 0 ? N : 1];
-        make_copies(copies, kinds, args, N);
-        *ArgTop++ = Nil; // the protection slot
-        LiValue result;
-        if constexpr (std::is_void_v<R>) {
-            call(args, copies, std::index_sequence_for<A...>{});
-            result = Nil;
-        } else {
-            R r = call(args, copies, std::index_sequence_for<A...>{});
-            result = make_result(r);
-        }
-        ArgTop[-1] = result;
-        finish_copies(copies, N);
-        --ArgTop;
-        return result;
+        return wrapped_call<R, A...>(ArgBase, bounds, sizeof...(Bounds), [](LiValue *args, WideCopy *copies) {
+            return call(args, copies, std::index_sequence_for<A...>{});
+        });
     }
 };
 
@@ -210,6 +257,10 @@ struct FunctionRow {
 };
 
 #define SAVRA_FN(name, fn, ...) {name, &::savrawin::Wrapper<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+// A row whose buffers are bounded: SAVRA_FN_BOUNDED(name, fn, SAVRA_BOUNDS(bound::make(...), ...), params...)
+#define SAVRA_BOUNDS(...) __VA_ARGS__
+#define SAVRA_FN_BOUNDED(name, fn, bounds, ...)                                                                        \
+    {name, &::savrawin::Wrapper<&fn, bounds>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 constexpr int count_params() { return 0; }
 template <class... T> constexpr int count_params(T...) { return sizeof...(T); }
 

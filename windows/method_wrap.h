@@ -7,11 +7,10 @@
 
 namespace savrawin {
 
-template <auto F> struct HandleMethod;
+template <auto F, uint32_t... Bounds> struct HandleMethod;
 
-template <class R, class... A, R(WINAPI *F)(HWND, A...)> struct HandleMethod<F> {
-    static constexpr int N = sizeof...(A);
-    static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
+template <class R, class... A, R(WINAPI *F)(HWND, A...), uint32_t... Bounds> struct HandleMethod<F, Bounds...> {
+    static constexpr uint32_t bounds[sizeof...(Bounds) + 1] = {Bounds..., 0};
 
     template <size_t... I> static R call(HWND h, LiValue *args, WideCopy *copies, std::index_sequence<I...>)
     {
@@ -20,24 +19,10 @@ template <class R, class... A, R(WINAPI *F)(HWND, A...)> struct HandleMethod<F> 
 
     static LiValue entry()
     {
-        SWindowBase *w = window_arg(ArgBase[0]);
-        LiValue *args = ArgBase + 1;
-        for (int i = 0; i < N; i++) check_arg(kinds[i], args[i]);
-        WideCopy copies[N > 0 ? N : 1];
-        make_copies(copies, kinds, args, N);
-        *ArgTop++ = Nil; // the protection slot
-        LiValue result;
-        if constexpr (std::is_void_v<R>) {
-            call(w->m_hWnd, args, copies, std::index_sequence_for<A...>{});
-            result = Nil;
-        } else {
-            R r = call(w->m_hWnd, args, copies, std::index_sequence_for<A...>{});
-            result = make_result(r);
-        }
-        ArgTop[-1] = result;
-        finish_copies(copies, N);
-        --ArgTop;
-        return result;
+        HWND h = window_arg(ArgBase[0])->m_hWnd;
+        return wrapped_call<R, A...>(ArgBase + 1, bounds, sizeof...(Bounds), [h](LiValue *args, WideCopy *copies) {
+            return call(h, args, copies, std::index_sequence_for<A...>{});
+        });
     }
 };
 
@@ -46,6 +31,9 @@ using MethodRow = FunctionRow;
 
 #define SAVRA_METHOD(name, fn, ...)                                                                                    \
     {name, &::savrawin::HandleMethod<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+// Bound positions count the platform function's parameters after the window handle.
+#define SAVRA_METHOD_BOUNDED(name, fn, bounds, ...)                                                                    \
+    {name, &::savrawin::HandleMethod<&fn, bounds>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 #define SAVRA_METHOD_ENTRY(name, entry, ...) {name, entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 
 void register_methods(LiValue cls, const MethodRow *rows, size_t n);

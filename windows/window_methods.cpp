@@ -318,8 +318,10 @@ const MethodRow window_methods[] = {
     SAVRA_METHOD("CheckRadioButton", CheckRadioButton, "nIDFirstButton", "nIDLastButton", "nIDCheckButton"),
     SAVRA_METHOD("DlgDirList", DlgDirListW, "lpPathSpec", "nIDListBox", "nIDStaticPath", "nFileType"),
     SAVRA_METHOD("DlgDirListComboBox", DlgDirListComboBoxW, "lpPathSpec", "nIDComboBox", "nIDStaticPath", "nFileType"),
-    SAVRA_METHOD("DlgDirSelect", DlgDirSelectExW, "lpString", "nCount", "nIDListBox"),
-    SAVRA_METHOD("DlgDirSelectComboBox", DlgDirSelectComboBoxExW, "lpString", "nCount", "nIDComboBox"),
+    SAVRA_METHOD_BOUNDED("DlgDirSelect", DlgDirSelectExW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)), "lpString",
+                         "nCount", "nIDListBox"),
+    SAVRA_METHOD_BOUNDED("DlgDirSelectComboBox", DlgDirSelectComboBoxExW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)),
+                         "lpString", "nCount", "nIDComboBox"),
     SAVRA_METHOD("IsDlgButtonChecked", IsDlgButtonChecked, "nIDButton"),
     SAVRA_METHOD("SetDlgItemText", SetDlgItemTextW, "nID", "lpszString"),
     SAVRA_METHOD("GetDlgCtrlID", GetDlgCtrlID),
@@ -348,6 +350,7 @@ const MethodRow window_methods[] = {
 // Forms in trial order: the total count (the instance included) and one test letter per position.
 
 #define FORM(n, tests, fn) {n, tests, &HandleMethod<&fn>::entry}
+#define FORM_BOUNDED(n, tests, fn, bounds) {n, tests, &HandleMethod<&fn, bounds>::entry}
 #define FORMS(Name, ...) SAVRA_OVERLOAD(Name##_forms, "No matching function for overloaded 'SWindowBase::" #Name "'", __VA_ARGS__)
 #define NO_FORMS(Name) constexpr Overload Name##_forms = {"No matching function for overloaded 'SWindowBase::" #Name "'", nullptr, 0}
 
@@ -363,7 +366,8 @@ FORMS(SetWindowPos, FORM(4, "AIAI", SetWindowPos_3), FORM(7, "AIIIIII", SetWindo
 // One form each: a point (a RECT converts its first corner; MapWindowPoints does both).
 FORMS(ClientToScreen, FORM(2, "AA", ClientToScreen));
 FORMS(ScreenToClient, FORM(2, "AA", ScreenToClient));
-FORMS(MapWindowPoints, FORM(3, "AIA", MapWindowPoints_2), FORM(4, "AIAI", MapWindowPoints));
+FORMS(MapWindowPoints, FORM_BOUNDED(3, "AIA", MapWindowPoints_2, SAVRA_BOUNDS(bound::make(1, bound::AtLeast, 0, 1))),
+      FORM_BOUNDED(4, "AIAI", MapWindowPoints, SAVRA_BOUNDS(bound::make(1, bound::Count, 2))));
 FORMS(SetRedraw, FORM(1, "A", SetRedraw_0), FORM(2, "AI", SetRedraw_1));
 FORMS(GetUpdateRect, FORM(2, "AA", GetUpdateRect_1), FORM(3, "AAI", GetUpdateRect));
 FORMS(GetUpdateRgn, FORM(2, "AI", GetUpdateRgn_1), FORM(3, "AII", GetUpdateRgn));
@@ -377,7 +381,7 @@ FORMS(RedrawWindow, FORM(1, "A", RedrawWindow_0), FORM(2, "AA", RedrawWindow_1),
 FORMS(SetTimer, FORM(3, "AII", SetTimer_2));
 FORMS(EnableWindow, FORM(1, "A", EnableWindow_0), FORM(2, "AI", EnableWindow));
 NO_FORMS(GetDlgItemInt);
-FORMS(GetDlgItemText, FORM(4, "AIAI", GetDlgItemTextW));
+FORMS(GetDlgItemText, FORM_BOUNDED(4, "AIAI", GetDlgItemTextW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2))));
 NO_FORMS(GetNextDlgGroupItem);
 NO_FORMS(GetNextDlgTabItem);
 FORMS(SendDlgItemMessage, FORM(3, "AII", SendDlgItemMessage_2), FORM(4, "AIII", SendDlgItemMessage_3),
@@ -405,7 +409,7 @@ FORMS(CenterWindow, FORM(1, "A", CenterWindow_0), FORM(2, "AI", CenterWindow_1))
 FORMS(ModifyStyle, FORM(3, "AII", ModifyStyle_2), FORM(4, "AIII", ModifyStyle_3));
 FORMS(ModifyStyleEx, FORM(3, "AII", ModifyStyleEx_2), FORM(4, "AIII", ModifyStyleEx_3));
 // The buffer form; the form without arguments is registered last, beside it.
-FORMS(GetWindowText, FORM(3, "AAI", GetWindowTextW));
+FORMS(GetWindowText, FORM_BOUNDED(3, "AAI", GetWindowTextW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1))));
 
 struct OverloadedRow {
     const char *name;

@@ -34,17 +34,23 @@ static const FunctionRow rows[] = {
     SAVRA_FN("DeleteEnhMetaFile", DeleteEnhMetaFile, "hmf"),
     SAVRA_FN("GetEnhMetaFileA", GetEnhMetaFileA, "lpName"),
     SAVRA_FN("GetEnhMetaFile", GetEnhMetaFileW, "lpName"),
-    SAVRA_FN("GetEnhMetaFileDescriptionA", GetEnhMetaFileDescriptionA, "hemf", "cchBuffer", "lpDescription"),
-    SAVRA_FN("GetEnhMetaFileDescription", GetEnhMetaFileDescriptionW, "hemf", "cchBuffer", "lpDescription"),
-    SAVRA_FN("GetEnhMetaFileHeader", GetEnhMetaFileHeader, "hemf", "nSize", "lpEnhMetaHeader"),
-    SAVRA_FN("GetEnhMetaFilePaletteEntries", GetEnhMetaFilePaletteEntries, "hemf", "nNumEntries", "lpPaletteEntries"),
+    SAVRA_FN_BOUNDED("GetEnhMetaFileDescriptionA", GetEnhMetaFileDescriptionA,
+             SAVRA_BOUNDS(bound::make(2, bound::Count, 1)), "hemf", "cchBuffer", "lpDescription"),
+    SAVRA_FN_BOUNDED("GetEnhMetaFileDescription", GetEnhMetaFileDescriptionW,
+             SAVRA_BOUNDS(bound::make(2, bound::Count, 1)), "hemf", "cchBuffer", "lpDescription"),
+    SAVRA_FN_BOUNDED("GetEnhMetaFileHeader", GetEnhMetaFileHeader, SAVRA_BOUNDS(bound::make(2, bound::Bytes, 1)),
+             "hemf", "nSize", "lpEnhMetaHeader"),
+    SAVRA_FN_BOUNDED("GetEnhMetaFilePaletteEntries", GetEnhMetaFilePaletteEntries,
+             SAVRA_BOUNDS(bound::make(2, bound::Count, 1)), "hemf", "nNumEntries", "lpPaletteEntries"),
     // Looked up when first called, as some versions of the library lack it.
-    SAVRA_FN("GetEnhMetaFilePixelFormat", GetEnhMetaFilePixelFormat_late::call, "hemf", "cbBuffer", "ppfd"),
+    SAVRA_FN_BOUNDED("GetEnhMetaFilePixelFormat", GetEnhMetaFilePixelFormat_late::call,
+             SAVRA_BOUNDS(bound::make(2, bound::Bytes, 1)), "hemf", "cbBuffer", "ppfd"),
     SAVRA_FN("PlayEnhMetaFile", PlayEnhMetaFile, "hdc", "hmf", "lprect"),
     SAVRA_FN("PlayEnhMetaFileRecord", PlayEnhMetaFileRecord, "hdc", "pht", "pmr", "cht"),
     // ---- Pixel formats and OpenGL
     SAVRA_FN("ChoosePixelFormat", ChoosePixelFormat, "hdc", "ppfd"),
-    SAVRA_FN("DescribePixelFormat", DescribePixelFormat, "hdc", "iPixelFormat", "nBytes", "ppfd"),
+    SAVRA_FN_BOUNDED("DescribePixelFormat", DescribePixelFormat, SAVRA_BOUNDS(bound::make(3, bound::Bytes, 2)), "hdc",
+             "iPixelFormat", "nBytes", "ppfd"),
     SAVRA_FN("GetPixelFormat", GetPixelFormat, "hdc"),
     SAVRA_FN("SetPixelFormat", SetPixelFormat, "hdc", "format", "ppfd"),
     SAVRA_FN("wglCopyContext", wglCopyContext, "unsigned long", "unsigned long", "unsigned int"),
@@ -61,12 +67,13 @@ static const FunctionRow rows[] = {
     // The deviation and extrusion are 32-bit floats.
     SAVRA_FN("wglUseFontOutlines", wglUseFontOutlinesW, "unsigned long", "unsigned long", "unsigned long",
              "unsigned long", "float", "float", "int", "GLYPHMETRICSFLOAT *"),
-    SAVRA_FN("wglDescribeLayerPlane", wglDescribeLayerPlane, "unsigned long", "int", "int", "unsigned int",
-             "LAYERPLANEDESCRIPTOR *"),
+    SAVRA_FN_BOUNDED("wglDescribeLayerPlane", wglDescribeLayerPlane, SAVRA_BOUNDS(bound::make(4, bound::Bytes, 3)),
+             "unsigned long", "int", "int", "unsigned int", "LAYERPLANEDESCRIPTOR *"),
     SAVRA_FN("wglRealizeLayerPalette", wglRealizeLayerPalette, "unsigned long", "int", "int"),
     SAVRA_FN("wglSwapLayerBuffers", wglSwapLayerBuffers, "unsigned long", "unsigned int"),
     // Looked up when first called, as some versions of the library lack it.
-    SAVRA_FN("wglSwapMultipleBuffers", wglSwapMultipleBuffers_late::call, "unsigned int", "WGLSWAP *"),
+    SAVRA_FN_BOUNDED("wglSwapMultipleBuffers", wglSwapMultipleBuffers_late::call,
+             SAVRA_BOUNDS(bound::make(1, bound::Count, 0)), "unsigned int", "WGLSWAP *"),
 };
 
 void register_gdi_metafiles_and_opengl() { register_functions(rows, sizeof rows / sizeof rows[0]); }

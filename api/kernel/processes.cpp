@@ -65,10 +65,12 @@ static const FunctionRow rows[] = {
              "dwMaximumSizeHigh", "dwMaximumSizeLow", "lpName"),
     SAVRA_FN("OpenFileMapping", OpenFileMappingW, "dwDesiredAccess", "bInheritHandle", "lpName"),
     // ---- Modules, processes and environment
-    SAVRA_FN("GetLogicalDriveStrings", GetLogicalDriveStringsW, "nBufferLength", "lpBuffer"),
+    SAVRA_FN_BOUNDED("GetLogicalDriveStrings", GetLogicalDriveStringsW, SAVRA_BOUNDS(bound::make(1, bound::Count, 0)),
+             "nBufferLength", "lpBuffer"),
     SAVRA_FN("LoadLibrary", LoadLibraryW, "lpLibFileName"),
     SAVRA_FN("LoadLibraryEx", LoadLibraryExW, "lpLibFileName", "hFile", "dwFlags"),
-    SAVRA_FN("GetModuleFileName", GetModuleFileNameW, "hModule", "lpFilename", "nSize"),
+    SAVRA_FN_BOUNDED("GetModuleFileName", GetModuleFileNameW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2)), "hModule",
+             "lpFilename", "nSize"),
     SAVRA_FN("GetModuleHandle", GetModuleHandleW, "lpModuleName"),
     // The environment block is an integer address (0: this process's environment); the command
     // line is a UTF-16 copy like every string, so the platform may change it.
@@ -79,9 +81,11 @@ static const FunctionRow rows[] = {
     SAVRA_FN("GetProcessVersion", GetProcessVersion, "ProcessId"),
     SAVRA_FN("FatalAppExit", FatalAppExitW, "uAction", "lpMessageText"),
     SAVRA_FN("GetStartupInfo", GetStartupInfoW, "lpStartupInfo"),
-    SAVRA_FN("GetEnvironmentVariable", GetEnvironmentVariableW, "lpName", "lpBuffer", "nSize"),
+    SAVRA_FN_BOUNDED("GetEnvironmentVariable", GetEnvironmentVariableW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2)),
+             "lpName", "lpBuffer", "nSize"),
     SAVRA_FN("SetEnvironmentVariable", SetEnvironmentVariableW, "lpName", "lpValue"),
-    SAVRA_FN("ExpandEnvironmentStrings", ExpandEnvironmentStringsW, "lpSrc", "lpDst", "nSize"),
+    SAVRA_FN_BOUNDED("ExpandEnvironmentStrings", ExpandEnvironmentStringsW,
+             SAVRA_BOUNDS(bound::make(1, bound::Count, 2)), "lpSrc", "lpDst", "nSize"),
     SAVRA_FN("OutputDebugString", OutputDebugStringW, "lpOutputString"),
 };
 

@@ -115,8 +115,10 @@ static const FunctionRow rows[] = {
     SAVRA_FN("CreateIconIndirect", CreateIconIndirect, "piconinfo"),
     SAVRA_FN("CopyIcon", CopyIcon, "hIcon"),
     SAVRA_FN("GetIconInfo", GetIconInfo, "hIcon", "piconinfo"),
-    SAVRA_FN("LoadStringA", LoadStringA, "hInstance", "uID", "lpBuffer", "cchBufferMax"),
-    SAVRA_FN("LoadString", LoadStringW, "hInstance", "uID", "lpBuffer", "cchBufferMax"),
+    SAVRA_FN_BOUNDED("LoadStringA", LoadStringA, SAVRA_BOUNDS(bound::make(2, bound::Count, 3)), "hInstance", "uID",
+             "lpBuffer", "cchBufferMax"),
+    SAVRA_FN_BOUNDED("LoadString", LoadStringW, SAVRA_BOUNDS(bound::make(2, bound::Count, 3)), "hInstance", "uID",
+             "lpBuffer", "cchBufferMax"),
 };
 
 void register_user_painting() { register_functions(rows, sizeof rows / sizeof rows[0]); }

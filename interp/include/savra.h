@@ -224,6 +224,9 @@ LI_API LiValue li_AttemptLispFunction(LiValue sym, int flags);  /* runs it when 
 
 LI_API LI_NORETURN void li_TypeError(LiValue v, int code);
 LI_API LI_NORETURN void li_InstError(LiValue v, LiValue cls);
+/* The value in argument slot `slot` of the current native call is out of range: "FN: argument N
+ * (NAME): WHAT expected, got VALUE". */
+LI_API LI_NORETURN void li_ArgumentError(int slot, const char *what);
 LI_API LI_NORETURN void li_Error(const char *text);
 
 /* ---- protection, sub-scopes, evaluation (the callback bridge) ------------------------------ */

@@ -136,7 +136,8 @@ static const char *expected_text(int code)
 
 // "SetRect: argument 2 (xLeft): number expected, got "a"" when the value is one of the current
 // native call's argument slots, else as much of that as is known.
-static void describe_offender(char *buf, size_t size, LiValue v, const char *what)
+// slot: the value's argument slot when the caller knows it, else -1 (found by identity).
+static void describe_offender(char *buf, size_t size, LiValue v, const char *what, int slot = -1)
 {
     LiValue shown = value_to_string(v, false);
     char text[80];
@@ -144,8 +145,8 @@ static void describe_offender(char *buf, size_t size, LiValue v, const char *wha
     if (n > 60) snprintf(text, sizeof text, "%.57s...", str_bytes(shown));
     else snprintf(text, sizeof text, "%s", str_bytes(shown));
     const char *fname = g_current.fn ? g_current.fn->name : nullptr;
-    int index = -1;
-    if (g_current.base)
+    int index = slot;
+    if (index < 0 && g_current.base)
         for (LiValue *p = g_current.base; p < ArgTop && p < g_current.base + 16; p++)
             if (*p == v) {
                 index = (int)(p - g_current.base);
@@ -184,6 +185,13 @@ void li_InstError(LiValue v, LiValue cls)
     char buf[512];
     describe_offender(buf, sizeof buf, v, what);
     raise_error(-1, li_CreateString(buf), v);
+}
+
+void li_ArgumentError(int slot, const char *what)
+{
+    char buf[512];
+    describe_offender(buf, sizeof buf, ArgBase[slot], what, slot);
+    raise_error(-1, li_CreateString(buf), ArgBase[slot]);
 }
 
 void stack_overflow(void) { errorf("Stack overflow: too many values on the argument stack"); }
