@@ -109,6 +109,15 @@ int64_t text_length(int i, const Kind *kinds, LiValue *args, const WideCopy *cop
 }
 } // namespace
 
+void check_storage(LiValue *args, int i, size_t minimum)
+{
+    LiValue v = args[i];
+    if (li_Tag(v) != LI_INSTANCE || li_ClassRecord(li_InstanceBody(v)->cls)->size >= minimum) return;
+    char what[80];
+    snprintf(what, sizeof what, "nil or an instance of at least %u bytes", (unsigned)minimum);
+    li_ArgumentError((int)(&args[i] - ArgBase), what);
+}
+
 void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const size_t *element_sizes, LiValue *args,
                   WideCopy *copies, int n)
 {

@@ -204,6 +204,39 @@ template <class T> constexpr size_t element_size()
         return 1;
 }
 
+// Structures the platform reads past their declared size (a trailing one-element array, a
+// variable record): an instance of any size may stand for them.
+template <class T> struct open_ended : std::false_type {};
+#define SAVRA_OPEN_ENDED(T)                                                                                            \
+    template <> struct open_ended<T> : std::true_type {}
+SAVRA_OPEN_ENDED(RGNDATA);
+SAVRA_OPEN_ENDED(LOGPALETTE);
+SAVRA_OPEN_ENDED(METARECORD);
+SAVRA_OPEN_ENDED(ENHMETARECORD);
+SAVRA_OPEN_ENDED(HANDLETABLE);
+SAVRA_OPEN_ENDED(GLYPHSET);
+SAVRA_OPEN_ENDED(ENUMLOGFONTEXDVW);
+SAVRA_OPEN_ENDED(COMMPROP);
+SAVRA_OPEN_ENDED(BITMAPINFO);
+#undef SAVRA_OPEN_ENDED
+
+// The fewest bytes an instance must have for a structure parameter (or one passed by value): the
+// structure's size, so a smaller instance (a POINT where a RECT is filled) is refused instead of
+// written or read past.
+template <class T> constexpr size_t minimum_storage()
+{
+    if constexpr (kind_of<T>() == Kind::Struct) {
+        using P = std::remove_cv_t<std::remove_pointer_t<std::remove_cv_t<T>>>;
+        if constexpr (!open_ended<P>::value) return sizeof(P);
+    } else if constexpr (kind_of<T>() == Kind::ByValue) {
+        return sizeof(T);
+    }
+    return 0;
+}
+
+// Raises an argument error when slot i holds an instance smaller than minimum bytes.
+void check_storage(LiValue *args, int i, size_t minimum);
+
 // The body every table wrapper shares: checks, copies, bounds, the call, the result, the write-back.
 // call(args, copies) makes the platform call.
 template <class R, class... A, class Call>
@@ -212,7 +245,11 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
     constexpr int N = sizeof...(A);
     static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
     static constexpr size_t sizes[N > 0 ? N : 1] = {element_size<A>()...};
-    for (int i = 0; i < N; i++) check_arg(kinds[i], args[i]);
+    static constexpr size_t minimums[N > 0 ? N : 1] = {minimum_storage<A>()...};
+    for (int i = 0; i < N; i++) {
+        check_arg(kinds[i], args[i]);
+        if (minimums[i]) check_storage(args, i, minimums[i]);
+    }
     WideCopy copies[N > 0 ? N : 1];
     make_copies(copies, kinds, args, N);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);

@@ -366,7 +366,7 @@ FORMS(SetWindowPos, FORM(4, "AIAI", SetWindowPos_3), FORM(7, "AIIIIII", SetWindo
 // One form each: a point (a RECT converts its first corner; MapWindowPoints does both).
 FORMS(ClientToScreen, FORM(2, "AA", ClientToScreen));
 FORMS(ScreenToClient, FORM(2, "AA", ScreenToClient));
-FORMS(MapWindowPoints, FORM_BOUNDED(3, "AIA", MapWindowPoints_2, SAVRA_BOUNDS(bound::make(1, bound::AtLeast, 0, 1))),
+FORMS(MapWindowPoints, FORM(3, "AIA", MapWindowPoints_2),
       FORM_BOUNDED(4, "AIAI", MapWindowPoints, SAVRA_BOUNDS(bound::make(1, bound::Count, 2))));
 FORMS(SetRedraw, FORM(1, "A", SetRedraw_0), FORM(2, "AI", SetRedraw_1));
 FORMS(GetUpdateRect, FORM(2, "AA", GetUpdateRect_1), FORM(3, "AAI", GetUpdateRect));
