@@ -190,6 +190,27 @@ constexpr uint32_t make(int buffer, Mode mode, int other, uint32_t value = 0)
 }
 } // namespace bound
 
+// A bound's positions name a buffer (a string or structure) and integers, or a source string:
+// each table row's bounds are proven against its function's declaration when it is compiled.
+template <class... A> constexpr bool bound_fits(uint32_t b)
+{
+    constexpr int n = sizeof...(A);
+    constexpr Kind kinds[n + 1] = {kind_of<A>()..., Kind::Int};
+    int buffer = b & 15, other = (b >> 4) & 15, value = (int)(b >> 12);
+    auto mode = (bound::Mode)((b >> 8) & 15);
+    auto integer = [&](int i) { return i < n && kinds[i] == Kind::Int; };
+    if (buffer >= n || !(kinds[buffer] == Kind::WString || kinds[buffer] == Kind::Bytes || kinds[buffer] == Kind::Struct))
+        return false;
+    switch (mode) {
+    case bound::Count:
+    case bound::Bytes: return integer(other);
+    case bound::Span: return integer(other) && integer(value);
+    case bound::Source: return other < n && (kinds[other] == Kind::WString || kinds[other] == Kind::Bytes);
+    case bound::AtLeast: return true;
+    }
+    return false;
+}
+
 // Checks each bound on args; raises an argument error (after freeing the copies) when one fails.
 void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const size_t *element_sizes, LiValue *args,
                   WideCopy *copies, int n);
@@ -270,6 +291,7 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
 template <auto F, uint32_t... Bounds> struct Wrapper;
 
 template <class R, class... A, R(WINAPI *F)(A...), uint32_t... Bounds> struct Wrapper<F, Bounds...> {
+    static_assert((bound_fits<A...>(Bounds) && ...), "a bound names a buffer and arguments of the right kinds");
     static constexpr uint32_t bounds[sizeof...(Bounds) + 1] = {Bounds..., 0};
 
     template <size_t... I> static R call(LiValue *args, WideCopy *copies, std::index_sequence<I...>)

@@ -10,6 +10,7 @@ namespace savrawin {
 template <auto F, uint32_t... Bounds> struct HandleMethod;
 
 template <class R, class... A, R(WINAPI *F)(HWND, A...), uint32_t... Bounds> struct HandleMethod<F, Bounds...> {
+    static_assert((bound_fits<A...>(Bounds) && ...), "a bound names a buffer and arguments of the right kinds");
     static constexpr uint32_t bounds[sizeof...(Bounds) + 1] = {Bounds..., 0};
 
     template <size_t... I> static R call(HWND h, LiValue *args, WideCopy *copies, std::index_sequence<I...>)
