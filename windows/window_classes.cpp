@@ -95,6 +95,7 @@ LiValue Create_entry()
     WindowObject *o = object_arg(inst);
     HWND parent = handle_arg<HWND>(ArgBase[1]);
     const RECT *rect = (const RECT *)structure_arg(ArgBase[2]);
+    check_storage(ArgBase, 2, sizeof(RECT));
     LiValue name = ArgBase[3];
     check_text_arg(name);
     DWORD style = (DWORD)integer_arg(ArgBase[4]), ex_style = (DWORD)integer_arg(ArgBase[5]);
