@@ -81,8 +81,9 @@ static const FunctionRow rows[] = {
     SAVRA_FN("ImageList_Duplicate", ImageList_Duplicate, "himl"),
     // ---- Control helpers
     // One TBBUTTON: iNumButtons is 1.
-    SAVRA_FN("CreateToolbarEx", CreateToolbarEx, "hwnd", "ws", "wID", "nBitmaps", "hBMInst", "wBMID", "lpButtons",
-             "iNumButtons", "dxButton", "dyButton", "dxBitmap", "dyBitmap", "uStructSize"),
+    SAVRA_FN_BOUNDED("CreateToolbarEx", CreateToolbarEx, SAVRA_BOUNDS(bound::make(6, bound::Count, 7)), "hwnd", "ws",
+             "wID", "nBitmaps", "hBMInst", "wBMID", "lpButtons", "iNumButtons", "dxButton", "dyButton", "dxBitmap",
+             "dyBitmap", "uStructSize"),
     // One COLORMAP: iNumMaps is 1.
     SAVRA_FN("CreateMappedBitmap", CreateMappedBitmap_by_ordinal::call, "hInstance", "idBitmap", "wFlags",
              "lpColorMap", "iNumMaps"),

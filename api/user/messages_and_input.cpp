@@ -65,7 +65,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN("keybd_event", keybd_event, "bVk", "bScan", "dwFlags", "dwExtraInfo"),
     SAVRA_FN("mouse_event", mouse_event, "dwFlags", "dx", "dy", "dwData", "dwExtraInfo"),
     // One INPUT instance: the count is 1.
-    SAVRA_FN("SendInput", SendInput, "cInputs", "pInputs", "cbSize"),
+    SAVRA_FN_BOUNDED("SendInput", SendInput, SAVRA_BOUNDS(bound::make(1, bound::Count, 0)), "cInputs", "pInputs",
+             "cbSize"),
     SAVRA_FN("GetLastInputInfo", GetLastInputInfo, "plii"),
     SAVRA_FN("MapVirtualKey", MapVirtualKeyW, "uCode", "uMapType"),
     SAVRA_FN("MapVirtualKeyEx", MapVirtualKeyExW, "uCode", "uMapType", "dwhkl"),
@@ -88,7 +89,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN_BOUNDED("GetKeyboardLayoutName", GetKeyboardLayoutNameW,
              SAVRA_BOUNDS(bound::make(0, bound::AtLeast, 0, 9)), "pwszKLID"),
     SAVRA_FN("GetKeyboardLayout", GetKeyboardLayout, "idThread"),
-    SAVRA_FN("GetMouseMovePointsEx", GetMouseMovePointsEx, "cbSize", "lppt", "lpptBuf", "nBufPoints", "resolution"),
+    SAVRA_FN_BOUNDED("GetMouseMovePointsEx", GetMouseMovePointsEx, SAVRA_BOUNDS(bound::make(2, bound::Count, 3)),
+             "cbSize", "lppt", "lpptBuf", "nBufPoints", "resolution"),
     SAVRA_FN("SwitchDesktop", SwitchDesktop, "hDesktop"),
     SAVRA_FN("SetThreadDesktop", SetThreadDesktop, "hDesktop"),
     SAVRA_FN("CloseDesktop", CloseDesktop, "hDesktop"),
@@ -99,9 +101,11 @@ static const FunctionRow rows[] = {
     // ---- Accelerators and metrics
     SAVRA_FN("LoadAcceleratorsA", LoadAcceleratorsA, "hInstance", "lpTableName"),
     SAVRA_FN("LoadAccelerators", LoadAcceleratorsW, "hInstance", "lpTableName"),
-    SAVRA_FN("CreateAcceleratorTable", CreateAcceleratorTableW, "paccel", "cAccel"),
+    SAVRA_FN_BOUNDED("CreateAcceleratorTable", CreateAcceleratorTableW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)),
+             "paccel", "cAccel"),
     SAVRA_FN("DestroyAcceleratorTable", DestroyAcceleratorTable, "hAccel"),
-    SAVRA_FN("CopyAcceleratorTable", CopyAcceleratorTableW, "hAccelSrc", "lpAccelDst", "cAccelEntries"),
+    SAVRA_FN_BOUNDED("CopyAcceleratorTable", CopyAcceleratorTableW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2)),
+             "hAccelSrc", "lpAccelDst", "cAccelEntries"),
     SAVRA_FN("TranslateAccelerator", TranslateAcceleratorW, "hWnd", "hAccTable", "lpMsg"),
     SAVRA_FN("GetSystemMetrics", GetSystemMetrics, "nIndex"),
     // ---- Hooks
@@ -109,7 +113,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN("CallNextHookEx", CallNextHookEx, "hhk", "nCode", "wParam", "lParam"),
     // ---- Handle access and raw input
     SAVRA_FN("UserHandleGrantAccess", UserHandleGrantAccess, "hUserHandle", "hJob", "bGrant"),
-    SAVRA_FN("RegisterRawInputDevices", RegisterRawInputDevices, "pRawInputDevices", "uiNumDevices", "cbSize"),
+    SAVRA_FN_BOUNDED("RegisterRawInputDevices", RegisterRawInputDevices, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)),
+             "pRawInputDevices", "uiNumDevices", "cbSize"),
     // ---- Clipboard
     SAVRA_FN("OpenClipboard", OpenClipboard, "hWndNewOwner"),
     SAVRA_FN("CloseClipboard", CloseClipboard),
