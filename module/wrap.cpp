@@ -35,11 +35,16 @@ wchar_t *make_wide_copy(LiValue v, int *units)
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
     if (units) *units = n;
+    int written = ascii + 1;
     if (ascii >= 0) {
         for (int i = 0; i <= ascii; i++) copy[i] = (unsigned char)text[i];
-    } else if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n)) {
-        copy[0] = 0;
+    } else {
+        written = MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n);
+        if (written <= 0) copy[0] = 0, written = 1;
     }
+    // The room past the text is zeroed: a platform function that reads on (a count longer than
+    // the text, a list ended by two terminators) finds terminators, not stale memory.
+    if (written < n) memset(copy + written, 0, sizeof(wchar_t) * (size_t)(n - written));
     return copy;
 }
 
