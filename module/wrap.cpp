@@ -140,7 +140,8 @@ void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const si
         case bound::Span: {
             int64_t asked = li_LVal(args[other]);
             if (mode == bound::Span) asked = (int64_t)li_LVal(args[value]) - asked + 1;
-            if (asked < 0 || asked > room) {
+            bool measure = mode == bound::Count && value == 1 && asked == -1;
+            if (!measure && (asked < 0 || asked > room)) {
                 offender = other;
                 snprintf(what, sizeof what, "%s from 0 to %lld (the %s argument %d holds)",
                          mode == bound::Span ? "a range of" : "a count", (long long)room, unit, buffer + 1);

@@ -177,7 +177,7 @@ void finish_copies(WideCopy *copies, int n);
 // elements of the parameter's structure type for an instance (its class size divided by it).
 namespace bound {
 enum Mode : uint32_t {
-    Count,   // the count argument lies in 0 .. room
+    Count,   // the count argument lies in 0 .. room (or is -1, "measure the text", when value is 1)
     Bytes,   // the same, the count in bytes of a structure's storage
     AtLeast, // the room is at least the value (the platform writes without a count)
     Source,  // the room holds the source argument's text and a terminator

@@ -113,8 +113,8 @@ static const FunctionRow rows[] = {
     SAVRA_FN("InitializeFlatSB", InitializeFlatSB_late::call, "unsigned long"),
     SAVRA_FN("UninitializeFlatSB", UninitializeFlatSB_late::call, "unsigned long"),
     SAVRA_FN("DefSubclassProc", DefSubclassProc_by_ordinal::call, "hWnd", "uMsg", "wParam", "lParam"),
-    SAVRA_FN("DrawShadowText", DrawShadowText_late::call, "hdc", "pszText", "cch", "prc", "dwFlags", "crText",
-             "crShadow", "ixOffset", "iyOffset"),
+    SAVRA_FN_BOUNDED("DrawShadowText", DrawShadowText_late::call, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)),
+             "hdc", "pszText", "cch", "prc", "dwFlags", "crText", "crShadow", "ixOffset", "iyOffset"),
 };
 
 void register_controls_common_controls() { register_functions(rows, sizeof rows / sizeof rows[0]); }
