@@ -44,10 +44,18 @@ struct WideBuffer {
     int units;
 };
 
+// A narrow string argument seen with its length in bytes (the interpreter keeps a terminator
+// byte past it): for adapters that must not write past the script's string.
+struct NarrowBuffer {
+    char *text; // null for nil
+    int bytes;
+};
+
 template <class T> constexpr Kind kind_of()
 {
     using U = std::remove_cv_t<T>;
     if constexpr (std::is_same_v<U, WideBuffer>) return Kind::WString;
+    else if constexpr (std::is_same_v<U, NarrowBuffer>) return Kind::Bytes;
     else if constexpr (std::is_class_v<U>) return Kind::ByValue;
     else if constexpr (std::is_floating_point_v<U>) return Kind::Float;
     else if constexpr (std::is_integral_v<U> || std::is_enum_v<U>) return Kind::Int;
@@ -139,6 +147,9 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
         w.string = v;
         if constexpr (std::is_same_v<T, WideBuffer>) return WideBuffer{w.copy, w.units};
         else return (T)w.copy;
+    } else if constexpr (std::is_same_v<T, NarrowBuffer>) {
+        char *text = li_SVal(v);
+        return NarrowBuffer{text, text ? li_Length(v) : 0};
     } else {
         return (T)li_SVal(v);
     }

@@ -50,4 +50,59 @@ LPSTR WINAPI char_prev_ex_a(WORD CodePage, LPCSTR lpStart, LPCSTR lpCurrentChar,
     return text ? CharPrevExA(CodePage, text, text + at, dwFlags) : nullptr;
 }
 
+// ---- DrawText with DT_MODIFYSTRING -------------------------------------------------------------
+
+namespace {
+size_t text_units(const wchar_t *t) { return wcslen(t); }
+size_t text_units(const char *t) { return strlen(t); }
+
+// Runs draw on text, or on a copy with room for the platform's four extra characters when the
+// text's own room (units, terminator included) is short of it.
+template <class C, class Draw> int with_room_to_modify(C *text, int room, int count, UINT format, Draw draw)
+{
+    if (!text || !(format & DT_MODIFYSTRING)) return draw(text);
+    size_t length = count < 0 ? text_units(text) : (size_t)count;
+    if (length + 5 <= (size_t)room) return draw(text);
+    C *longer = (C *)calloc(length + 5, sizeof(C));
+    if (!longer) return 0;
+    memcpy(longer, text, length * sizeof(C));
+    int result = draw(longer);
+    size_t n = text_units(longer);
+    if (n > (size_t)room - 1) {
+        n = (size_t)room - 1;
+        if constexpr (sizeof(C) == 2)
+            if (n > 0 && IS_HIGH_SURROGATE(longer[n - 1])) n--;
+    }
+    memcpy(text, longer, n * sizeof(C));
+    text[n] = 0;
+    free(longer);
+    return result;
+}
+} // namespace
+
+int WINAPI draw_text(HDC hdc, WideBuffer lpchText, int cchText, LPRECT lprc, UINT format)
+{
+    return with_room_to_modify(lpchText.text, lpchText.units, cchText, format,
+                               [&](wchar_t *t) { return DrawTextW(hdc, t, cchText, lprc, format); });
+}
+
+int WINAPI draw_text_a(HDC hdc, NarrowBuffer lpchText, int cchText, LPRECT lprc, UINT format)
+{
+    return with_room_to_modify(lpchText.text, lpchText.bytes + 1, cchText, format,
+                               [&](char *t) { return DrawTextA(hdc, t, cchText, lprc, format); });
+}
+
+int WINAPI draw_text_ex(HDC hdc, WideBuffer lpchText, int cchText, LPRECT lprc, UINT format, LPDRAWTEXTPARAMS lpdtp)
+{
+    return with_room_to_modify(lpchText.text, lpchText.units, cchText, format,
+                               [&](wchar_t *t) { return DrawTextExW(hdc, t, cchText, lprc, format, lpdtp); });
+}
+
+int WINAPI draw_text_ex_a(HDC hdc, NarrowBuffer lpchText, int cchText, LPRECT lprc, UINT format,
+                          LPDRAWTEXTPARAMS lpdtp)
+{
+    return with_room_to_modify(lpchText.text, lpchText.bytes + 1, cchText, format,
+                               [&](char *t) { return DrawTextExA(hdc, t, cchText, lprc, format, lpdtp); });
+}
+
 } // namespace savrawin

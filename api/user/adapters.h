@@ -14,11 +14,23 @@
 
 #include <type_traits>
 
+#include "../../module/wrap.h"
+
 namespace savrawin {
 
 LPWSTR WINAPI char_prev(LPCWSTR lpszStart, LPCWSTR lpszCurrent);
 LPSTR WINAPI char_prev_a(LPCSTR lpszStart, LPCSTR lpszCurrent);
 LPSTR WINAPI char_prev_ex_a(WORD CodePage, LPCSTR lpStart, LPCSTR lpCurrentChar, DWORD dwFlags);
+
+// DrawText and DrawTextEx, of the platform functions' types but for the text, seen with its room.
+// With DT_MODIFYSTRING the platform writes the shortened text back, up to four characters longer
+// than the text; when the string's room cannot take that, the call runs on a longer copy and the
+// string receives as much of the result as it holds.
+int WINAPI draw_text(HDC hdc, WideBuffer lpchText, int cchText, LPRECT lprc, UINT format);
+int WINAPI draw_text_a(HDC hdc, NarrowBuffer lpchText, int cchText, LPRECT lprc, UINT format);
+int WINAPI draw_text_ex(HDC hdc, WideBuffer lpchText, int cchText, LPRECT lprc, UINT format, LPDRAWTEXTPARAMS lpdtp);
+int WINAPI draw_text_ex_a(HDC hdc, NarrowBuffer lpchText, int cchText, LPRECT lprc, UINT format,
+                          LPDRAWTEXTPARAMS lpdtp);
 
 static_assert(std::is_same_v<decltype(&char_prev), decltype(&::CharPrevW)>);
 static_assert(std::is_same_v<decltype(&char_prev_a), decltype(&::CharPrevA)>);

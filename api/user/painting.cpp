@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "../../module/wrap.h"
+#include "adapters.h"
 
 namespace savrawin {
 
@@ -55,13 +56,13 @@ static const FunctionRow rows[] = {
     SAVRA_FN("DragObject", DragObject, "hwndParent", "hwndFrom", "fmt", "data", "hcur"),
     SAVRA_FN("DragDetect", DragDetect, "hwnd", "pt"),
     SAVRA_FN("DrawIcon", DrawIcon, "hDC", "X", "Y", "hIcon"),
-    SAVRA_FN_BOUNDED("DrawTextA", DrawTextA, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
+    SAVRA_FN_BOUNDED("DrawTextA", draw_text_a, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
              "cchText", "lprc", "format"),
-    SAVRA_FN_BOUNDED("DrawText", DrawTextW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
+    SAVRA_FN_BOUNDED("DrawText", draw_text, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
              "cchText", "lprc", "format"),
-    SAVRA_FN_BOUNDED("DrawTextExA", DrawTextExA, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
-             "cchText", "lprc", "format", "lpdtp"),
-    SAVRA_FN_BOUNDED("DrawTextEx", DrawTextExW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
+    SAVRA_FN_BOUNDED("DrawTextExA", draw_text_ex_a, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc",
+             "lpchText", "cchText", "lprc", "format", "lpdtp"),
+    SAVRA_FN_BOUNDED("DrawTextEx", draw_text_ex, SAVRA_BOUNDS(bound::make(1, bound::Count, 2, 1)), "hdc", "lpchText",
              "cchText", "lprc", "format", "lpdtp"),
     // ---- Cursor and caret
     SAVRA_FN("ShowCursor", ShowCursor, "bShow"),
