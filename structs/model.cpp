@@ -1,5 +1,7 @@
 #include "model.h"
 
+#include <unordered_map>
+
 #include "halden.h"
 #include "../module/convert.h"
 #include "../module/wrap.h"
@@ -10,6 +12,8 @@ namespace {
 // Addresses of the UTF-16 buffers this module allocated for string fields and not yet released:
 // the release hook frees only those, never a pointer the platform stored.
 UT_Array *registry = nullptr;
+// Their room in UTF-16 units, for the functions that hand the platform a capacity beside one.
+std::unordered_map<const void *, int> rooms;
 
 int compare_address(const void *a, const void *b)
 {
@@ -36,12 +40,22 @@ void store_wide_string(void *addr, LiValue v)
 {
     int n = li_Length(v) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
-    MultiByteToWideChar(CP_UTF8, 0, li_SVal(v), -1, buf, n);
+    int written = MultiByteToWideChar(CP_UTF8, 0, li_SVal(v), -1, buf, n);
+    if (written <= 0) buf[0] = 0, written = 1;
+    // zeroed past the text: a platform that reads a list up to two terminators stops there
+    if (written < n) memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
     memcpy(addr, &buf, sizeof buf);
     if (!registry) registry = UT_ArrayCreate(128, 0);
     int found = 0;
     int at = UT_ArraySearch(registry, buf, compare_address, &found);
     if (!found) UT_ArrayAdd(registry, at, buf);
+    rooms[buf] = n;
+}
+
+int string_field_room(const void *p)
+{
+    auto it = rooms.find(p);
+    return it == rooms.end() ? -1 : it->second;
 }
 
 LiValue StrucGetWStringPtr(LiValue, void *addr)
@@ -62,6 +76,7 @@ void StrucFreeWStringPtr(LiValue, void *addr)
     int at = UT_ArraySearch(registry, p, compare_address, &found);
     if (!found) return;
     UT_ArrayRemove(registry, at);
+    rooms.erase(p);
     LI_Free(p);
 }
 

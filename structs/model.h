@@ -17,6 +17,9 @@ LiValue StrucGetWStringPtr(LiValue inst, void *addr);
 // hook frees it with the instance.
 void store_wide_string(void *addr, LiValue v);
 void StrucFreeWStringPtr(LiValue inst, void *addr);
+// The room in UTF-16 units of a buffer a string field holds, when this module made it (the
+// assigned text's bytes plus 1); -1 for any other pointer.
+int string_field_room(const void *p);
 
 // Embedded UTF-16 arrays: the descriptor carries no capacity, so each capacity (in UTF-16 units,
 // terminator included) is its own accessor pair. Longer text is cut at the capacity, always

@@ -1,6 +1,9 @@
 #include "adapters.h"
 
+#include <stdio.h>
 #include <stdlib.h>
+
+#include "../../structs/model.h"
 
 namespace savrawin {
 
@@ -62,6 +65,62 @@ HWND WINAPI html_help(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR
         }
     }
     return ((decltype(&::HtmlHelpW))(void *)help_entry)(hwndCaller, pszFile, uCommand, dwData);
+}
+
+// ---- File and find dialogs -------------------------------------------------------------------
+
+namespace {
+// Raises the argument error when capacity exceeds the room of buffer; per_unit: the capacity's
+// units in one UTF-16 unit (1, or 2 for a capacity in bytes).
+void check_capacity(const void *buffer, uint32_t capacity, uint32_t per_unit, const char *field, const char *string_field)
+{
+    int room = string_field_room(buffer);
+    if (room < 0 || capacity <= (uint32_t)room * per_unit) return;
+    char what[200];
+    snprintf(what, sizeof what, "a structure whose %s (%u) fits the %d units of its %s", field, capacity, room,
+             string_field);
+    li_ArgumentError(0, what);
+}
+
+void check_file_name(const OPENFILENAMEW *ofn)
+{
+    check_capacity(ofn->lpstrFile, ofn->nMaxFile, 1, "nMaxFile", "lpstrFile");
+    check_capacity(ofn->lpstrFileTitle, ofn->nMaxFileTitle, 1, "nMaxFileTitle", "lpstrFileTitle");
+}
+
+void check_find(const FINDREPLACEW *fr)
+{
+    check_capacity(fr->lpstrFindWhat, fr->wFindWhatLen, 2, "wFindWhatLen", "lpstrFindWhat");
+    check_capacity(fr->lpstrReplaceWith, fr->wReplaceWithLen, 2, "wReplaceWithLen", "lpstrReplaceWith");
+}
+} // namespace
+
+BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn)
+{
+    if (!lpofn) return FALSE;
+    check_file_name(lpofn);
+    return GetOpenFileNameW(lpofn);
+}
+
+BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn)
+{
+    if (!lpofn) return FALSE;
+    check_file_name(lpofn);
+    return GetSaveFileNameW(lpofn);
+}
+
+HWND WINAPI find_text(LPFINDREPLACEW lpfr)
+{
+    if (!lpfr) return nullptr;
+    check_find(lpfr);
+    return FindTextW(lpfr);
+}
+
+HWND WINAPI replace_text(LPFINDREPLACEW lpfr)
+{
+    if (!lpfr) return nullptr;
+    check_find(lpfr);
+    return ReplaceTextW(lpfr);
 }
 
 // ---- Colours and file operations ----------------------------------------------------------------

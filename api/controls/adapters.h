@@ -23,6 +23,16 @@ template <class R, class P, R(WINAPI *F)(P *)> struct RefuseNull<F> {
     static R WINAPI call(P *structure) { return structure ? F(structure) : R(); }
 };
 
+// The file and find dialogs, refusing a null structure as RefuseNull does, and refusing (with an
+// argument error, before the dialog opens) a capacity field larger than the buffer its string
+// field holds, when the module made that buffer: the dialog would write the chosen path or the
+// typed text past it. nMaxFile and nMaxFileTitle count UTF-16 units, wFindWhatLen and
+// wReplaceWithLen bytes.
+BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn);
+BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn);
+HWND WINAPI find_text(LPFINDREPLACEW lpfr);
+HWND WINAPI replace_text(LPFINDREPLACEW lpfr);
+
 // HtmlHelpW of the HTML Help control, loaded on the first call: the path registered for the
 // control's class, else hhctrl.ocx from the search path; its entry is ordinal 15. When loading
 // fails, this and every later call return 0 without trying again.
@@ -44,6 +54,10 @@ BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc);
 int WINAPI file_operation(LPSHFILEOPSTRUCTW lpFileOp);
 
 static_assert(std::is_same_v<decltype(&html_help), decltype(&::HtmlHelpW)>);
+static_assert(std::is_same_v<decltype(&open_file_name), decltype(&::GetOpenFileNameW)>);
+static_assert(std::is_same_v<decltype(&save_file_name), decltype(&::GetSaveFileNameW)>);
+static_assert(std::is_same_v<decltype(&find_text), decltype(&::FindTextW)>);
+static_assert(std::is_same_v<decltype(&replace_text), decltype(&::ReplaceTextW)>);
 static_assert(std::is_same_v<decltype(&choose_color), decltype(&::ChooseColorW)>);
 static_assert(std::is_same_v<decltype(&file_operation), decltype(&::SHFileOperationW)>);
 
