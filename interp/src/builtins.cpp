@@ -698,6 +698,14 @@ LiValue bi_instance_at()
     if (!li_NumberP(A(1))) li_TypeError(A(1), 7);
     uint32_t address = (uint32_t)li_LVal(A(1));
     if (!address) return Nil;
+    // a view of memory that is not there would fail at its first field read, past any error
+    // the script can catch
+    uint32_t size = li_ClassRecord(cls)->size;
+    if (!readable_memory((void *)(uintptr_t)address, size)) {
+        char what[80];
+        snprintf(what, sizeof what, "the address of %u readable bytes", size ? size : 1);
+        li_ArgumentError(1, what);
+    }
     return li_CreateInstance(cls, (void *)(uintptr_t)address, 0);
 }
 LiValue bi_instance_owns_p()

@@ -35,6 +35,7 @@ LiValue make_instance(LiValue cls, void *data, int owned);
 void gc_collect(void);
 int gc_live_cells(void);
 uint32_t cells_allocated(void);
+bool readable_memory(const void *p, size_t n);
 extern bool g_gc_inhibit;
 
 // ---- symbols and bindings (symbols.cpp) -----------------------------------------------------

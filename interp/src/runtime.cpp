@@ -53,6 +53,20 @@ double li_RVal(LiValue v)
 
 char *li_SVal(LiValue v) { return li_BufferP(v) ? str_bytes(v) : nullptr; }
 
+// Whether all of [p, p + n) is committed memory that may be read (at least one byte is asked).
+bool readable_memory(const void *p, size_t n)
+{
+    const char *at = (const char *)p, *end = at + (n ? n : 1);
+    if (end < at) return false;
+    while (at < end) {
+        MEMORY_BASIC_INFORMATION info;
+        if (!VirtualQuery(at, &info, sizeof info) || info.State != MEM_COMMIT) return false;
+        if (info.Protect & (PAGE_NOACCESS | PAGE_GUARD)) return false;
+        at = (const char *)info.BaseAddress + info.RegionSize;
+    }
+    return true;
+}
+
 int li_Length(LiValue v)
 {
     switch (li_Tag(v)) {
