@@ -24,6 +24,37 @@ int ascii_length(const wchar_t *text)
 }
 } // namespace
 
+namespace {
+// text (ascii: its length when plain ASCII, else -1) into buf of n units, zeroed past the text:
+// a platform function that reads on (a count longer than the text, a list ended by two
+// terminators) finds terminators, not stale memory.
+void widen(const char *text, int ascii, wchar_t *buf, int n)
+{
+    int written = ascii + 1;
+    if (ascii >= 0) {
+        for (int i = 0; i <= ascii; i++) buf[i] = (unsigned char)text[i];
+    } else {
+        written = MultiByteToWideChar(CP_UTF8, 0, text, -1, buf, n);
+        if (written <= 0) buf[0] = 0, written = 1;
+    }
+    if (written < n) memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+}
+} // namespace
+
+void widen_into(LiValue v, wchar_t *buf, int units)
+{
+    const char *text = li_SVal(v);
+    widen(text, ascii_length(text), buf, units);
+}
+
+size_t units_that_fit(const wchar_t *text, size_t length, size_t room)
+{
+    if (length < room) return length;
+    size_t n = room ? room - 1 : 0;
+    if (n > 0 && IS_HIGH_SURROGATE(text[n - 1])) n--; // never leave half a pair
+    return n;
+}
+
 wchar_t *make_wide_copy(LiValue v, int *units)
 {
     if (!li_StringP(v)) return nullptr;
@@ -35,16 +66,7 @@ wchar_t *make_wide_copy(LiValue v, int *units)
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
     if (units) *units = n;
-    int written = ascii + 1;
-    if (ascii >= 0) {
-        for (int i = 0; i <= ascii; i++) copy[i] = (unsigned char)text[i];
-    } else {
-        written = MultiByteToWideChar(CP_UTF8, 0, text, -1, copy, n);
-        if (written <= 0) copy[0] = 0, written = 1;
-    }
-    // The room past the text is zeroed: a platform function that reads on (a count longer than
-    // the text, a list ended by two terminators) finds terminators, not stale memory.
-    if (written < n) memset(copy + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    widen(text, ascii, copy, n);
     return copy;
 }
 
@@ -86,6 +108,8 @@ void finish_copies(WideCopy *copies, int n)
 }
 
 namespace {
+uint32_t storage_size(LiValue instance) { return li_ClassRecord(li_InstanceBody(instance)->cls)->size; }
+
 // The room of buffer argument i (see bound::Mode), or -1 for a kind without one.
 int64_t room_of(int i, const Kind *kinds, const size_t *element_sizes, LiValue *args, const WideCopy *copies, bool bytes)
 {
@@ -95,7 +119,7 @@ int64_t room_of(int i, const Kind *kinds, const size_t *element_sizes, LiValue *
     case Kind::Bytes: return li_BufferP(v) ? li_Length(v) : 0;
     case Kind::Struct:
         if (li_Tag(v) != LI_INSTANCE) return 0;
-        return li_ClassRecord(li_InstanceBody(v)->cls)->size / (bytes ? 1 : element_sizes[i]);
+        return storage_size(v) / (bytes ? 1 : element_sizes[i]);
     default: return -1;
     }
 }
@@ -117,7 +141,7 @@ int64_t text_length(int i, const Kind *kinds, LiValue *args, const WideCopy *cop
 void check_storage(LiValue *args, int i, size_t minimum)
 {
     LiValue v = args[i];
-    if (li_Tag(v) != LI_INSTANCE || li_ClassRecord(li_InstanceBody(v)->cls)->size >= minimum) return;
+    if (li_Tag(v) != LI_INSTANCE || storage_size(v) >= minimum) return;
     char what[80];
     snprintf(what, sizeof what, "nil or an instance of at least %u bytes", (unsigned)minimum);
     li_ArgumentError((int)(&args[i] - ArgBase), what);

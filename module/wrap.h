@@ -125,6 +125,12 @@ inline void check_text_arg(LiValue v) { check_arg(Kind::Bytes, v); }
 // works as an output buffer. NULL for nil and for a buffer that is not a string. *units, when
 // asked for, receives the room.
 wchar_t *make_wide_copy(LiValue v, int *units = nullptr);
+// String or buffer v's text as UTF-16 in buf (units long, room for the text and its terminator),
+// zeroed past the text.
+void widen_into(LiValue v, wchar_t *buf, int units);
+// How many of text's length units fit in room units with a terminator, without splitting a
+// surrogate pair.
+size_t units_that_fit(const wchar_t *text, size_t length, size_t room);
 // Writes the copy back into the script string (at most L bytes; the length does not change).
 void write_back(const WideCopy &w);
 

@@ -40,10 +40,7 @@ void store_wide_string(void *addr, LiValue v)
 {
     int n = li_Length(v) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
-    int written = MultiByteToWideChar(CP_UTF8, 0, li_SVal(v), -1, buf, n);
-    if (written <= 0) buf[0] = 0, written = 1;
-    // zeroed past the text: a platform that reads a list up to two terminators stops there
-    if (written < n) memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    widen_into(v, buf, n); // a UTF-8 text never needs more units than it has bytes
     memcpy(addr, &buf, sizeof buf);
     if (!registry) registry = UT_ArrayCreate(128, 0);
     int found = 0;
@@ -87,12 +84,8 @@ LiValue set_wchar_array(void *addr, LiValue v, int units)
     try {
         Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
         const wchar_t *w = text.get();
-        int n = lstrlenW(w);
-        if (n > units - 1) {
-            n = units - 1;
-            if (n > 0 && IS_HIGH_SURROGATE(w[n - 1])) n--; // never leave half a pair
-        }
-        memcpy(addr, w, sizeof(wchar_t) * (size_t)n);
+        size_t n = units_that_fit(w, (size_t)lstrlenW(w), (size_t)units);
+        memcpy(addr, w, sizeof(wchar_t) * n);
         memset((wchar_t *)addr + n, 0, sizeof(wchar_t));
     } catch (const ConversionError &e) {
         failure = e.hr;

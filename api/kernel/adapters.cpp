@@ -21,15 +21,21 @@ wchar_t *result_buffer(size_t units)
     return buffer;
 }
 
-// Puts text (length units, terminated) into dest as far as its room allows, without splitting a
-// surrogate pair; returns text, the whole result.
-LPWSTR fit(WideBuffer dest, wchar_t *text, size_t length)
+// The result first + second (lengths in units) made whole in the module's buffer, and dest given
+// as much of it as its room holds; null when memory runs out.
+LPWSTR whole_result(WideBuffer dest, const wchar_t *first, size_t first_length, const wchar_t *second,
+                    size_t second_length)
 {
-    size_t n = length < (size_t)dest.units - 1 ? length : (size_t)dest.units - 1;
-    if (n < length && n > 0 && IS_HIGH_SURROGATE(text[n - 1])) n--;
-    memcpy(dest.text, text, sizeof(wchar_t) * n);
+    size_t length = first_length + second_length;
+    wchar_t *out = result_buffer(length + 1);
+    if (!out) return nullptr;
+    memcpy(out, first, sizeof(wchar_t) * first_length);
+    if (second_length) memcpy(out + first_length, second, sizeof(wchar_t) * second_length);
+    out[length] = 0;
+    size_t n = units_that_fit(out, length, (size_t)dest.units);
+    memcpy(dest.text, out, sizeof(wchar_t) * n);
     dest.text[n] = 0;
-    return text;
+    return out;
 }
 } // namespace
 
@@ -49,10 +55,7 @@ LPWSTR WINAPI copy_text(WideBuffer dest, LPCWSTR src)
     if (!dest.text || !src) return lstrcpyW(dest.text, src); // the platform's own answer to null
     size_t length = wcslen(src);
     if (length < (size_t)dest.units) return lstrcpyW(dest.text, src);
-    wchar_t *out = result_buffer(length + 1);
-    if (!out) return nullptr;
-    memcpy(out, src, sizeof(wchar_t) * (length + 1));
-    return fit(dest, out, length);
+    return whole_result(dest, src, length, nullptr, 0);
 }
 
 LPWSTR WINAPI join_text(WideBuffer dest, LPCWSTR src)
@@ -60,11 +63,7 @@ LPWSTR WINAPI join_text(WideBuffer dest, LPCWSTR src)
     if (!dest.text || !src) return lstrcatW(dest.text, src);
     size_t first = wcslen(dest.text), second = wcslen(src);
     if (first + second < (size_t)dest.units) return lstrcatW(dest.text, src);
-    wchar_t *out = result_buffer(first + second + 1);
-    if (!out) return nullptr;
-    memcpy(out, dest.text, sizeof(wchar_t) * first);
-    memcpy(out + first, src, sizeof(wchar_t) * (second + 1));
-    return fit(dest, out, first + second);
+    return whole_result(dest, dest.text, first, src, second);
 }
 
 LPWSTR WINAPI copy_text_n(WideBuffer dest, LPCWSTR src, int iMaxLength)
@@ -74,11 +73,7 @@ LPWSTR WINAPI copy_text_n(WideBuffer dest, LPCWSTR src, int iMaxLength)
     size_t length = wcslen(src);
     if (iMaxLength > 0 && (size_t)iMaxLength <= length) length = (size_t)iMaxLength - 1;
     if (iMaxLength == 0 || length < (size_t)dest.units) return lstrcpynW(dest.text, src, iMaxLength);
-    wchar_t *out = result_buffer(length + 1);
-    if (!out) return nullptr;
-    memcpy(out, src, sizeof(wchar_t) * length);
-    out[length] = 0;
-    return fit(dest, out, length);
+    return whole_result(dest, src, length, nullptr, 0);
 }
 
 } // namespace savrawin

@@ -68,11 +68,8 @@ template <class C, class Draw> int with_room_to_modify(C *text, int room, int co
     memcpy(longer, text, length * sizeof(C));
     int result = draw(longer);
     size_t n = text_units(longer);
-    if (n > (size_t)room - 1) {
-        n = (size_t)room - 1;
-        if constexpr (sizeof(C) == 2)
-            if (n > 0 && IS_HIGH_SURROGATE(longer[n - 1])) n--;
-    }
+    if constexpr (sizeof(C) == 2) n = units_that_fit(longer, n, (size_t)room);
+    else if (n > (size_t)room - 1) n = (size_t)room - 1;
     memcpy(text, longer, n * sizeof(C));
     text[n] = 0;
     free(longer);
