@@ -93,35 +93,20 @@ void check_find(const FINDREPLACEW *fr)
     check_capacity(fr->lpstrFindWhat, fr->wFindWhatLen, 2, "wFindWhatLen", "lpstrFindWhat");
     check_capacity(fr->lpstrReplaceWith, fr->wReplaceWithLen, 2, "wReplaceWithLen", "lpstrReplaceWith");
 }
+
+// A null structure: the zero result without the call; else the checks, then the dialog.
+template <class S, class R> R checked_dialog(S *structure, void (*check)(const S *), R(WINAPI *dialog)(S *))
+{
+    if (!structure) return R();
+    check(structure);
+    return dialog(structure);
+}
 } // namespace
 
-BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn)
-{
-    if (!lpofn) return FALSE;
-    check_file_name(lpofn);
-    return GetOpenFileNameW(lpofn);
-}
-
-BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn)
-{
-    if (!lpofn) return FALSE;
-    check_file_name(lpofn);
-    return GetSaveFileNameW(lpofn);
-}
-
-HWND WINAPI find_text(LPFINDREPLACEW lpfr)
-{
-    if (!lpfr) return nullptr;
-    check_find(lpfr);
-    return FindTextW(lpfr);
-}
-
-HWND WINAPI replace_text(LPFINDREPLACEW lpfr)
-{
-    if (!lpfr) return nullptr;
-    check_find(lpfr);
-    return ReplaceTextW(lpfr);
-}
+BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn) { return checked_dialog(lpofn, check_file_name, GetOpenFileNameW); }
+BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn) { return checked_dialog(lpofn, check_file_name, GetSaveFileNameW); }
+HWND WINAPI find_text(LPFINDREPLACEW lpfr) { return checked_dialog(lpfr, check_find, FindTextW); }
+HWND WINAPI replace_text(LPFINDREPLACEW lpfr) { return checked_dialog(lpfr, check_find, ReplaceTextW); }
 
 // ---- Colours and file operations ----------------------------------------------------------------
 
