@@ -78,7 +78,18 @@ void write_back(const WideCopy &w)
     char *out = li_SVal(w.string);
     int ascii = ascii_length(w.copy);
     if (ascii < 0) {
-        WideCharToMultiByte(CP_UTF8, 0, w.copy, -1, out, length, nullptr, nullptr);
+        // Whole characters only: the longest prefix whose UTF-8 form fits (the interpreter keeps a
+        // terminator byte past the length).
+        int units = lstrlenW(w.copy), taken = 0, bytes = 0;
+        while (taken < units) {
+            int step = IS_HIGH_SURROGATE(w.copy[taken]) && taken + 1 < units ? 2 : 1;
+            int need = WideCharToMultiByte(CP_UTF8, 0, w.copy + taken, step, nullptr, 0, nullptr, nullptr);
+            if (bytes + need > length) break;
+            bytes += need;
+            taken += step;
+        }
+        if (taken) WideCharToMultiByte(CP_UTF8, 0, w.copy, taken, out, bytes, nullptr, nullptr);
+        if (bytes < length) out[bytes] = 0;
         return;
     }
     int bytes = ascii + 1 < length ? ascii + 1 : length;

@@ -163,10 +163,24 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
 
 // Results.
 LiValue wide_text_result(const wchar_t *text);
+// A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
+// owns its 8 bytes (args: the list the instance is constructed with).
+struct PackedPoint {
+    uint32_t bits;
+};
+struct PackedSize {
+    uint32_t bits;
+};
+LiValue packed_point_result(uint32_t packed, LiValue args);
+LiValue packed_size_result(uint32_t packed, LiValue args);
 template <class R> LiValue make_result(R r)
 {
     using U = std::remove_cv_t<R>;
-    if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, wchar_t>)
+    if constexpr (std::is_same_v<U, PackedPoint>)
+        return packed_point_result(r.bits, Nil);
+    else if constexpr (std::is_same_v<U, PackedSize>)
+        return packed_size_result(r.bits, Nil);
+    else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, wchar_t>)
         return wide_text_result(r);
     else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, char>)
         return li_CreateString(r);
@@ -176,10 +190,6 @@ template <class R> LiValue make_result(R r)
         return li_CreateLong((int32_t)r);
 }
 
-// A point or size packed into 32 bits (low half x or cx, high half y or cy, each signed) as a new
-// POINT or SIZE that owns its 8 bytes; args is the list the instance is constructed with.
-LiValue packed_point_result(uint32_t packed, LiValue args);
-LiValue packed_size_result(uint32_t packed, LiValue args);
 
 // Makes the UTF-16 copies of the string arguments; on failure frees those made and reports.
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);

@@ -1,0 +1,49 @@
+// The control classes' method tables: one table per class, each a list of rows over the
+// message-method mechanism, grouped as the platform groups a control's messages (attributes,
+// then operations).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "../../structs/classes.h"
+#include "../message_method.h"
+
+namespace savrawin {
+
+using msg::Bounds;
+using msg::LIs;
+using msg::ReturnsPoint;
+using msg::ReturnsSize;
+using msg::TestedText;
+using msg::WIs;
+template <class T, int32_t... D> using W = msg::Arg<T, msg::To::W, D...>;
+template <class T, int32_t... D> using L = msg::Arg<T, msg::To::L, D...>;
+template <class T, int32_t... D> using WLow = msg::Arg<T, msg::To::WLow, D...>;
+template <class T, int32_t... D> using WHigh = msg::Arg<T, msg::To::WHigh, D...>;
+template <class T, int32_t... D> using LLow = msg::Arg<T, msg::To::LLow, D...>;
+template <class T, int32_t... D> using LHigh = msg::Arg<T, msg::To::LHigh, D...>;
+template <class T, int32_t... D> using WOr = msg::Arg<T, msg::To::WOr, D...>;
+
+// A class's table, as the registration walks it.
+struct ControlTable {
+    const char *class_name;
+    LiValue *cls;
+    const ControlMethod *rows;
+    size_t count;
+};
+#define SAVRA_CONTROL_TABLE(Class, rows) {#Class, &cls_##Class, rows, rows_in(rows)}
+
+// Text a control copies out without being told the room (a list-box item, a status pane): its
+// length is asked first and the text read into a copy with room for it, then cut to the script's
+// buffer without splitting a character. Returns what the get message returned.
+LRESULT text_asked_by_length(HWND h, UINT length_msg, WPARAM length_wp, UINT get_msg, WPARAM wp, WideBuffer buffer);
+
+// Text read into a copy of at least `room` units (the most the control writes there), then cut
+// to the script's buffer.
+LRESULT text_with_room(HWND h, UINT msg, WPARAM wp, size_t room, WideBuffer buffer);
+
+extern const ControlTable static_table, button_table, list_box_table, drag_list_box_table;
+
+} // namespace savrawin
