@@ -128,8 +128,20 @@ const GlobalRow class_globals[] = {
 };
 #undef GLOBAL
 
+// In the order the classes are created; one line per group of controls.
 const ControlTable *const tables[] = {
+    // standard controls
     &static_table, &button_table, &list_box_table, &drag_list_box_table,
+
+    // combo boxes, edits
+
+    // scroll bars, tool tips, headers
+
+    // list views, tree views
+
+    // tool bars, status bars, tabs, track bars, up-downs, progress bars
+
+    // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 };
 
 } // namespace

@@ -44,6 +44,18 @@ LRESULT text_asked_by_length(HWND h, UINT length_msg, WPARAM length_wp, UINT get
 // to the script's buffer.
 LRESULT text_with_room(HWND h, UINT msg, WPARAM wp, size_t room, WideBuffer buffer);
 
+// The tables, one line per group of controls.
 extern const ControlTable static_table, button_table, list_box_table, drag_list_box_table;
+
+// combo boxes, edits
+
+// scroll bars, tool tips, headers
+
+// list views, tree views
+
+// tool bars, status bars, tab controls, track bars, up-downs, progress bars
+
+// hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
+
 
 } // namespace savrawin
