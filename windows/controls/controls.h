@@ -53,7 +53,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 
 // list views, tree views
 
-// tool bars, status bars, tab controls, track bars, up-downs, progress bars
+// tool bars, status bars, tabs, track bars, up-downs, progress bars
 
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 
