@@ -36,6 +36,18 @@ template <const Overload &O> LiValue method_dispatcher()
     return r;
 }
 
+// The constructor hook of a class whose `new` takes its dispatcher's forms: without a native
+// block the instance is the one the dispatcher makes, owning its block.
+template <LiEntry Dispatcher> LiValue construct_through(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (data) return li_StrucBasicConstructor(inst, data, owned, args);
+    LiValue made = li_CallCLVarArgFunction(Dispatcher, args);
+    *ArgTop++ = made;
+    LiValue r = li_StrucBasicConstructor(made, li_InstanceData(made), 1, args);
+    --ArgTop;
+    return r;
+}
+
 constexpr uint32_t rest_parameter = 0x60000000;
 inline void register_overloaded_function(const char *name, LiEntry entry) { li_CLFunction(name, entry, 1, "args", rest_parameter); }
 inline void register_overloaded_method(LiValue cls, const char *name, LiEntry entry)

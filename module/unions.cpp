@@ -47,30 +47,19 @@ SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded '_U_MENUorID'", 
 SAVRA_OVERLOAD(string_forms, "No matching function for overloaded '_U_STRINGorID'", {1, "I", string_id},
                {1, "A", string_text});
 
-// `new` without a native block builds the instance through the class's dispatcher.
-template <LiEntry Dispatcher> LiValue construct(LiValue inst, void *data, int owned, LiValue args)
-{
-    if (data) return li_StrucBasicConstructor(inst, data, owned, args);
-    LiValue made = li_CallCLVarArgFunction(Dispatcher, args);
-    *ArgTop++ = made;
-    LiValue r = li_StrucBasicConstructor(made, li_InstanceData(made), 1, args);
-    --ArgTop;
-    return r;
-}
-
 } // namespace
 
 LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args)
 {
-    return construct<global_dispatcher<rect_forms>>(inst, data, owned, args);
+    return construct_through<global_dispatcher<rect_forms>>(inst, data, owned, args);
 }
 LiValue construct__U_MENUorID(LiValue inst, void *data, int owned, LiValue args)
 {
-    return construct<global_dispatcher<menu_forms>>(inst, data, owned, args);
+    return construct_through<global_dispatcher<menu_forms>>(inst, data, owned, args);
 }
 LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue args)
 {
-    return construct<global_dispatcher<string_forms>>(inst, data, owned, args);
+    return construct_through<global_dispatcher<string_forms>>(inst, data, owned, args);
 }
 
 void register_union_constructors()

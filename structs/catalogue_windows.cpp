@@ -92,8 +92,8 @@ const ClassRow window_classes[] = {
     ROW(SCheckListViewCtrl, &cls_SWindowBase, no_fields, 116, construct_window<&cls_SCheckListViewCtrl>, nullptr),
     ROW(SFlatScrollBar, &cls_SWindowBase, no_fields, 160, construct_window<&cls_SFlatScrollBar>, nullptr),
     ROW(STreeViewCtrlEx, &cls_SWindowBase, no_fields, 160, construct_window<&cls_STreeViewCtrlEx>, nullptr),
-    ROW(CMenuItemInfo, &cls_MENUITEMINFO, no_fields, 48, nullptr, nullptr),
-    ROW(CMenu, nullptr, CMenu_fields, 4, nullptr, nullptr),
+    ROW(CMenuItemInfo, &cls_MENUITEMINFO, no_fields, 48, construct_CMenuItemInfo, nullptr),
+    ROW(CMenu, nullptr, CMenu_fields, 4, construct_CMenu, destruct_CMenu),
 };
 
 } // namespace savrawin

@@ -17,5 +17,8 @@ LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args)
 LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args);
 LiValue construct__U_MENUorID(LiValue inst, void *data, int owned, LiValue args);
 LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue args);
+LiValue construct_CMenu(LiValue inst, void *data, int owned, LiValue args);
+void destruct_CMenu(LiValue inst);
+LiValue construct_CMenuItemInfo(LiValue inst, void *data, int owned, LiValue args);
 
 } // namespace savrawin

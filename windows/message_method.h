@@ -145,8 +145,11 @@ template <class Row, int Min, int Max, int... K> struct FormsOf<Row, Min, Max, s
         {Min + K + 1, Tests<typename Row::Params, Min + K>::text, &Row::template entry<Min + K>}...};
 };
 
-// The receiver's window (an instance is required); checked before any argument.
-inline HWND receiver_handle() { return window_arg(ArgBase[0])->m_hWnd; }
+// The receiver as a row's function takes it first, checked before any argument: a window
+// handle for the window classes (an instance is required); other classes specialise it.
+template <class Self> Self receiver();
+template <> inline HWND receiver<HWND>() { return window_arg(ArgBase[0])->m_hWnd; }
+inline HWND receiver_handle() { return receiver<HWND>(); }
 
 template <class... Args> constexpr int count_required()
 {
@@ -210,20 +213,21 @@ template <UINT Msg, class... Parts> struct Send {
     static constexpr int form_count = max_args - min_args + 1;
 };
 
-// ---- a row that calls a short function with the handle first --------------------------------------
+// ---- a row that calls a short function with the receiver first ------------------------------------
 // (an ordinary function: the calling convention is not part of the type a template can match)
 
 namespace msg {
 template <auto F> struct Signature;
-template <class R, class... A, R (*F)(HWND, A...)> struct Signature<F> {
+template <class R, class Self, class... A, R (*F)(Self, A...)> struct Signature<F> {
     using result = R;
+    using self = Self;
     using args = List<A...>;
-    static R call(HWND h, A... a) { return F(h, a...); }
+    static R call(Self h, A... a) { return F(h, a...); }
 };
 } // namespace msg
 
-// Defaults fill the function's trailing parameters, in order.
-template <auto F, int32_t... Defaults> struct Call {
+// Defaults fill the function's trailing parameters, in order; B bounds its buffer arguments.
+template <auto F, class B, int32_t... Defaults> struct CallRow {
     using Sig = msg::Signature<F>;
     using Types = typename Sig::args;
     template <class L> struct Wrap;
@@ -248,28 +252,31 @@ template <auto F, int32_t... Defaults> struct Call {
     }
 
     template <int Given, size_t... K>
-    static typename Sig::result call_all(HWND h, LiValue *args, WideCopy *copies, std::index_sequence<K...>)
+    static typename Sig::result call_all(typename Sig::self h, LiValue *args, WideCopy *copies, std::index_sequence<K...>)
     {
         (void)args, (void)copies;
         return Sig::call(h, value_at<Given, K>(args, copies)...);
     }
 
-    template <int Given, size_t... I> static LiValue invoke(HWND h, std::index_sequence<I...>)
+    template <int Given, size_t... I> static LiValue invoke(typename Sig::self h, std::index_sequence<I...>)
     {
-        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, nullptr, 0, [h](LiValue *args, WideCopy *copies) {
+        constexpr int bounds = Given == max_args ? B::count : 0; // as for Send
+        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, B::values, bounds, [h](LiValue *args, WideCopy *copies) {
             return call_all<Given>(h, args, copies, std::make_index_sequence<(size_t)max_args>{});
         });
     }
 
     template <int Given> static LiValue entry()
     {
-        HWND h = msg::receiver_handle();
-        return invoke<Given>(h, std::make_index_sequence<(size_t)Given>{});
+        auto self = msg::receiver<typename Sig::self>();
+        return invoke<Given>(self, std::make_index_sequence<(size_t)Given>{});
     }
 
-    static constexpr const Candidate *forms = msg::FormsOf<Call, min_args, max_args>::forms;
+    static constexpr const Candidate *forms = msg::FormsOf<CallRow, min_args, max_args>::forms;
     static constexpr int form_count = max_args - min_args + 1;
 };
+template <auto F, int32_t... Defaults> using Call = CallRow<F, msg::Bounds<>, Defaults...>;
+template <auto F, class B, int32_t... Defaults> using BoundedCall = CallRow<F, B, Defaults...>;
 
 // ---- rows and their registration ------------------------------------------------------------------
 

@@ -1,0 +1,277 @@
+// CMenu, the owner of one menu handle with the platform's menu operations, and CMenuItemInfo, a
+// MENUITEMINFO whose size field is filled in.
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "../structs/classes.h"
+#include "constructors.h"
+#include "message_method.h"
+
+namespace savrawin {
+
+// The native object an instance points at.
+struct MenuObject {
+    HMENU m_hMenu;
+};
+static_assert(sizeof(MenuObject) == 4 && offsetof(MenuObject, m_hMenu) == 0, "read as the field m_hMenu");
+
+// A menu operation needs a CMenu (or a class derived from it).
+template <> MenuObject *msg::receiver<MenuObject *>()
+{
+    LiValue v = ArgBase[0];
+    if (!li_IsDerived(v, cls_CMenu)) li_InstError(v, cls_CMenu);
+    return (MenuObject *)li_InstanceData(v);
+}
+
+namespace {
+
+// ---- creation and ownership --------------------------------------------------------------------------
+
+LiValue make_menu(HMENU h, int nargs)
+{
+    *ArgTop++ = Nil;
+    for (int i = nargs - 1; i >= 0; i--) ArgTop[-1] = li_Cons(ArgBase[i], ArgTop[-1]);
+    MenuObject *m = (MenuObject *)LI_Malloc(sizeof(MenuObject));
+    m->m_hMenu = h;
+    LiValue v = li_CreateNonNullInstanceAlloc(m, cls_CMenu, ArgTop[-1]);
+    --ArgTop;
+    return v;
+}
+LiValue menu_empty() { return make_menu(nullptr, 0); }
+LiValue menu_holding() { return make_menu((HMENU)(uintptr_t)(uint32_t)li_LVal(ArgBase[0]), 1); }
+SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded 'CMenu'", {0, "", menu_empty}, {1, "I", menu_holding});
+
+// ---- operations with more to them than one platform call ----------------------------------------------
+
+void menu_attach(MenuObject *m, HMENU h)
+{
+    if (m->m_hMenu && m->m_hMenu != h) DestroyMenu(m->m_hMenu);
+    m->m_hMenu = h;
+}
+HMENU menu_detach(MenuObject *m)
+{
+    HMENU h = m->m_hMenu;
+    m->m_hMenu = nullptr;
+    return h;
+}
+BOOL menu_is_null(MenuObject *m) { return m->m_hMenu == nullptr; }
+BOOL menu_is_menu(MenuObject *m) { return IsMenu(m->m_hMenu); }
+// A held menu is overwritten, not destroyed: the script may still own it elsewhere.
+BOOL menu_create(MenuObject *m)
+{
+    m->m_hMenu = CreateMenu();
+    return m->m_hMenu != nullptr;
+}
+BOOL menu_create_popup(MenuObject *m)
+{
+    m->m_hMenu = CreatePopupMenu();
+    return m->m_hMenu != nullptr;
+}
+BOOL menu_destroy(MenuObject *m)
+{
+    if (!m->m_hMenu) return FALSE;
+    BOOL ok = DestroyMenu(m->m_hMenu);
+    if (ok) m->m_hMenu = nullptr;
+    return ok;
+}
+
+// A point off every monitor has its x brought into the nearest monitor's work area, so the menu
+// opens where the user can see it; y is left to the platform.
+int visible_x(int x, int y)
+{
+    POINT pt = {x, y};
+    if (MonitorFromPoint(pt, MONITOR_DEFAULTTONULL)) return x;
+    HMONITOR nearest = MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if (!nearest || !GetMonitorInfoW(nearest, &info)) return x;
+    if (x < info.rcWork.left) return info.rcWork.left;
+    if (x > info.rcWork.right) return info.rcWork.right;
+    return x;
+}
+BOOL menu_track(MenuObject *m, UINT flags, int x, int y, HWND owner, const RECT *rect)
+{
+    return TrackPopupMenu(m->m_hMenu, flags, visible_x(x, y), y, 0, owner, rect);
+}
+BOOL menu_track_ex(MenuObject *m, UINT flags, int x, int y, HWND owner, TPMPARAMS *params)
+{
+    return TrackPopupMenuEx(m->m_hMenu, flags, visible_x(x, y), y, owner, params);
+}
+
+// ---- one platform call each, on the held menu ---------------------------------------------------------
+
+BOOL menu_get_info(MenuObject *m, MENUINFO *info) { return GetMenuInfo(m->m_hMenu, info); }
+BOOL menu_set_info(MenuObject *m, MENUINFO *info) { return SetMenuInfo(m->m_hMenu, info); }
+BOOL menu_append(MenuObject *m, UINT flags, UINT_PTR id, LPCWSTR text) { return AppendMenuW(m->m_hMenu, flags, id, text); }
+BOOL menu_insert(MenuObject *m, UINT position, UINT flags, UINT_PTR id, LPCWSTR text)
+{
+    return InsertMenuW(m->m_hMenu, position, flags, id, text);
+}
+BOOL menu_modify(MenuObject *m, UINT position, UINT flags, UINT_PTR id, LPCWSTR text)
+{
+    return ModifyMenuW(m->m_hMenu, position, flags, id, text);
+}
+BOOL menu_delete(MenuObject *m, UINT position, UINT flags) { return DeleteMenu(m->m_hMenu, position, flags); }
+DWORD menu_check_item(MenuObject *m, UINT id, UINT check) { return CheckMenuItem(m->m_hMenu, id, check); }
+BOOL menu_enable_item(MenuObject *m, UINT id, UINT enable) { return EnableMenuItem(m->m_hMenu, id, enable); }
+BOOL menu_hilite_item(MenuObject *m, HWND h, UINT id, UINT hilite) { return HiliteMenuItem(h, m->m_hMenu, id, hilite); }
+int menu_item_count(MenuObject *m) { return GetMenuItemCount(m->m_hMenu); }
+UINT menu_item_id(MenuObject *m, int position) { return GetMenuItemID(m->m_hMenu, position); }
+UINT menu_state(MenuObject *m, UINT id, UINT flags) { return GetMenuState(m->m_hMenu, id, flags); }
+int menu_string_length(MenuObject *m, UINT id, UINT flags) { return GetMenuStringW(m->m_hMenu, id, nullptr, 0, flags); }
+int menu_string(MenuObject *m, UINT id, LPWSTR buffer, int count, UINT flags)
+{
+    return GetMenuStringW(m->m_hMenu, id, buffer, count, flags);
+}
+BOOL menu_remove(MenuObject *m, UINT position, UINT flags) { return RemoveMenu(m->m_hMenu, position, flags); }
+BOOL menu_item_bitmaps(MenuObject *m, UINT position, UINT flags, HBITMAP unchecked, HBITMAP checked)
+{
+    return SetMenuItemBitmaps(m->m_hMenu, position, flags, unchecked, checked);
+}
+BOOL menu_check_radio(MenuObject *m, UINT first, UINT last, UINT item, UINT flags)
+{
+    return CheckMenuRadioItem(m->m_hMenu, first, last, item, flags);
+}
+BOOL menu_get_item_info(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
+{
+    return GetMenuItemInfoW(m->m_hMenu, item, by_position, info);
+}
+BOOL menu_set_item_info(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
+{
+    return SetMenuItemInfoW(m->m_hMenu, item, by_position, info);
+}
+BOOL menu_insert_item(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
+{
+    return InsertMenuItemW(m->m_hMenu, item, by_position, info);
+}
+UINT menu_default_item(MenuObject *m, UINT by_position, UINT flags) { return GetMenuDefaultItem(m->m_hMenu, by_position, flags); }
+BOOL menu_set_default_item(MenuObject *m, UINT item, UINT by_position) { return SetMenuDefaultItem(m->m_hMenu, item, by_position); }
+BOOL menu_item_rect(MenuObject *m, HWND h, UINT item, RECT *rect) { return GetMenuItemRect(h, m->m_hMenu, item, rect); }
+int menu_item_from_point(MenuObject *m, HWND h, POINT pt) { return MenuItemFromPoint(h, m->m_hMenu, pt); }
+BOOL menu_set_help_id(MenuObject *m, DWORD id) { return SetMenuContextHelpId(m->m_hMenu, id); }
+DWORD menu_help_id(MenuObject *m) { return GetMenuContextHelpId(m->m_hMenu); }
+
+const ControlMethod menu_rows[] = {
+    method<Call<menu_attach>>("Attach", "hMenuNew"),
+    method<Call<menu_detach>>("Detach"),
+    method<Call<menu_is_null>>("IsNull"),
+    method<Call<menu_is_menu>>("IsMenu"),
+    method<Call<menu_create>>("CreateMenu"),
+    method<Call<menu_create_popup>>("CreatePopupMenu"),
+    method<Call<menu_destroy>>("DestroyMenu"),
+    method<Call<menu_delete>>("DeleteMenu", "nPosition", "nFlags"),
+    method<Call<menu_track, 0>>("TrackPopupMenu", "nFlags", "x", "y", "hWnd", "lpRect"),
+    method<Call<menu_track_ex, 0>>("TrackPopupMenuEx", "nFlags", "x", "y", "hWnd", "lptpm"),
+    method<Call<menu_get_info>>("GetMenuInfo", "lpMenuInfo"),
+    method<Call<menu_set_info>>("SetMenuInfo", "lpMenuInfo"),
+    method<Call<menu_append, 0, 0>>("AppendMenu", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<menu_insert, 0, 0>>("InsertMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<menu_modify, 0, 0>>("ModifyMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<menu_check_item>>("CheckMenuItem", "nIDCheckItem", "nCheck"),
+    method<Call<menu_enable_item>>("EnableMenuItem", "nIDEnableItem", "nEnable"),
+    method<Call<menu_hilite_item>>("HiliteMenuItem", "hWnd", "uIDHiliteItem", "uHilite"),
+    method<Call<menu_item_count>>("GetMenuItemCount"),
+    method<Call<menu_item_id>>("GetMenuItemID", "nPos"),
+    method<Call<menu_state>>("GetMenuState", "nID", "nFlags"),
+    method<Call<menu_string_length>>("GetMenuStringLen", "nIDItem", "nFlags"),
+    overloaded<BoundedCall<menu_string, msg::Bounds<bound::make(1, bound::Count, 2)>>>("GetMenuString", "nIDItem", "lpString",
+                                                                                      "nMaxCount", "nFlags"),
+    method<Call<menu_remove>>("RemoveMenu", "nPosition", "nFlags"),
+    method<Call<menu_item_bitmaps>>("SetMenuItemBitmaps", "nPosition", "nFlags", "hBmpUnchecked", "hBmpChecked"),
+    method<Call<menu_check_radio>>("CheckMenuRadioItem", "nIDFirst", "nIDLast", "nIDItem", "nFlags"),
+    method<Call<menu_get_item_info>>("GetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
+    method<Call<menu_set_item_info>>("SetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
+    method<Call<menu_insert_item>>("InsertMenuItem", "uItem", "bByPosition", "lpmii"),
+    method<Call<menu_default_item, 0, 0>>("GetMenuDefaultItem", "bByPos", "uFlags"),
+    method<Call<menu_set_default_item, -1, 0>>("SetMenuDefaultItem", "uItem", "bByPos"),
+    method<Call<menu_item_rect>>("GetMenuItemRect", "hWnd", "uItem", "lprcItem"),
+    method<Call<menu_item_from_point>>("MenuItemFromPoint", "hWnd", "point"),
+    method<Call<menu_set_help_id>>("SetMenuContextHelpId", "dwContextHelpId"),
+    method<Call<menu_help_id>>("GetMenuContextHelpId"),
+};
+
+// ---- CMenuItemInfo --------------------------------------------------------------------------------------
+
+// 44 on platforms older than the last field (before 4.90), and when the version cannot be read.
+UINT item_info_size()
+{
+    OSVERSIONINFOW v;
+    v.dwOSVersionInfoSize = sizeof v;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&v)) return 44;
+#pragma GCC diagnostic pop
+    if (v.dwMajorVersion < 4 || (v.dwMajorVersion == 4 && v.dwMinorVersion < 90)) return 44;
+    return sizeof(MENUITEMINFOW);
+}
+static_assert(sizeof(MENUITEMINFOW) == 48, "the record CMenuItemInfo stands for");
+
+MENUITEMINFOW *new_item_info()
+{
+    MENUITEMINFOW *info = (MENUITEMINFOW *)calloc(1, sizeof(MENUITEMINFOW));
+    if (info) info->cbSize = item_info_size();
+    return info;
+}
+
+LiValue CMenuItemInfoType()
+{
+    *ArgTop++ = Nil;
+    LiValue v = li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil);
+    --ArgTop;
+    return v;
+}
+
+} // namespace
+
+// ---- hooks -----------------------------------------------------------------------------------------------
+
+LiValue construct_CMenu(LiValue inst, void *data, int owned, LiValue args)
+{
+    return construct_through<global_dispatcher<menu_forms>>(inst, data, owned, args);
+}
+
+// An owning instance takes its menu with it; DestroyMenu failing still frees the object.
+void destruct_CMenu(LiValue inst)
+{
+    if (li_Tag(inst) == LI_INSTANCE && li_InstanceOwnsData(inst)) {
+        LiInstanceBody *body = li_InstanceBody(inst);
+        MenuObject *m = (MenuObject *)body->data;
+        if (m && m->m_hMenu && DestroyMenu(m->m_hMenu)) m->m_hMenu = nullptr;
+        free(m);
+        body->data = nullptr;
+        body->flags &= ~LI_BODY_OWNED;
+    }
+    li_StrucBasicDestructor(inst);
+}
+
+LiValue construct_CMenuItemInfo(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (!data) {
+        data = new_item_info();
+        owned = 1;
+    }
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+
+// The methods, the plain ones also as globals with the class name in front (the instance first).
+void register_menu_methods()
+{
+    register_control_methods(cls_CMenu, "CMenu", menu_rows, rows_in(menu_rows));
+    static char names[rows_in(menu_rows)][40];
+    size_t k = 0;
+    for (const ControlMethod &r : menu_rows) {
+        if (r.overloaded) continue;
+        snprintf(names[k], sizeof names[k], "CMenu_%s", r.name);
+        const char *params[15] = {"this"};
+        for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
+        with_parameter_pairs(r.param_count + 1, params,
+                             [&](auto... pairs) { li_CLFunction(names[k], r.forms[0].entry, r.param_count + 1, pairs...); });
+        k++;
+    }
+    register_overloaded_function("new_CMenu", global_dispatcher<menu_forms>);
+    li_CLFunction("CMenuItemInfoType", CMenuItemInfoType, 0);
+}
+
+} // namespace savrawin
