@@ -51,6 +51,18 @@ struct ReturnsSize {};
 template <uint32_t... B> struct Bounds {
     static constexpr int count = sizeof...(B);
     static constexpr uint32_t values[sizeof...(B) + 1] = {B..., 0};
+    // A form that takes `given` arguments checks the bounds when it has every argument they name;
+    // a row whose bounds name an argument some form lacks is refused at compile time.
+    static constexpr bool named_within(int given)
+    {
+        for (int k = 0; k < count; k++) {
+            uint32_t b = values[k];
+            int buffer = b & 15, other = (b >> 4) & 15, mode = (b >> 8) & 15, value = (int)(b >> 12);
+            if (buffer >= given || (mode != bound::AtLeast && other >= given) || (mode == bound::Span && value >= given))
+                return false;
+        }
+        return true;
+    }
 };
 // The dispatcher tests this argument as "nil or a string" instead of leaving it to the form.
 template <class T> struct TestedText {};
@@ -191,9 +203,8 @@ template <UINT Msg, class... Parts> struct Send {
 
     template <int Given, size_t... I> static LiValue send(HWND h, std::index_sequence<I...>)
     {
-        // A bound that names an omitted argument cannot be checked: such rows give no default.
-        constexpr int bounds = Given == max_args ? Bound::count : 0;
-        return wrapped_call<R, TypeAt<I>...>(ArgBase + 1, Bound::values, bounds, [h](LiValue *args, WideCopy *copies) {
+        static_assert(Bound::named_within(min_args), "bounds name arguments every form has");
+        return wrapped_call<R, TypeAt<I>...>(ArgBase + 1, Bound::values, Bound::count, [h](LiValue *args, WideCopy *copies) {
             uint32_t w = w_fixed, l = l_fixed;
             (msg::place(ArgAt<I>::to, msg::word_of(take_arg<TypeAt<I>>(args[I], copies[I])), w, l), ...);
             fill_defaults<Given>(w, l, std::make_index_sequence<Args::size>{});
@@ -260,8 +271,8 @@ template <auto F, class B, int32_t... Defaults> struct CallRow {
 
     template <int Given, size_t... I> static LiValue invoke(typename Sig::self h, std::index_sequence<I...>)
     {
-        constexpr int bounds = Given == max_args ? B::count : 0; // as for Send
-        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, B::values, bounds, [h](LiValue *args, WideCopy *copies) {
+        static_assert(B::named_within(min_args), "bounds name arguments every form has");
+        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, B::values, B::count, [h](LiValue *args, WideCopy *copies) {
             return call_all<Given>(h, args, copies, std::make_index_sequence<(size_t)max_args>{});
         });
     }
