@@ -1,4 +1,5 @@
-/* savra.exe: runs script files and -e expressions, loads modules with -m, or starts a REPL. */
+/* savra.exe: runs script files and -e expressions, loads modules with -m, or starts a REPL; with
+ * -i the REPL follows the files, so a program that opened windows can be explored while it runs. */
 #include <windows.h>
 
 #include <stdio.h>
@@ -8,7 +9,7 @@
 
 static int usage(void)
 {
-    fprintf(stderr, "usage: savra [-m MODULE] [FILE | -e EXPR]...\n");
+    fprintf(stderr, "usage: savra [-i] [-m MODULE] [FILE | -e EXPR]...\n");
     return 2;
 }
 
@@ -44,7 +45,7 @@ static LONG WINAPI report_crash(EXCEPTION_POINTERS *e)
 int main(int argc, char **argv)
 {
     SetUnhandledExceptionFilter(report_crash);
-    int i, status = 0, ran = 0;
+    int i, status = 0, ran = 0, interactive = 0;
     li_Init(argc, argv);
     li_SymbolSetValue(li_SymbolFind("_hInstance_"), li_CreateLong((int32_t)(uintptr_t)GetModuleHandleA(NULL)));
     for (i = 1; i < argc && status == 0; i++) {
@@ -54,6 +55,8 @@ int main(int argc, char **argv)
                 fprintf(stderr, "savra: cannot load module %s (error %lu)\n", argv[i], (unsigned long)GetLastError());
                 status = 1;
             }
+        } else if (strcmp(argv[i], "-i") == 0) {
+            interactive = 1;
         } else if (strcmp(argv[i], "-e") == 0) {
             if (++i >= argc) return usage();
             status = li_EvalString(argv[i]);
@@ -65,7 +68,7 @@ int main(int argc, char **argv)
             ran = 1;
         }
     }
-    if (!ran && status == 0) li_Repl();
+    if ((!ran && status == 0) || interactive) li_Repl();
     li_Shutdown();
     fflush(stdout);
     return status;

@@ -410,6 +410,7 @@ LiValue (*liRunMethod)(LiValue, LiValue, LiValue, int) = run_method;
 
 static inline void enter_frame(LiValue form)
 {
+    check_interrupt();
     if (g_depth >= MAX_DEPTH) errorf("Stack overflow: evaluation nested deeper than %d", MAX_DEPTH);
     g_frames[g_depth++] = form;
 }
@@ -711,7 +712,10 @@ static LiValue eval_special(int id, LiValue x)
     case SF_UNLESS:
         return nilp(eval(car(args))) ? eval_body(cdr(args)) : Nil;
     case SF_WHILE:
-        while (!nilp(eval(car(args)))) eval_body(cdr(args));
+        while (!nilp(eval(car(args)))) {
+            check_interrupt(); // a loop of constants and variables enters no frame
+            eval_body(cdr(args));
+        }
         return Nil;
     case SF_PROGN:
         return eval_body(args);

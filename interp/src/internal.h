@@ -8,6 +8,7 @@
 #include <setjmp.h>
 #include <stdint.h>
 #include <string.h>
+#include <string>
 
 // ---- cell access ---------------------------------------------------------------------------
 
@@ -164,3 +165,15 @@ void builtins_init(void);
 void host_init(void);
 LiValue load_file(const char *path);
 LiValue describe_string(LiValue sym);
+
+// The REPL's input (repl_input.cpp): lines read on a thread of their own while this thread
+// dispatches its windows' messages; Ctrl+C or Break stops the running form at its next step.
+void repl_input_start();
+bool repl_read_line(std::string &line);
+void repl_clear_interrupt();
+extern volatile long *interrupt_flag;
+void check_interrupt_slow();
+inline void check_interrupt()
+{
+    if (*interrupt_flag) check_interrupt_slow();
+}

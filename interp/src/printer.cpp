@@ -57,6 +57,63 @@ void print_string(LiValue v, bool princ, void (*put)(const char *, size_t, void 
     put("\"", 1, ctx);
 }
 
+// An instance shows its class and the numbers its block holds, superclass fields first, handles
+// and other large unsigned values in hex: #<RECT left=0 top=0 right=10 bottom=10>. Strings and
+// nested structures are not followed (a pointer there may lead anywhere).
+static void print_instance(LiValue v, void (*put)(const char *, size_t, void *), void *ctx)
+{
+    LiInstanceBody *b = li_InstanceBody(v);
+    LiValue chain[16];
+    int depth = 0;
+    for (LiValue c = b->cls; li_Tag(c) == LI_CLASS && depth < 16; c = li_ClassRecord(c)->super) chain[depth++] = c;
+    put_cstr(put, ctx, "#<");
+    put_cstr(put, ctx, sym_name(li_ClassRecord(b->cls)->name));
+    const char *data = (const char *)b->data;
+    if (!data) {
+        put_cstr(put, ctx, " without data>");
+        return;
+    }
+    uint32_t size = li_ClassRecord(b->cls)->size;
+    int shown = 0;
+    char buf[64];
+    for (int k = depth - 1; k >= 0; k--) {
+        for (const LiStrucField *f = li_ClassRecord(chain[k])->fields; f && f->name; f++) {
+            uint32_t at = LI_FIELD_OFFSET(f), width = 4;
+            int type = LI_FIELD_TYPE(f);
+            if (type == FT_SHORT || type == FT_USHORT) width = 2;
+            if (type == FT_UCHAR) width = 1;
+            if (at + width > size) continue;
+            if (shown++ == 12) {
+                put_cstr(put, ctx, " ...>");
+                return;
+            }
+            int32_t i32 = 0;
+            memcpy(&i32, data + at, width == 1 ? 1 : width == 2 ? 2 : 4);
+            switch (type) {
+            case FT_LONG:
+            case FT_INT: snprintf(buf, sizeof buf, "%d", (int)i32); break;
+            case FT_ULONG:
+            case FT_UINT: snprintf(buf, sizeof buf, (uint32_t)i32 >= 0x10000 ? "0x%X" : "%u", (unsigned)i32); break;
+            case FT_SHORT: snprintf(buf, sizeof buf, "%d", (int)(int16_t)i32); break;
+            case FT_USHORT: snprintf(buf, sizeof buf, "%u", (unsigned)(uint16_t)i32); break;
+            case FT_UCHAR: snprintf(buf, sizeof buf, "%u", (unsigned)(uint8_t)i32); break;
+            case FT_FLOAT: {
+                float f32;
+                memcpy(&f32, data + at, 4);
+                snprintf(buf, sizeof buf, "%g", (double)f32);
+                break;
+            }
+            default: snprintf(buf, sizeof buf, "..."); break;
+            }
+            put(" ", 1, ctx);
+            put_cstr(put, ctx, f->name);
+            put("=", 1, ctx);
+            put_cstr(put, ctx, buf);
+        }
+    }
+    put(">", 1, ctx);
+}
+
 void print_rec(LiValue v, bool princ, void (*put)(const char *, size_t, void *), void *ctx, int depth)
 {
     char buf[64];
@@ -134,12 +191,7 @@ void print_rec(LiValue v, bool princ, void (*put)(const char *, size_t, void *),
         put_cstr(put, ctx, sym_name(li_ClassRecord(v)->name));
         put(">", 1, ctx);
         break;
-    case LI_INSTANCE:
-        put_cstr(put, ctx, "#<");
-        put_cstr(put, ctx, sym_name(li_ClassRecord(li_InstanceBody(v)->cls)->name));
-        snprintf(buf, sizeof buf, " 0x%08x>", (unsigned)W(li_InstanceData(v)));
-        put_cstr(put, ctx, buf);
-        break;
+    case LI_INSTANCE: print_instance(v, put, ctx); break;
     case LI_DEAD: put_cstr(put, ctx, "#<destroyed instance>"); break;
     case LI_UNDEF: put_cstr(put, ctx, "#<undefined>"); break;
     case LI_SPECIAL:

@@ -256,12 +256,13 @@ static bool balanced(const std::string &s)
 
 void li_Repl(void)
 {
-    std::string pending;
-    char line[4096];
+    std::string pending, line;
+    repl_input_start();
     while (true) {
         fputs(pending.empty() ? "> " : "  ", stdout);
         fflush(stdout);
-        if (!fgets(line, sizeof line, stdin)) break;
+        if (!repl_read_line(line)) break;
+        if (pending.empty()) repl_clear_interrupt();
         pending += line;
         if (!balanced(pending)) continue;
         char *text = strdup(pending.c_str());
