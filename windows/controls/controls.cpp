@@ -134,6 +134,7 @@ const ControlTable *const tables[] = {
     &static_table, &button_table, &list_box_table, &drag_list_box_table,
 
     // combo boxes, edits
+    &combo_box_table, &combo_box_ex_table, &edit_table, &rich_edit_table,
 
     // scroll bars, tool tips, headers
 

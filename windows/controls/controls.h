@@ -48,6 +48,7 @@ LRESULT text_with_room(HWND h, UINT msg, WPARAM wp, size_t room, WideBuffer buff
 extern const ControlTable static_table, button_table, list_box_table, drag_list_box_table;
 
 // combo boxes, edits
+extern const ControlTable combo_box_table, combo_box_ex_table, edit_table, rich_edit_table;
 
 // scroll bars, tool tips, headers
 
