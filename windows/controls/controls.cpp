@@ -136,6 +136,7 @@ const ControlTable *const tables[] = {
     // combo boxes, edits
 
     // scroll bars, tool tips, headers
+    &scroll_bar_table, &tool_tip_table, &header_table,
 
     // list views, tree views
 

@@ -50,6 +50,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 // combo boxes, edits
 
 // scroll bars, tool tips, headers
+extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
 
 // list views, tree views
 
