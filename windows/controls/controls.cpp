@@ -137,6 +137,7 @@ const ControlTable *const tables[] = {
     &combo_box_table, &combo_box_ex_table, &edit_table, &rich_edit_table,
 
     // scroll bars, tool tips, headers
+    &scroll_bar_table, &tool_tip_table, &header_table,
 
     // list views, tree views
 

@@ -51,6 +51,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 extern const ControlTable combo_box_table, combo_box_ex_table, edit_table, rich_edit_table;
 
 // scroll bars, tool tips, headers
+extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
 
 // list views, tree views
 

@@ -1,0 +1,51 @@
+// SScrollBar: the platform's scroll-bar functions on the control's own window (SB_CTL).
+#include "controls.h"
+
+namespace savrawin {
+
+namespace {
+
+int scroll_get_pos(HWND h) { return GetScrollPos(h, SB_CTL); }
+int scroll_set_pos(HWND h, int pos, BOOL redraw) { return SetScrollPos(h, SB_CTL, pos, redraw); }
+BOOL scroll_set_range(HWND h, int min, int max, BOOL redraw) { return SetScrollRange(h, SB_CTL, min, max, redraw); }
+
+// A nil record is the failure value: the platform functions read through it unchecked.
+BOOL scroll_get_info(HWND h, SCROLLINFO *info) { return info ? GetScrollInfo(h, SB_CTL, info) : FALSE; }
+int scroll_set_info(HWND h, SCROLLINFO *info, BOOL redraw) { return info ? SetScrollInfo(h, SB_CTL, info, redraw) : 0; }
+LRESULT scroll_get_bar_info(HWND h, SCROLLBARINFO *info)
+{
+    return info ? SendMessageW(h, SBM_GETSCROLLBARINFO, 0, (LPARAM)info) : FALSE;
+}
+
+// The highest position the thumb reaches: the range's maximum less the page beyond its first unit.
+int scroll_get_limit(HWND h)
+{
+    int min = 0, max = 0;
+    GetScrollRange(h, SB_CTL, &min, &max);
+    SCROLLINFO info = {sizeof info, SIF_PAGE, 0, 0, 0, 0, 0};
+    if (GetScrollInfo(h, SB_CTL, &info) && info.nPage > 1) max -= (int)info.nPage - 1;
+    return max;
+}
+
+BOOL scroll_show(HWND h, BOOL show) { return ShowScrollBar(h, SB_CTL, show); }
+BOOL scroll_enable(HWND h, UINT arrows) { return EnableScrollBar(h, SB_CTL, arrows); }
+
+const ControlMethod scroll_bar_rows[] = {
+    // Attributes.
+    method<Call<scroll_get_pos>>("GetScrollPos"),
+    method<Call<scroll_set_pos, TRUE>>("SetScrollPos", "nPos", "bRedraw"),
+    method<Call<scroll_set_range, TRUE>>("SetScrollRange", "nMinPos", "nMaxPos", "bRedraw"),
+    method<Call<scroll_get_info>>("GetScrollInfo", "lpScrollInfo"),
+    method<Call<scroll_set_info, TRUE>>("SetScrollInfo", "lpScrollInfo", "bRedraw"),
+    method<Call<scroll_get_limit>>("GetScrollLimit"),
+    method<Call<scroll_get_bar_info>>("GetScrollBarInfo", "pScrollBarInfo"),
+    // Operations.
+    method<Call<scroll_show, TRUE>>("ShowScrollBar", "bShow"),
+    method<Call<scroll_enable, ESB_ENABLE_BOTH>>("EnableScrollBar", "nArrowFlags"),
+};
+
+} // namespace
+
+const ControlTable scroll_bar_table = SAVRA_CONTROL_TABLE(SScrollBar, scroll_bar_rows);
+
+} // namespace savrawin
