@@ -54,6 +54,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 // list views, tree views
 
 // tool bars, status bars, tabs, track bars, up-downs, progress bars
+extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar_table, up_down_table, progress_bar_table;
 
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 
