@@ -142,6 +142,7 @@ const ControlTable *const tables[] = {
     // list views, tree views
 
     // tool bars, status bars, tabs, track bars, up-downs, progress bars
+    &tool_bar_table, &status_bar_table, &tab_table, &track_bar_table, &up_down_table, &progress_bar_table,
 
     // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 };

@@ -56,6 +56,7 @@ extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
 // list views, tree views
 
 // tool bars, status bars, tabs, track bars, up-downs, progress bars
+extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar_table, up_down_table, progress_bar_table;
 
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 
