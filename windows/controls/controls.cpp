@@ -142,6 +142,7 @@ const ControlTable *const tables[] = {
     // tool bars, status bars, tabs, track bars, up-downs, progress bars
 
     // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
+    &hot_key_table, &animate_table, &rebar_table, &month_calendar_table, &date_time_picker_table, &ip_address_table, &pager_table,
 };
 
 } // namespace

@@ -56,6 +56,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 // tool bars, status bars, tabs, track bars, up-downs, progress bars
 
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
+extern const ControlTable hot_key_table, animate_table, rebar_table, month_calendar_table, date_time_picker_table, ip_address_table, pager_table;
 
 
 } // namespace savrawin
