@@ -21,6 +21,11 @@ LRESULT band_info(HWND h, UINT msg, UINT band, REBARBANDINFOW *info)
         if (record.cch > room) record.cch = room;
     }
     LRESULT r = SendMessageW(h, msg, band, (LPARAM)&record);
+    if (msg == RB_GETBANDINFOW && (record.fMask & RBBIM_TEXT) && record.lpText && record.cch) {
+        // a text cut to the room may end in half a character: drop the half
+        size_t n = wcsnlen(record.lpText, record.cch);
+        if (n && IS_HIGH_SURROGATE(record.lpText[n - 1])) record.lpText[n - 1] = 0;
+    }
     if (msg == RB_GETBANDINFOW) {
         record.cbSize = info->cbSize;
         record.cch = info->cch;
