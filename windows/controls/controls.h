@@ -59,6 +59,7 @@ extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
 extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar_table, up_down_table, progress_bar_table;
 
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
+extern const ControlTable hot_key_table, animate_table, rebar_table, month_calendar_table, date_time_picker_table, ip_address_table, pager_table;
 
 
 } // namespace savrawin
