@@ -66,6 +66,10 @@ template <uint32_t... B> struct Bounds {
 };
 // The dispatcher tests this argument as "nil or a string" instead of leaving it to the form.
 template <class T> struct TestedText {};
+// The same for a function row: the positions (counting script arguments) so tested.
+template <int... P> struct TextAt {
+    static constexpr bool has(size_t i) { return ((i == (size_t)P) || ... || false); }
+};
 
 // ---- type lists ------------------------------------------------------------------------------------
 
@@ -237,13 +241,14 @@ template <class R, class Self, class... A, R (*F)(Self, A...)> struct Signature<
 };
 } // namespace msg
 
-// Defaults fill the function's trailing parameters, in order; B bounds its buffer arguments.
-template <auto F, class B, int32_t... Defaults> struct CallRow {
+// Defaults fill the function's trailing parameters, in order; B bounds its buffer arguments and
+// Text names the arguments the dispatcher tests as text.
+template <auto F, class B, class Text, int32_t... Defaults> struct CallRow {
     using Sig = msg::Signature<F>;
     using Types = typename Sig::args;
-    template <class L> struct Wrap;
-    template <class... A> struct Wrap<msg::List<A...>> {
-        using type = msg::List<msg::Param<A>...>;
+    template <class L, class = std::make_index_sequence<L::size>> struct Wrap;
+    template <class... A, size_t... I> struct Wrap<msg::List<A...>, std::index_sequence<I...>> {
+        using type = msg::List<std::conditional_t<Text::has(I), msg::Param<msg::TestedText<A>>, msg::Param<A>>...>;
     };
     using Params = typename Wrap<Types>::type;
     static constexpr int max_args = (int)Types::size;
@@ -286,8 +291,9 @@ template <auto F, class B, int32_t... Defaults> struct CallRow {
     static constexpr const Candidate *forms = msg::FormsOf<CallRow, min_args, max_args>::forms;
     static constexpr int form_count = max_args - min_args + 1;
 };
-template <auto F, int32_t... Defaults> using Call = CallRow<F, msg::Bounds<>, Defaults...>;
-template <auto F, class B, int32_t... Defaults> using BoundedCall = CallRow<F, B, Defaults...>;
+template <auto F, int32_t... Defaults> using Call = CallRow<F, msg::Bounds<>, msg::TextAt<>, Defaults...>;
+template <auto F, class B, int32_t... Defaults> using BoundedCall = CallRow<F, B, msg::TextAt<>, Defaults...>;
+template <auto F, class B, class T, int32_t... Defaults> using CheckedCall = CallRow<F, B, T, Defaults...>;
 
 // ---- rows and their registration ------------------------------------------------------------------
 

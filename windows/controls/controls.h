@@ -17,6 +17,7 @@ using msg::LIs;
 using msg::ReturnsPoint;
 using msg::ReturnsSize;
 using msg::TestedText;
+using msg::TextAt;
 using msg::WIs;
 template <class T, int32_t... D> using W = msg::Arg<T, msg::To::W, D...>;
 template <class T, int32_t... D> using L = msg::Arg<T, msg::To::L, D...>;

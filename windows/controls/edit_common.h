@@ -1,7 +1,7 @@
 // What the plain and rich edit tables share: reading one line into a script buffer.
 #pragma once
 
-#include "checked_call.h"
+#include "controls.h"
 
 namespace savrawin {
 
