@@ -138,6 +138,7 @@ const ControlTable *const tables[] = {
     // scroll bars, tool tips, headers
 
     // list views, tree views
+    &list_view_table, &tree_view_table,
 
     // tool bars, status bars, tabs, track bars, up-downs, progress bars
 

@@ -52,6 +52,7 @@ extern const ControlTable static_table, button_table, list_box_table, drag_list_
 // scroll bars, tool tips, headers
 
 // list views, tree views
+extern const ControlTable list_view_table, tree_view_table;
 
 // tool bars, status bars, tabs, track bars, up-downs, progress bars
 
