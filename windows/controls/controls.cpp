@@ -140,6 +140,7 @@ const ControlTable *const tables[] = {
     &scroll_bar_table, &tool_tip_table, &header_table,
 
     // list views, tree views
+    &list_view_table, &tree_view_table,
 
     // tool bars, status bars, tabs, track bars, up-downs, progress bars
     &tool_bar_table, &status_bar_table, &tab_table, &track_bar_table, &up_down_table, &progress_bar_table,

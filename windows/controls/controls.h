@@ -55,6 +55,7 @@ extern const ControlTable combo_box_table, combo_box_ex_table, edit_table, rich_
 extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
 
 // list views, tree views
+extern const ControlTable list_view_table, tree_view_table;
 
 // tool bars, status bars, tabs, track bars, up-downs, progress bars
 extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar_table, up_down_table, progress_bar_table;
