@@ -1,6 +1,6 @@
 // STabCtrl.
 #include "controls.h"
-#include "item_text.h"
+#include "record_text.h"
 
 namespace savrawin {
 
@@ -17,7 +17,7 @@ void tab_set_padding(HWND h, SIZE size) { SendMessageW(h, TCM_SETPADDING, 0, MAK
 // The text comes back in the record's own text field, at most cchTextMax units of it.
 LRESULT tab_get_item(HWND h, int item, TCITEMW *record)
 {
-    if (record && (record->mask & TCIF_TEXT)) check_item_text_room(record->pszText, record->cchTextMax, 2, "cchTextMax", "pszText");
+    if (record && (record->mask & TCIF_TEXT)) check_record_text(2, "a TCITEM", record->pszText, record->cchTextMax);
     return SendMessageW(h, TCM_GETITEMW, (WPARAM)item, (LPARAM)record);
 }
 

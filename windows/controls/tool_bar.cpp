@@ -1,6 +1,6 @@
 // SToolBarCtrl.
 #include "controls.h"
-#include "item_text.h"
+#include "record_text.h"
 
 #include <algorithm>
 #include <stdlib.h>
@@ -75,7 +75,7 @@ LRESULT tool_bar_load_images(HWND h, int bitmap_id)
 // The text comes back in the record's own text field, at most cchText units of it.
 LRESULT tool_bar_get_button_info(HWND h, int id, TBBUTTONINFOW *record)
 {
-    if (record && (record->dwMask & TBIF_TEXT)) check_item_text_room(record->pszText, record->cchText, 2, "cchText", "pszText");
+    if (record && (record->dwMask & TBIF_TEXT)) check_record_text(2, "a TBBUTTONINFO", record->pszText, record->cchText);
     return SendMessageW(h, TB_GETBUTTONINFOW, (WPARAM)id, (LPARAM)record);
 }
 
