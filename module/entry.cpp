@@ -21,7 +21,6 @@ void register_union_constructors();
 void register_dialog_template_functions();
 void register_window_base_globals();
 void register_window_create_methods();
-void set_dialog_hooks();
 void register_window_base_methods();
 void register_window_class_methods();
 void register_resize_methods();
@@ -46,9 +45,8 @@ int initialise()
     li_FuncCacheSort();
     // 3.1 Every class, structures first.
     create_classes();
-    // 3.2, 3.3 Create methods and instance-destructor hooks of the window and dialog classes.
+    // 3.2 Create methods of the window classes (their hooks came with the classes).
     register_window_create_methods();
-    set_dialog_hooks();
     // 3.4 The platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions, the window base's globals.
     register_kernel_functions();
@@ -79,6 +77,9 @@ int initialise()
 } // namespace
 
 extern "C" __declspec(dllexport) void SavraSetAtlPointer(void) {}
+
+// For tests and soaks: UTF-16 buffers made for string fields and not yet released.
+extern "C" __declspec(dllexport) int SavraStringRegistryCount(void) { return string_registry_count(); }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {

@@ -38,6 +38,8 @@ void create_classes()
             const ClassRow &r = s.rows[i];
             LiValue super = r.superclass ? *r.superclass : Nil;
             *r.handle = li_MakeClass(r.name, super, Nil, r.fields, r.size, r.ctor, r.dtor);
+            // the class answers for its own instances from the moment it exists
+            if (r.destroy) li_ClassRecord(*r.handle)->destroy = r.destroy;
         }
 }
 

@@ -86,8 +86,8 @@ template <class M> constexpr bool fits_PTR()
 #define SECTION(ARRAY, LIST)                                                                                           \
     const ClassRow ARRAY[] = {LIST(CLASS_ROW, DERIVED_ROW)};                                                           \
     static_assert(ascending({LIST(SEQ_OF, SEQ_OF_DERIVED)}), #ARRAY " in the order of the descriptions");
-#define CLASS_ROW(NAME) {#NAME, &cls_##NAME, nullptr, NAME##_fields, NAME##_size, nullptr, nullptr},
-#define DERIVED_ROW(NAME, SUPER) {#NAME, &cls_##NAME, &cls_##SUPER, NAME##_fields, NAME##_size, nullptr, nullptr},
+#define CLASS_ROW(NAME) {#NAME, &cls_##NAME, nullptr, NAME##_fields, NAME##_size, nullptr, nullptr, nullptr},
+#define DERIVED_ROW(NAME, SUPER) {#NAME, &cls_##NAME, &cls_##SUPER, NAME##_fields, NAME##_size, nullptr, nullptr, nullptr},
 #define SEQ_OF(NAME) NAME##_seq,
 #define SEQ_OF_DERIVED(NAME, SUPER) NAME##_seq,
 

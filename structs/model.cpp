@@ -1,5 +1,7 @@
 #include "model.h"
 
+#include <stdio.h>
+
 #include <unordered_map>
 
 #include "halden.h"
@@ -49,6 +51,8 @@ void store_wide_string(void *addr, LiValue v)
     rooms[buf] = n;
 }
 
+int string_registry_count() { return registry ? registry->count : 0; }
+
 int string_field_room(const void *p)
 {
     auto it = rooms.find(p);
@@ -75,6 +79,16 @@ void StrucFreeWStringPtr(LiValue, void *addr)
     UT_ArrayRemove(registry, at);
     rooms.erase(p);
     LI_Free(p);
+}
+
+void need_array_room(LiValue inst, const void *addr, uint32_t bytes)
+{
+    uint32_t at = (uint32_t)((const char *)addr - (const char *)li_InstanceData(inst)), size = li_InstanceDataSize(inst);
+    if (at > size || bytes > size - at) {
+        char text[160];
+        snprintf(text, sizeof text, "A %u-byte array at byte %u lies past the instance's %u bytes of data", bytes, at, size);
+        li_Error(text);
+    }
 }
 
 LiValue set_wchar_array(void *addr, LiValue v, int units)
@@ -110,8 +124,9 @@ namespace {
 constexpr int path_bytes = OFS_MAXPATHNAME;
 }
 
-LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v)
+LiValue StrucSetAnsiPathArray(LiValue inst, void *addr, const LiStrucField *, LiValue v)
 {
+    need_array_room(inst, addr, path_bytes);
     if (!li_StringP(v)) li_TypeError(v, 5);
     char *out = (char *)addr;
     int bytes = 0;
@@ -133,8 +148,9 @@ LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue
     return v;
 }
 
-LiValue StrucGetAnsiPathArray(LiValue, void *addr)
+LiValue StrucGetAnsiPathArray(LiValue inst, void *addr)
 {
+    need_array_room(inst, addr, path_bytes);
     const char *a = (const char *)addr;
     int n = 0;
     while (n < path_bytes && a[n]) n++;

@@ -17,6 +17,8 @@ LiValue StrucGetWStringPtr(LiValue inst, void *addr);
 // hook frees it with the instance.
 void store_wide_string(void *addr, LiValue v);
 void StrucFreeWStringPtr(LiValue inst, void *addr);
+// How many such buffers are registered (made and not yet released).
+int string_registry_count();
 // The room in UTF-16 units of a buffer a string field holds, when this module made it (the
 // assigned text's bytes plus 1); -1 for any other pointer.
 int string_field_room(const void *p);
@@ -24,17 +26,29 @@ int string_field_room(const void *p);
 // Embedded UTF-16 arrays: the descriptor carries no capacity, so each capacity (in UTF-16 units,
 // terminator included) is its own accessor pair. Longer text is cut at the capacity, always
 // terminated; reads stop at the capacity when no terminator is present.
+// The interpreter checks a string field's first word against the instance's data; an array's
+// accessors check the whole array before they touch it.
+void need_array_room(LiValue inst, const void *addr, uint32_t bytes);
 LiValue set_wchar_array(void *addr, LiValue v, int units);
 LiValue get_wchar_array(const void *addr, int units);
-template <int Units> LiValue StrucSetWCharArray(LiValue, void *addr, const LiStrucField *, LiValue v) { return set_wchar_array(addr, v, Units); }
-template <int Units> LiValue StrucGetWCharArray(LiValue, void *addr) { return get_wchar_array(addr, Units); }
+template <int Units> LiValue StrucSetWCharArray(LiValue inst, void *addr, const LiStrucField *, LiValue v)
+{
+    need_array_room(inst, addr, 2 * Units);
+    return set_wchar_array(addr, v, Units);
+}
+template <int Units> LiValue StrucGetWCharArray(LiValue inst, void *addr)
+{
+    need_array_room(inst, addr, 2 * Units);
+    return get_wchar_array(addr, Units);
+}
 // OFSTRUCT.szPathName: OpenFile fills it with narrow text in the ANSI code page, so it is read
 // and written as such (bounded the same way).
 LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
 LiValue StrucGetAnsiPathArray(LiValue, void *addr);
 
-// One getter per nested class and form; it reads the class handle when it runs.
-template <LiValue *Class> LiValue get_embedded(LiValue, void *addr) { return li_CreateInstance(*Class, addr, 0); }
+// One getter per nested class and form; it reads the class handle when it runs. An embedded
+// structure's view lies inside its parent, which it keeps alive.
+template <LiValue *Class> LiValue get_embedded(LiValue inst, void *addr) { return li_CreateView(*Class, inst, addr); }
 template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 {
     void *p;
@@ -71,6 +85,7 @@ struct ClassRow {
     uint32_t size;
     LiConstructorHook ctor;
     LiDestructorHook dtor;
+    LiInstanceHook destroy; // installed in the class record as soon as the class is made
 };
 
 } // namespace savrawin

@@ -14,6 +14,9 @@ template <const LiValue *Cls> LiValue construct_window(LiValue inst, void *data,
 }
 
 LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args);
+// Instance-destructor hooks: the window base's own block; a window object (its window first).
+void destroy_SWindowBase(LiValue inst);
+void destroy_window_instance(LiValue inst);
 LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args);
 LiValue construct__U_MENUorID(LiValue inst, void *data, int owned, LiValue args);
 LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue args);

@@ -1,5 +1,6 @@
 #include "window_base.h"
 
+#include "common_dialogs.h"
 #include "handlers.h"
 #include "method_wrap.h"
 #include "../module/convert.h"
@@ -33,6 +34,9 @@ SWindowBase *window_arg(LiValue v)
     // nil passes the check but has no window to act on
     SWindowBase *w = (SWindowBase *)structure_arg(v);
     if (!w) li_InstError(v, cls_SWindowBase);
+    // the common dialogs derived from SDialog inherit its methods, but their objects are the
+    // platform records, with no window part to act on
+    if (is_common_dialog(v)) li_Error("A common dialog's object has no window part for this method");
     return w;
 }
 

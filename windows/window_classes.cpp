@@ -59,26 +59,25 @@ WindowClass window_classes[] = {
 WindowClass dialog_class = {"SDialog", &cls_SDialog, nullptr, true, 0, 0, {}, nullptr, 0, {}};
 constexpr size_t window_class_count = sizeof window_classes / sizeof window_classes[0];
 
-// The object of row I: resizable classes carry the layout state, the others one word of their
-// control implementation.
-template <size_t I> class ControlObject : public WindowObject {
+// The object of row I: resizable classes carry the layout state; the hyperlink and the bitmap
+// button their control implementations; other controls one word of theirs.
+template <class Shape, size_t I> class RowObject final : public Shape {
 public:
     WindowClass *GetClass() const override { return &window_classes[I]; }
-
-private:
-    DWORD implementation = 0;
-};
-
-template <size_t I> class ResizableObject : public ResizableWindow {
-public:
-    WindowClass *GetClass() const override { return &window_classes[I]; }
+    uint32_t DataBytes() const override { return (uint32_t)(sizeof(RowObject) - window_script_offset); }
 };
 
 template <size_t I> WindowObject *make_object()
 {
-    if (window_classes[I].resizable) return new ResizableObject<I>();
-    return new ControlObject<I>();
+    const WindowClass &c = window_classes[I];
+    if (c.script_class == &cls_SHyperLink) return new RowObject<HyperLinkObject, I>();
+    if (c.script_class == &cls_SBitmapButton) return new RowObject<BitmapButtonObject, I>();
+    if (c.resizable) return new RowObject<ResizableWindow, I>();
+    return new RowObject<ControlWindow, I>();
 }
+// The class catalogue checks each shape against its class; a row object adds nothing to it.
+static_assert(sizeof(RowObject<ControlWindow, 0>) == sizeof(ControlWindow), "a row object is its shape");
+static_assert(sizeof(RowObject<HyperLinkObject, 0>) == sizeof(HyperLinkObject), "a row object is its shape");
 template <size_t... I> constexpr auto maker_table(std::index_sequence<I...>)
 {
     return std::array<WindowObject *(*)(), sizeof...(I)>{make_object<I>...};
@@ -111,21 +110,6 @@ LiValue Create_entry()
     return li_CreateLong((int32_t)(uintptr_t)hwnd);
 }
 
-// The instance-destructor hook of the window classes: a live window is destroyed (its final
-// message then ends the object); an object without a window is deleted, unless the final message
-// is already doing that.
-void destroy_window_instance(LiValue inst)
-{
-    void *data = li_InstanceData(inst);
-    if (!data) return;
-    WindowObject *o = WindowObject::of(data);
-    if (o->base.m_hWnd) {
-        DestroyWindow(o->base.m_hWnd);
-        return;
-    }
-    if (!li_NoDelete(inst)) delete o;
-}
-
 // ---- subclassing ------------------------------------------------------------------------------------
 // An existing window's messages go through the object's map. Its user data is left alone, so it
 // has no script instance for colour lookups and its final message frees nothing.
@@ -155,13 +139,11 @@ LiValue UnsubclassWindow_entry()
 
 // ---- construction ----------------------------------------------------------------------------------
 
+// The instance's data is the object's SWindowBase part, with the bytes from there to its end.
 template <class Make> LiValue construct_with(LiValue inst, void *data, int owned, LiValue args, Make make)
 {
-    if (!data) {
-        data = &make()->base;
-        owned = 1;
-    }
-    return li_StrucBasicConstructor(inst, data, owned, args);
+    WindowObject *o = data ? WindowObject::of(data) : make();
+    return li_StrucSizedConstructor(inst, &o->base, o->DataBytes(), data ? owned : 1, args);
 }
 
 template <class Make> LiValue type_function(LiValue cls, Make make)
@@ -243,6 +225,21 @@ const MethodRow dialog_methods[] = {
 
 WindowClass *DialogObject::GetClass() const { return &dialog_class; }
 
+// The instance-destructor hook of the window classes: a live window is destroyed (its final
+// message then ends the object); an object without a window is deleted, unless the final message
+// is already doing that. A view of someone else's object leaves it alone.
+void destroy_window_instance(LiValue inst)
+{
+    void *data = li_InstanceData(inst);
+    if (!data || !li_InstanceOwnsData(inst)) return;
+    WindowObject *o = WindowObject::of(data);
+    if (o->base.m_hWnd) {
+        DestroyWindow(o->base.m_hWnd);
+        return;
+    }
+    if (!li_NoDelete(inst)) delete o;
+}
+
 LiValue construct_window_for(const LiValue *cls, LiValue inst, void *data, int owned, LiValue args)
 {
     if (cls == &cls_SDialog) return construct_with(inst, data, owned, args, make_dialog);
@@ -256,7 +253,6 @@ void register_window_create_methods()
     for (WindowClass &c : window_classes) {
         LiValue cls = *c.script_class;
         li_DefCMethod(cls, "Create", Create_entry, 5, "hWndParent", 0, "rect", 0, "szWindowName", 0, "dwStyle", 0, "dwExStyle", 0);
-        li_ClassRecord(cls)->destroy = destroy_window_instance;
     }
 }
 
@@ -267,14 +263,6 @@ void register_subclass_methods()
         li_DefCMethod(cls, "SubclassWindow", SubclassWindow_entry, 1, "hWnd", 0);
         li_DefCMethod(cls, "UnsubclassWindow", UnsubclassWindow_entry, 0);
     }
-}
-
-void destroy_SWindowBase(LiValue inst);
-
-void set_dialog_hooks()
-{
-    li_ClassRecord(cls_SWindowBase)->destroy = destroy_SWindowBase;
-    li_ClassRecord(cls_SDialog)->destroy = destroy_window_instance;
 }
 
 void register_window_class_methods()

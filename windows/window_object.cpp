@@ -6,6 +6,7 @@
 
 #include "handlers.h"
 #include "message_map.h"
+#include "../structs/model.h"
 
 namespace savrawin {
 
@@ -84,10 +85,15 @@ BYTE *allocate_thunk()
     return page + 16 * 255;
 }
 
+
+} // namespace
+
 void free_thunk(BYTE *t)
 {
     if (t) InterlockedPushEntrySList(&free_thunks, (PSLIST_ENTRY)t);
 }
+
+namespace {
 
 // mov dword [esp+4], object ; jmp proc
 void init_thunk(BYTE *t, void *object, void *proc)
@@ -151,13 +157,27 @@ WindowObject::~WindowObject()
     free_thunk(thunk);
 }
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
 WindowObject *WindowObject::of(void *base_part)
 {
-    return base_part ? (WindowObject *)((BYTE *)base_part - offsetof(WindowObject, base)) : nullptr;
+    return base_part ? (WindowObject *)((BYTE *)base_part - window_script_offset) : nullptr;
 }
-#pragma GCC diagnostic pop
+
+HyperLinkObject::HyperLinkObject() { m_hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)); }
+
+// The label and target are copies made for the object (by a script's field assignment, today):
+// released with it, as is a link font it made.
+HyperLinkObject::~HyperLinkObject()
+{
+    StrucFreeWStringPtr(nullptr, &m_lpstrLabel);
+    StrucFreeWStringPtr(nullptr, &m_lpstrHyperLink);
+    if ((flags & OWN_LINK_FONT) && m_hFont) DeleteObject(m_hFont);
+}
+
+BitmapButtonObject::~BitmapButtonObject()
+{
+    if (image_list && !(extended_style & 0x10)) ImageList_Destroy(image_list);
+    free(tool_tip_text);
+}
 
 WNDPROC WindowObject::GetWindowProc() { return WindowProc; }
 
@@ -278,6 +298,7 @@ BOOL WindowObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 // ---- dialogs ------------------------------------------------------------------------------------------
 
 WNDPROC DialogObject::GetWindowProc() { return (WNDPROC)(void *)DialogProc; }
+uint32_t DialogObject::DataBytes() const { return (uint32_t)(sizeof(DialogObject) - window_script_offset); }
 
 INT_PTR CALLBACK DialogObject::StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {

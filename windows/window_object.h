@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "resize.h"
 #include "window_base.h"
@@ -42,6 +43,8 @@ public:
     virtual void OnFinalMessage(HWND hwnd);
     virtual WindowClass *GetClass() const = 0;
     virtual ResizeState *GetResize() { return nullptr; }
+    // Bytes from the SWindowBase part to the object's end: what the script instance may reach.
+    virtual uint32_t DataBytes() const = 0;
 
     // Creates the window; null on failure.
     HWND Create(HWND parent, const RECT *rect, const wchar_t *name, DWORD style, DWORD ex_style);
@@ -59,6 +62,12 @@ public:
     static LRESULT CALLBACK StartWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
+// Where the SWindowBase part lies in every window object: the script instance's data pointer.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+inline constexpr size_t window_script_offset = offsetof(WindowObject, base);
+#pragma GCC diagnostic pop
+
 // An object that lays its children out on resize.
 class ResizableWindow : public WindowObject {
 public:
@@ -70,9 +79,53 @@ private:
     ResizeState resize;
 };
 
+// A control without layout state: one word of its control implementation follows.
+class ControlWindow : public WindowObject {
+public:
+    DWORD implementation = 0;
+};
+
+// The hyperlink control's implementation. The fields from m_lpstrLabel on are script fields of
+// SHyperLink, at their offsets from the SWindowBase part; the label and the target are UTF-16
+// copies the object owns.
+class HyperLinkObject : public WindowObject {
+public:
+    HyperLinkObject();
+    ~HyperLinkObject() override;
+
+    enum Flags : DWORD { PAINT_LABEL = 0x01, VISITED = 0x02, HOVER = 0x04, OWN_LINK_FONT = 0x08 };
+    HWND tool_tip = nullptr;
+    LPWSTR m_lpstrLabel = nullptr;
+    LPWSTR m_lpstrHyperLink = nullptr;
+    HCURSOR m_hCursor = nullptr;
+    HFONT m_hFont = nullptr;
+    HFONT m_hFontNormal = nullptr;
+    RECT m_rcLink = {};
+    DWORD spare = 0; // unused; it keeps the colours where scripts read them
+    COLORREF m_clrLink = RGB(0, 0, 255);
+    COLORREF m_clrVisited = RGB(128, 0, 128);
+    DWORD m_dwExtendedStyle = 0;
+    DWORD flags = PAINT_LABEL;
+};
+
+// The owner-drawn button's implementation, none of it script-visible.
+class BitmapButtonObject : public WindowObject {
+public:
+    ~BitmapButtonObject() override;
+
+    DWORD extended_style = 0x08; // size the button to its image
+    HIMAGELIST image_list = nullptr;
+    int images[4] = {-1, -1, -1, -1}; // normal, pushed, focus or hover, disabled; -1: the normal one
+    HWND tool_tip = nullptr;
+    LPWSTR tool_tip_text = nullptr;
+    DWORD state = 0;        // 0x01 hovering, 0x02 focused, 0x04 pressed
+    UINT_PTR repeat_timer = 0; // while an auto-repeating button is held
+};
+
 class DialogObject : public ResizableWindow {
 public:
     WindowClass *GetClass() const override;
+    uint32_t DataBytes() const override;
     WNDPROC GetWindowProc() override;
     static INT_PTR CALLBACK DialogProc(HWND self, UINT msg, WPARAM wp, LPARAM lp);
     static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -83,6 +136,7 @@ extern RECT rcDefault;
 
 // The window-module services: pending create records and registered classes.
 void add_create_data(CreateWndData *d, void *object);
+void free_thunk(BYTE *thunk);
 void *extract_create_data();
 void unregister_window_classes();
 

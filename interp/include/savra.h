@@ -72,6 +72,8 @@ typedef struct LiInstanceBody {
     void *data;         /* word 1: native data pointer */
     uint32_t flags;     /* word 2: bit 16 (byte 10, bit 0) = the instance owns data */
     LiValue *slots;     /* word 3: values of the fields a script class adds (defclass) */
+    uint32_t size;      /* word 4: bytes readable at data; no field is read or written past them */
+    LiValue parent;     /* word 5: the instance whose data a view lies in (kept alive), or NULL */
 } LiInstanceBody;
 #define LI_BODY_OWNED 0x00010000u
 
@@ -80,6 +82,7 @@ static inline LiCell *li_PairHead(const LiCell *v) { return (LiCell *)(uintptr_t
 static inline LiCell *li_PairTail(const LiCell *v) { return (LiCell *)(uintptr_t)v->w2; }
 static inline LiInstanceBody *li_InstanceBody(const LiCell *v) { return (LiInstanceBody *)(uintptr_t)v->w2; }
 static inline void *li_InstanceData(const LiCell *v) { return li_InstanceBody(v)->data; }
+static inline uint32_t li_InstanceDataSize(const LiCell *v) { return li_InstanceBody(v)->size; }
 static inline int li_InstanceOwnsData(const LiCell *v) { return (((const unsigned char *)li_InstanceBody(v))[10] & 1) != 0; }
 static inline void li_SetNoDelete(LiCell *v) { v->hdr |= LI_HDR_NODELETE; }
 static inline int li_NoDelete(const LiCell *v) { return (v->hdr & LI_HDR_NODELETE) != 0; }
@@ -112,8 +115,16 @@ typedef struct LiStrucField {
 #define LI_FIELD_TYPE(f) ((f)->offtype & 0xFFFF)
 
 /* Constructor hook: (new instance, native block or NULL, owned flag, argument list) -> the
- * instance to hand to the script; it ends with li_StrucBasicConstructor. Destructor hook:
- * called instead of li_StrucBasicDestructor when an instance is destroyed, ends with it. */
+ * instance to hand to the script; it ends with li_StrucBasicConstructor (a block of the class's
+ * size) or li_StrucSizedConstructor (a block of the bytes it names). Destructor hook: called
+ * instead of li_StrucBasicDestructor when an instance is destroyed, ends with it.
+ *
+ * Hooks are looked up, never copied: a class with a constructor hook of its own answers for its
+ * instances' construction and destruction (record words 4, 5 and 9); a class without one uses
+ * those of the nearest superclass that has one, which must then make a block at least as large as
+ * the class (li_MakeClass refuses it otherwise). Every instance's data covers the fields its class
+ * reaches: li_MakeClass checks the table against the size, `new` checks what the hook made, and
+ * every field access checks the field against the instance's data size. */
 typedef LiValue (*LiConstructorHook)(LiValue inst, void *data, int owned, LiValue args);
 typedef void (*LiDestructorHook)(LiValue inst);
 /* Instance-destructor hook (class record word 9): the whole of an instance's destruction. */
@@ -129,7 +140,7 @@ typedef struct LiClassRecord {
     void *methods;                 /* 6: interpreter's method table */
     void *fieldIndex;              /* 7: interpreter's field index (own and inherited) */
     LiValue second;                /* 8: the second class value given at creation */
-    LiInstanceHook destroy;        /* 9: instance-destructor hook */
+    LiInstanceHook destroy;        /* 9: instance-destructor hook (NULL: the basic destruction) */
     int nslots;                    /* 10: script fields, inherited included */
     LiValue slotNames;             /* 11: list of this class's own script field symbols */
 } LiClassRecord;
@@ -263,6 +274,12 @@ LI_API LiValue li_StrucGetStringPtr(LiValue inst, void *addr);
 /* Stores the address of the script string's own bytes: the field does not keep it alive. */
 LI_API LiValue li_StrucSetStringPtrNA(LiValue inst, void *addr, const LiStrucField *f, LiValue v);
 LI_API LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue args);
+/* As li_StrucBasicConstructor, for a block of `size` readable bytes at data (a native object whose
+ * script part starts inside it has fewer bytes there than the class's size). */
+LI_API LiValue li_StrucSizedConstructor(LiValue inst, void *data, uint32_t size, int owned, LiValue args);
+/* A view of cls over addr, which must lie with the class's whole size inside parent's data: a
+ * nested structure's getter. The view keeps parent alive. */
+LI_API LiValue li_CreateView(LiValue cls, LiValue parent, void *addr);
 LI_API void li_StrucBasicDestructor(LiValue inst);
 
 /* ---- calling natives with argument lists --------------------------------------------------- */

@@ -698,6 +698,8 @@ LiValue bi_instance_at()
     if (!li_NumberP(A(1))) li_TypeError(A(1), 7);
     uint32_t address = (uint32_t)li_LVal(A(1));
     if (!address) return Nil;
+    // inside a block an instance owns: the view must fit in it, and keeps its owner alive
+    if (LiValue view = view_at(cls, address)) return view;
     // a view of memory that is not there would fail at its first field read, past any error
     // the script can catch
     uint32_t size = li_ClassRecord(cls)->size;

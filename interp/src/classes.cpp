@@ -9,6 +9,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <algorithm>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,22 +22,48 @@ struct ClassExtra {
     std::unordered_map<LiValue, Method> methods;
     std::vector<uint32_t> cell_offsets; // FT_CELL fields, inherited included
     std::vector<LiValue> slot_names;    // script fields, inherited first
+    // The class whose hooks make and end this class's instances: itself when it has a constructor
+    // or destructor hook of its own, else its superclass's owner; Nil for none.
+    LiValue hook_owner;
+    // Bytes from the data pointer that the class's fields (inherited included) are known to reach.
+    uint32_t reach = 0;
 };
 
 std::vector<LiValue> all_classes;
 
+// Blocks that instances own, by address: instance-at over memory inside one makes a view that
+// keeps its owner alive, and refuses one that would reach past it.
+std::map<uintptr_t, LiValue> owned_blocks;
+
 inline ClassExtra *extra(LiValue cls) { return (ClassExtra *)li_ClassRecord(cls)->methods; }
 inline LiClassRecord *rec(LiValue cls) { return li_ClassRecord(cls); }
 
+// The fewest bytes a field occupies. A string field is at least a pointer; an embedded array is
+// wider, and its accessors check their capacity against the instance's data size themselves. A
+// structure field is checked when its view is made (li_CreateView).
+uint32_t field_width(const LiStrucField *f)
+{
+    switch (LI_FIELD_TYPE(f)) {
+    case FT_SHORT:
+    case FT_USHORT: return 2;
+    case FT_UCHAR:
+    case FT_STRUCT: return 1;
+    default: return 4;
+    }
+}
+
+LiValue owner_of(LiValue cls) { return extra(cls)->hook_owner; }
+
 void default_instance_hook(LiValue inst)
 {
-    LiDestructorHook dtor = nullptr;
-    for (LiValue c = li_InstanceBody(inst)->cls; li_Tag(c) == LI_CLASS && !dtor; c = rec(c)->super) dtor = rec(c)->dtor;
+    LiValue owner = owner_of(li_InstanceBody(inst)->cls);
+    LiDestructorHook dtor = li_Tag(owner) == LI_CLASS ? rec(owner)->dtor : nullptr;
     if (dtor) dtor(inst);
     else li_StrucBasicDestructor(inst);
 }
 
-LiValue new_class_cell(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size)
+LiValue new_class_cell(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size,
+                       bool own_hooks)
 {
     LiClassRecord *r = (LiClassRecord *)calloc(1, sizeof(LiClassRecord));
     ClassExtra *x = new ClassExtra();
@@ -48,19 +75,40 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
     r->size = size;
     r->methods = x;
     r->slotNames = Nil;
-    r->destroy = default_instance_hook;
+    x->hook_owner = Nil;
     if (li_Tag(r->super) == LI_CLASS) {
         ClassExtra *sx = extra(r->super);
         x->cell_offsets = sx->cell_offsets;
         x->slot_names = sx->slot_names;
+        x->hook_owner = sx->hook_owner;
+        x->reach = sx->reach;
         r->nslots = rec(r->super)->nslots;
-        r->destroy = rec(r->super)->destroy;
     }
-    for (const LiStrucField *f = fields; f && f->name; f++)
+    const char *farthest = nullptr;
+    for (const LiStrucField *f = fields; f && f->name; f++) {
         if (LI_FIELD_TYPE(f) == FT_CELL) x->cell_offsets.push_back(LI_FIELD_OFFSET(f));
+        uint32_t end = LI_FIELD_OFFSET(f) + field_width(f);
+        if (end > x->reach) {
+            x->reach = end;
+            farthest = f->name;
+        }
+    }
+    if (x->reach > size || (!own_hooks && li_Tag(x->hook_owner) == LI_CLASS && rec(x->hook_owner)->ctor &&
+                            size > rec(x->hook_owner)->size)) {
+        uint32_t reach = x->reach;
+        LiValue owner = x->hook_owner;
+        delete x;
+        free(r);
+        if (reach <= size)
+            errorf("Class %s has no constructor of its own: %s's makes %u bytes, the class needs %u", name,
+                   sym_name(rec(owner)->name), rec(owner)->size, size);
+        if (farthest) errorf("Class %s: field %s ends at byte %u, past the class's %u bytes", name, farthest, reach, size);
+        errorf("Class %s: its superclass's fields reach byte %u, past the class's %u bytes", name, reach, size);
+    }
     LiValue cls = alloc_cell(LI_CLASS);
     cls->hdr |= LI_HDR_STATIC;
     cls->w2 = W(r);
+    if (own_hooks) x->hook_owner = cls;
     all_classes.push_back(cls);
     sym_set(sym, cls);
     return cls;
@@ -91,10 +139,17 @@ LiValue class_of_instance(LiValue inst) { return li_InstanceBody(inst)->cls; }
 
 void *field_address(LiValue inst, const LiStrucField *f, LiValue name)
 {
-    char *data = (char *)li_InstanceData(inst);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    char *data = (char *)b->data;
     if (!data)
-        errorf("Field %s of a %s instance: the instance has no native data", sym_name(name),
-               sym_name(rec(class_of_instance(inst))->name));
+        errorf("Field %s of a %s instance: the instance has no native data", sym_name(name), sym_name(rec(b->cls)->name));
+    for (LiValue p = b->parent; p; p = li_InstanceBody(p)->parent)
+        if (li_Tag(p) != LI_INSTANCE)
+            errorf("Field %s of a %s view: the instance it lies in was destroyed", sym_name(name), sym_name(rec(b->cls)->name));
+    uint32_t end = LI_FIELD_OFFSET(f) + field_width(f);
+    if (end > b->size)
+        errorf("Field %s of a %s instance ends at byte %u, past the instance's %u bytes of data", sym_name(name),
+               sym_name(rec(b->cls)->name), end, b->size);
     return data + LI_FIELD_OFFSET(f);
 }
 
@@ -155,7 +210,7 @@ LiValue field_set(LiValue inst, LiValue name, LiValue value)
 LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames)
 {
     uint32_t size = li_Tag(super) == LI_CLASS ? rec(super)->size : 0;
-    LiValue cls = new_class_cell(sym_name(name), super, Nil, nullptr, size);
+    LiValue cls = new_class_cell(sym_name(name), super, Nil, nullptr, size, false);
     LiClassRecord *r = rec(cls);
     ClassExtra *x = extra(cls);
     for (LiValue s = slotNames; consp(s); s = cdr(s)) {
@@ -180,8 +235,7 @@ LiValue new_instance(LiValue cls, LiValue args)
     push(args);
     LiValue inst = make_instance(cls, nullptr, 0);
     push(inst);
-    LiConstructorHook ctor = nullptr;
-    for (LiValue c = cls; li_Tag(c) == LI_CLASS && !ctor; c = rec(c)->super) ctor = rec(c)->ctor;
+    LiConstructorHook ctor = class_constructor(cls);
     LiValue r;
     if (ctor) {
         r = ctor(inst, nullptr, 0, args);
@@ -192,6 +246,7 @@ LiValue new_instance(LiValue cls, LiValue args)
         r = li_StrucBasicConstructor(inst, data, size ? 1 : 0, args);
     }
     push(r);
+    check_constructed(r);
     // A script class may define init; it runs with the constructor's arguments.
     Method *m = nullptr;
     if (li_Tag(r) == LI_INSTANCE && (find_method_entry(class_of_instance(r), S_init, &m), m)) {
@@ -203,6 +258,72 @@ LiValue new_instance(LiValue cls, LiValue args)
     }
     ArgTop = base;
     return r;
+}
+
+LiConstructorHook class_constructor(LiValue cls)
+{
+    LiValue owner = owner_of(cls);
+    return li_Tag(owner) == LI_CLASS ? rec(owner)->ctor : nullptr;
+}
+
+LiInstanceHook class_instance_hook(LiValue cls)
+{
+    LiValue owner = owner_of(cls);
+    LiInstanceHook hook = li_Tag(owner) == LI_CLASS ? rec(owner)->destroy : rec(cls)->destroy;
+    return hook ? hook : default_instance_hook;
+}
+
+// What a constructor made must hold the class's fields; an instance that does not is ended (its
+// hooks release what they made) before the error.
+void check_constructed(LiValue inst)
+{
+    if (li_Tag(inst) != LI_INSTANCE) return;
+    LiInstanceBody *b = li_InstanceBody(inst);
+    uint32_t reach = extra(b->cls)->reach, size = b->size;
+    if (!b->data || size >= reach) return;
+    const char *name = sym_name(rec(b->cls)->name);
+    destroy_instance(inst, 0);
+    errorf("%s: the constructor made %u bytes of data, the class's fields reach byte %u", name, size, reach);
+}
+
+void owned_block_forget(LiValue inst)
+{
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!b || !b->data) return;
+    auto it = owned_blocks.find((uintptr_t)b->data);
+    if (it != owned_blocks.end() && it->second == inst) owned_blocks.erase(it);
+}
+
+LiValue owned_block_containing(uintptr_t address)
+{
+    auto it = owned_blocks.upper_bound(address);
+    if (it == owned_blocks.begin()) return nullptr;
+    --it;
+    LiInstanceBody *b = li_InstanceBody(it->second);
+    return address < it->first + b->size ? it->second : nullptr;
+}
+
+int owned_block_count(void) { return (int)owned_blocks.size(); }
+
+static LiValue view_inside(LiValue cls, LiValue parent, uintptr_t address)
+{
+    LiInstanceBody *pb = li_InstanceBody(parent);
+    uintptr_t start = (uintptr_t)pb->data, size = rec(cls)->size;
+    if (!pb->data || address < start || address + size > start + pb->size)
+        errorf("A %s view at %+d bytes into a %s instance's %u bytes of data would reach past them",
+               sym_name(rec(cls)->name), (int)(address - start), sym_name(rec(pb->cls)->name), pb->size);
+    LiValue *base = ArgTop;
+    push(parent);
+    LiValue view = make_instance(cls, (void *)address, 0);
+    li_InstanceBody(view)->parent = parent;
+    ArgTop = base;
+    return view;
+}
+
+LiValue view_at(LiValue cls, uintptr_t address)
+{
+    LiValue owner = owned_block_containing(address);
+    return owner ? view_inside(cls, owner, address) : nullptr;
 }
 
 void classes_mark(void (*mark)(LiValue))
@@ -221,6 +342,7 @@ void instance_mark_fields(LiValue inst, void (*mark)(LiValue))
     LiInstanceBody *b = li_InstanceBody(inst);
     if (!b) return;
     LiClassRecord *r = rec(b->cls);
+    if (b->parent) mark(b->parent);
     for (int i = 0; i < r->nslots; i++) mark(b->slots[i]);
     if (b->data)
         for (uint32_t off : extra(b->cls)->cell_offsets) {
@@ -296,7 +418,7 @@ LiValue class_methods_list(LiValue cls)
 LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size,
                      LiConstructorHook ctor, LiDestructorHook dtor)
 {
-    LiValue cls = new_class_cell(name, super, second, fields, size);
+    LiValue cls = new_class_cell(name, super, second, fields, size, ctor || dtor);
     rec(cls)->ctor = ctor;
     rec(cls)->dtor = dtor;
     return cls;
@@ -351,13 +473,29 @@ int li_IsDerived(LiValue inst, LiValue cls)
     return class_is_derived(li_InstanceBody(inst)->cls, cls);
 }
 
-LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue)
+LiValue li_StrucSizedConstructor(LiValue inst, void *data, uint32_t size, int owned, LiValue)
 {
     if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, 8);
     LiInstanceBody *b = li_InstanceBody(inst);
+    owned_block_forget(inst);
     b->data = data;
+    b->size = data ? size : 0;
     b->flags = owned ? (b->flags | LI_BODY_OWNED) : (b->flags & ~LI_BODY_OWNED);
+    if (owned && data) owned_blocks[(uintptr_t)data] = inst;
     return inst;
+}
+
+LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, 8);
+    return li_StrucSizedConstructor(inst, data, rec(li_InstanceBody(inst)->cls)->size, owned, args);
+}
+
+LiValue li_CreateView(LiValue cls, LiValue parent, void *addr)
+{
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, 6);
+    if (li_Tag(parent) != LI_INSTANCE) li_TypeError(parent, 8);
+    return view_inside(cls, parent, (uintptr_t)addr);
 }
 
 void li_StrucBasicDestructor(LiValue inst)
@@ -365,6 +503,7 @@ void li_StrucBasicDestructor(LiValue inst)
     if (li_Tag(inst) != LI_INSTANCE) return;
     LiInstanceBody *b = li_InstanceBody(inst);
     if (!(b->flags & LI_BODY_OWNED) || !b->data) return;
+    owned_block_forget(inst);
     for (LiValue c = b->cls; li_Tag(c) == LI_CLASS; c = rec(c)->super)
         for (const LiStrucField *f = rec(c)->fields; f && f->name; f++)
             if (f->release) f->release(inst, (char *)b->data + LI_FIELD_OFFSET(f));

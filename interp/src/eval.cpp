@@ -444,8 +444,12 @@ static LiValue eval_cons(LiValue x)
             SymbolRec *r = sym_rec(head);
             if (r->kind == SYM_METHOD) return eval_method_form(x, r->member);
             if (r->kind == SYM_FIELD) {
-                LiValue obj = eval(car(cdr(x)));
-                return field_get(obj, r->member);
+                // the instance stays rooted while its getter allocates the result
+                LiValue *base = ArgTop;
+                push(eval(car(cdr(x))));
+                LiValue v = field_get(base[0], r->member);
+                ArgTop = base;
+                return v;
             }
             errorf("Undefined function: %s", sym_name(head));
         }

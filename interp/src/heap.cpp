@@ -233,6 +233,8 @@ LiValue make_instance(LiValue cls, void *data, int owned)
     b->data = data;
     b->flags = owned ? LI_BODY_OWNED : 0;
     b->slots = slots;
+    b->size = data ? rec->size : 0;
+    b->parent = nullptr;
     LiValue v = alloc_cell(LI_INSTANCE);
     v->w2 = W(b);
     return v;
@@ -245,10 +247,8 @@ void destroy_instance(LiValue inst, int flags)
     if (li_Tag(inst) != LI_INSTANCE || (inst->hdr & LI_HDR_DYING)) return;
     inst->hdr |= LI_HDR_DYING;
     LiInstanceBody *b = li_InstanceBody(inst);
-    if (!(flags & LI_DESTROY_KEEP_DATA)) {
-        LiInstanceHook hook = li_ClassRecord(b->cls)->destroy;
-        if (hook) hook(inst);
-    }
+    owned_block_forget(inst);
+    if (!(flags & LI_DESTROY_KEEP_DATA)) class_instance_hook(b->cls)(inst);
     free(b->slots);
     b->cls = (LiValue)body_free;
     body_free = b;
@@ -348,11 +348,11 @@ static LiValue construct_over(void *data, LiValue cls, LiValue args, int owned)
 {
     LiValue inst = make_instance(cls, nullptr, 0);
     push(inst);
-    LiValue r = Nil;
-    LiConstructorHook ctor = nullptr;
-    for (LiValue c = cls; li_Tag(c) == LI_CLASS && !ctor; c = li_ClassRecord(c)->super) ctor = li_ClassRecord(c)->ctor;
-    r = ctor ? ctor(inst, data, owned, args) : li_StrucBasicConstructor(inst, data, owned, args);
-    ArgTop--;
+    LiConstructorHook ctor = class_constructor(cls);
+    LiValue r = ctor ? ctor(inst, data, owned, args) : li_StrucBasicConstructor(inst, data, owned, args);
+    push(r);
+    check_constructed(r);
+    ArgTop -= 2;
     return r;
 }
 

@@ -144,6 +144,14 @@ LiValue class_list(void);
 LiValue class_fields_list(LiValue cls);
 LiValue class_methods_list(LiValue cls);
 int class_is_derived(LiValue cls, LiValue base);
+LiConstructorHook class_constructor(LiValue cls);
+LiInstanceHook class_instance_hook(LiValue cls);
+void check_constructed(LiValue inst);
+void owned_block_forget(LiValue inst);
+int owned_block_count(void);
+// A view of cls at address when the address lies in a block an instance owns (checked to fit,
+// keeping the owner alive); NULL when no instance owns the memory there.
+LiValue view_at(LiValue cls, uintptr_t address);
 
 // ---- reader / printer --------------------------------------------------------------------------
 

@@ -285,6 +285,23 @@ void li_Repl(void)
 
 // ---- describe -----------------------------------------------------------------------------------------
 
+static void describe_native(std::string *s, const char *name, const NativeFn *fn)
+{
+    for (int i = 0; i < fn->count; i++) {
+        const NativeVariant &var = fn->v[i];
+        s->append("  (");
+        s->append(name);
+        if (var.flags & RAW_VARARGS) s->append(" &rest");
+        if (var.flags & LI_PARAM_REST) s->append(" &rest");
+        int n = var.n >= 0 ? var.n : (var.flags & LI_PARAM_REST ? 1 : 0);
+        for (int k = 0; k < n && var.params; k++) {
+            s->append(" ");
+            s->append(var.params[k]);
+        }
+        s->append(")\n");
+    }
+}
+
 LiValue describe_string(LiValue sym)
 {
     std::string *s = new std::string(sym_name(sym));
@@ -292,21 +309,8 @@ LiValue describe_string(LiValue sym)
     char buf[128];
     switch (li_Tag(v)) {
     case LI_NATIVE: {
-        NativeFn *fn = native_rec(v);
         s->append(": native function\n");
-        for (int i = 0; i < fn->count; i++) {
-            const NativeVariant &var = fn->v[i];
-            s->append("  (");
-            s->append(sym_name(sym));
-            if (var.flags & RAW_VARARGS) s->append(" &rest");
-            if (var.flags & LI_PARAM_REST) s->append(" &rest");
-            int n = var.n >= 0 ? var.n : (var.flags & LI_PARAM_REST ? 1 : 0);
-            for (int k = 0; k < n && var.params; k++) {
-                s->append(" ");
-                s->append(var.params[k]);
-            }
-            s->append(")\n");
-        }
+        describe_native(s, sym_name(sym), native_rec(v));
         break;
     }
     case LI_CLOSURE: {
@@ -334,7 +338,28 @@ LiValue describe_string(LiValue sym)
         }
         break;
     }
-    case LI_UNDEF: s->append(": unbound\n"); break;
+    case LI_UNDEF: {
+        // CLASS::METHOD describes a method as a function: its forms, receiver not counted
+        const char *name = sym_name(sym), *sep = strstr(name, "::");
+        LiValue cls = sep ? sym_value(intern_n(name, (size_t)(sep - name))) : Undef;
+        Method *m = nullptr;
+        if (li_Tag(cls) == LI_CLASS) find_method_entry(cls, intern(sep + 2), &m);
+        if (m && m->native) {
+            s->append(": native method\n");
+            describe_native(s, name, m->native);
+        } else if (m) {
+            s->append(": method\n  (");
+            s->append(name);
+            for (LiValue p = P(m->closure->w1); consp(p); p = cdr(p)) {
+                s->append(" ");
+                s->append(sym_name(car(p)));
+            }
+            s->append(")\n");
+        } else {
+            s->append(": unbound\n");
+        }
+        break;
+    }
     case LI_SPECIAL: s->append(": special form\n"); break;
     default: {
         s->append(" = ");

@@ -289,6 +289,65 @@ LiValue tm_counts()
     return l;
 }
 
+// ---- the layout invariant: a class's fields, its size and what its constructor makes -----------------
+
+LiStrucField far_field[] = {
+    {"far", ((uint32_t)12 << 16) | FT_LONG, 0, li_StrucSetLong, li_StrucGetLong, nullptr},
+    {nullptr, 0, 0, nullptr, nullptr, nullptr},
+};
+int short_ctor_frees;
+
+// (tm-make-class NAME SIZE): a class whose one field takes bytes 12 to 16.
+LiValue tm_make_class()
+{
+    if (!li_StringP(A(0))) li_TypeError(A(0), 5);
+    return li_MakeClass(li_SVal(A(0)), Nil, Nil, far_field, (uint32_t)need_number(A(1)), nullptr, nullptr);
+}
+
+// (tm-make-hooked-child NAME SIZE): a class under THooked (whose constructor makes 8 bytes).
+LiValue tm_make_hooked_child()
+{
+    if (!li_StringP(A(0))) li_TypeError(A(0), 5);
+    return li_MakeClass(li_SVal(A(0)), cls_hooked, Nil, empty_fields, (uint32_t)need_number(A(1)), nullptr, nullptr);
+}
+
+// A constructor that makes less than its class's fields need (8 bytes for a field at 12).
+LiValue short_ctor(LiValue inst, void *data, int owned, LiValue args)
+{
+    if (!data) return li_StrucSizedConstructor(inst, LI_Malloc(8), 8, 1, args);
+    return li_StrucBasicConstructor(inst, data, owned, args);
+}
+void short_dtor(LiValue inst)
+{
+    if (li_InstanceOwnsData(inst)) short_ctor_frees++;
+    li_StrucBasicDestructor(inst);
+}
+LiValue tm_short_frees() { return li_CreateLong(short_ctor_frees); }
+
+// The module's count of UTF-16 buffers it made for string fields and has not released.
+LiValue tm_string_registry_count()
+{
+    typedef int (*Count)(void);
+    HMODULE module = GetModuleHandleA("savrawinfns.dll");
+    Count count = module ? (Count)(void *)GetProcAddress(module, "SavraStringRegistryCount") : nullptr;
+    if (!count) li_Error("savrawinfns is not loaded");
+    return li_CreateLong(count());
+}
+
+// Committed private memory of the process, in KB: what a soak watches grow or not.
+LiValue tm_private_kb()
+{
+    size_t total = 0;
+    MEMORY_BASIC_INFORMATION info;
+    for (const char *at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+        const char *next = (const char *)info.BaseAddress + info.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    return li_CreateLong((int32_t)(total / 1024));
+}
+
 LiValue tm_run_method() { return liRunMethod(A(0), A(1), Nil, 0); }
 LiValue tm_error() { li_Error("raised by testmod"); }
 
@@ -346,6 +405,12 @@ int testmod_init(void)
     li_CLFunction("tm-counts", tm_counts, 0);
     li_CLFunction("tm-run-method", tm_run_method, 2, "instance", 0, "name", 0);
     li_CLFunction("tm-error", tm_error, 0);
+    li_MakeClass("TShort", Nil, Nil, far_field, 16, short_ctor, short_dtor);
+    li_CLFunction("tm-make-class", tm_make_class, 2, "name", 0, "size", 0);
+    li_CLFunction("tm-make-hooked-child", tm_make_hooked_child, 2, "name", 0, "size", 0);
+    li_CLFunction("tm-short-frees", tm_short_frees, 0);
+    li_CLFunction("tm-string-registry-count", tm_string_registry_count, 0);
+    li_CLFunction("tm-private-kb", tm_private_kb, 0);
     li_DefCMethod(cls_sample, "Sum", sample_sum, 0);
     li_DefCMethod(cls_sample, "Scale", sample_scale, 1, "factor", 0);
     li_DefCMethod(cls_sample, "Args", sample_args, 1, "args", LI_PARAM_REST);
