@@ -481,7 +481,10 @@ LiValue li_StrucSizedConstructor(LiValue inst, void *data, uint32_t size, int ow
     b->data = data;
     b->size = data ? size : 0;
     b->flags = owned ? (b->flags | LI_BODY_OWNED) : (b->flags & ~LI_BODY_OWNED);
-    if (owned && data) owned_blocks[(uintptr_t)data] = inst;
+    if (owned && data) {
+        owned_blocks[(uintptr_t)data] = inst;
+        note_native_bytes(size);
+    }
     return inst;
 }
 

@@ -128,6 +128,12 @@ void free_cell(LiValue c)
 
 bool g_gc_inhibit = false;
 
+// Native blocks that instances own weigh on the collector too: a few cells can hold megabytes of
+// native data, which would otherwise pile up between collections triggered by cells alone.
+static uint32_t native_bytes_since_gc = 0;
+static const uint32_t NATIVE_BYTES_PER_GC = 1u << 20;
+void note_native_bytes(uint32_t n) { native_bytes_since_gc += n; }
+
 // SAVRA_GC_EVERY=N collects every N allocations: a missing root shows up at once.
 static int gc_every = 0, torture_count = 0;
 void gc_init_from_environment(void)
@@ -172,6 +178,7 @@ void gc_collect(void)
         }
     live_after_gc = live;
     allocated_since_gc = 0;
+    native_bytes_since_gc = 0;
     gc_threshold = live > 100000 ? live : 100000;
     in_gc = false;
 
@@ -191,7 +198,8 @@ uint32_t cells_allocated(void) { return allocated_total; }
 
 LiValue alloc_cell(int tag)
 {
-    if (allocated_since_gc >= gc_threshold && !in_gc && !g_gc_inhibit) gc_collect();
+    if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC) && !in_gc && !g_gc_inhibit)
+        gc_collect();
     else if (gc_every && ++torture_count >= gc_every && !in_gc && !g_gc_inhibit) {
         torture_count = 0;
         gc_collect();

@@ -34,6 +34,7 @@ LiValue alloc_cell(int tag);
 LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
 LiValue make_instance(LiValue cls, void *data, int owned);
 void gc_collect(void);
+void note_native_bytes(uint32_t n); // an instance took ownership of n bytes of native data
 int gc_live_cells(void);
 uint32_t cells_allocated(void);
 bool readable_memory(const void *p, size_t n);
