@@ -4,10 +4,10 @@
 #
 #   savra_wine_available      0 if this machine can run 32-bit Windows programs (else use tools/vm-run)
 #   savra_wine_begin          start a session: one wineserver and one display for many runs
-#   savra_wine_prefix         create the prefix if missing (both of the above call it)
-#   savra_wine_create_prefix  only that, with its own display (tools/setup)
 #   savra_wine_run PROG ARGS  run PROG; returns its exit code (outside a session: a one-off session)
 #   savra_wine_end            stop the session's wineserver and private Xvfb
+#   savra_wine_prefix         create the prefix if missing (begin and the one-off run call it)
+#   savra_wine_create_prefix  only that, with its own display (tools/setup)
 #
 # Prefix: $SAVRA_WINEPREFIX, else the guest's prepared /var/lib/savra-wine/prefix, else one under ~/.cache;
 # created on first use by whichever entry comes first. Display: $DISPLAY if it answers, else a private Xvfb.
@@ -168,23 +168,37 @@ _savra_wine_check() {
 # savra_wine_prefix: makes sure $WINEPREFIX holds a prefix, creating it on first use. Every entry goes
 # through here (sessions and one-off runs alike), so no path depends on set-up having made one. Needs
 # _savra_wine_env and a display. Concurrent first uses wait for each other rather than both running wineboot.
+# system.reg appears early in a creation, so PREFIX.creating marks one that has not finished.
 savra_wine_prefix() {
-	[ -f "$WINEPREFIX/system.reg" ] && return 0
-	mkdir -p "$(dirname "$WINEPREFIX")" || return 1
+	local p=$WINEPREFIX
+	[ -f "$p/system.reg" ] && [ ! -e "$p.creating" ] && return 0
+	mkdir -p "$(dirname "$p")" || return 1
 	local lock rc=0 t0=$SECONDS
-	exec {lock}>"$WINEPREFIX.lock" || return 1
+	exec {lock}>"$p.lock" || return 1
 	flock "$lock"
-	if [ ! -f "$WINEPREFIX/system.reg" ]; then
-		_savra_wine_say "creating the Wine prefix $WINEPREFIX (once; about 20 s, minutes under emulation)"
-		# Prompts would hang an unattended run: Mono/Gecko are disabled through WINEDLLOVERRIDES.
-		if wineboot --init >/dev/null 2>&1 && wineserver -w; then
+	if [ ! -f "$p/system.reg" ] || [ -e "$p.creating" ]; then
+		_savra_wine_say "creating the Wine prefix $p (once; about 20 s, minutes under emulation)"
+		rm -rf "$p"
+		: >"$p.creating"
+		# Seen under heavy emulation load: the first wineboot fails to load kernel32.dll while the server
+		# goes on to finish the prefix; a second pass then completes it.
+		if _savra_wineboot || _savra_wineboot; then
+			rm -f "$p.creating"
 			_savra_wine_say "Wine prefix ready in $((SECONDS - t0)) s"
 		else
-			_savra_wine_say "wineboot failed creating $WINEPREFIX"
+			_savra_wine_say "wineboot failed creating $p"
 			rc=1
 		fi
 	fi
 	exec {lock}>&-
+	return $rc
+}
+
+# Prompts would hang an unattended run: Mono/Gecko are disabled through WINEDLLOVERRIDES.
+_savra_wineboot() {
+	local rc=0
+	wineboot --init >/dev/null 2>&1 || rc=$?
+	wineserver -w || rc=$?
 	return $rc
 }
 
