@@ -6,9 +6,11 @@
 #   savra_wine_begin          start a session: one wineserver and one display for many runs
 #   savra_wine_run PROG ARGS  run PROG; returns its exit code (outside a session: a one-off session)
 #   savra_wine_end            stop the session's wineserver and private Xvfb
+#   savra_wine_prefix         create the prefix if missing (begin and the one-off run call it)
+#   savra_wine_create_prefix  only that, with its own display (tools/setup)
 #
-# Prefix: $SAVRA_WINEPREFIX, else the guest's prepared /var/lib/savra-wine/prefix, else one under ~/.cache
-# (created on first use). Display: $DISPLAY if it answers, else a private Xvfb.
+# Prefix: $SAVRA_WINEPREFIX, else the guest's prepared /var/lib/savra-wine/prefix, else one under ~/.cache;
+# created on first use by whichever entry comes first. Display: $DISPLAY if it answers, else a private Xvfb.
 
 _savra_wine_session=0
 _savra_xvfb_pid=
@@ -163,22 +165,66 @@ _savra_wine_check() {
 	return 1
 }
 
+# savra_wine_prefix: makes sure $WINEPREFIX holds a prefix, creating it on first use. Every entry goes
+# through here (sessions and one-off runs alike), so no path depends on set-up having made one. Needs
+# _savra_wine_env and a display. Concurrent first uses wait for each other rather than both running wineboot.
+# system.reg appears early in a creation, so PREFIX.creating marks one that has not finished.
+savra_wine_prefix() {
+	local p=$WINEPREFIX
+	[ -f "$p/system.reg" ] && [ ! -e "$p.creating" ] && return 0
+	mkdir -p "$(dirname "$p")" || return 1
+	local lock rc=0 t0=$SECONDS
+	exec {lock}>"$p.lock" || return 1
+	flock "$lock"
+	if [ ! -f "$p/system.reg" ] || [ -e "$p.creating" ]; then
+		_savra_wine_say "creating the Wine prefix $p (once; about 20 s, minutes under emulation)"
+		rm -rf "$p"
+		: >"$p.creating"
+		# Seen under heavy emulation load: the first wineboot fails to load kernel32.dll while the server
+		# goes on to finish the prefix; a second pass then completes it.
+		if _savra_wineboot || _savra_wineboot; then
+			rm -f "$p.creating"
+			_savra_wine_say "Wine prefix ready in $((SECONDS - t0)) s"
+		else
+			_savra_wine_say "wineboot failed creating $p"
+			rc=1
+		fi
+	fi
+	exec {lock}>&-
+	return $rc
+}
+
+# Prompts would hang an unattended run: Mono/Gecko are disabled through WINEDLLOVERRIDES.
+_savra_wineboot() {
+	local rc=0
+	wineboot --init >/dev/null 2>&1 || rc=$?
+	wineserver -w || rc=$?
+	return $rc
+}
+
+# savra_wine_create_prefix: set-up's call: the prefix and nothing else (no session, no desktop left running).
+savra_wine_create_prefix() {
+	_savra_wine_check || return 1
+	_savra_wine_env
+	[ -f "$WINEPREFIX/system.reg" ] && return 0
+	local saved=${DISPLAY-} had=${DISPLAY+x} rc=0
+	_savra_display_ok || _savra_start_xvfb || return 1
+	savra_wine_prefix || rc=1
+	if [ -n "$_savra_xvfb_pid" ]; then
+		wineserver -k >/dev/null 2>&1 || true
+		_savra_stop_xvfb
+		if [ -n "$had" ]; then export DISPLAY=$saved; else unset DISPLAY; fi
+	fi
+	return $rc
+}
+
 savra_wine_begin() {
 	[ $_savra_wine_session = 1 ] && return 0
 	_savra_wine_check || return 1
 	_savra_wine_env
 	_savra_saved_display=${DISPLAY-}
 	_savra_display_ok || _savra_start_xvfb || return 1
-	if [ ! -f "$WINEPREFIX/system.reg" ]; then
-		_savra_wine_say "creating the Wine prefix $WINEPREFIX"
-		mkdir -p "$(dirname "$WINEPREFIX")"
-		# Prompts would hang an unattended run: Mono/Gecko are disabled through WINEDLLOVERRIDES.
-		wineboot --init >/dev/null 2>&1 && wineserver -w || {
-			_savra_wine_say "wineboot failed"
-			_savra_stop_xvfb
-			return 1
-		}
-	fi
+	savra_wine_prefix || { _savra_stop_xvfb; return 1; }
 	# Persistent until savra_wine_end, so each run skips the server start.
 	wineserver -p || { _savra_stop_xvfb; return 1; }
 	_savra_wine_session=1
@@ -198,7 +244,11 @@ savra_wine_run() {
 	_savra_wine_env
 	local saved=${DISPLAY-} had=${DISPLAY+x}
 	_savra_display_ok || _savra_start_xvfb || return 1
-	wine "$@" || rc=$?
+	if savra_wine_prefix; then
+		wine "$@" || rc=$?
+	else
+		rc=1
+	fi
 	if [ -n "$_savra_xvfb_pid" ]; then
 		# The server lingers a few seconds for the next client; it must not outlive our display.
 		wineserver -k >/dev/null 2>&1 || true
