@@ -8,8 +8,8 @@ namespace savrawin {
 
 namespace {
 
-// Binds the locals made by bind(values) and evaluates expression under the trap.
-template <class Bind> LiValue bridge(LiValue expression, Bind bind)
+// Runs run() under the trap, in a sub-scope, restoring the stacks whatever happens.
+template <class Run> LiValue protected_run(Run run)
 {
     volatile LiValue result = Nil;
     LiValue *saved_top = ArgTop, *saved_base = ArgBase;
@@ -22,8 +22,7 @@ template <class Bind> LiValue bridge(LiValue expression, Bind bind)
     li_ErrorProtect(jb);
     int saved_defer = liDeferSignals;
     if (setjmp(jb) == 0) {
-        bind();
-        result = li_Eval(expression);
+        result = run();
         li_ErrorFree();
         li_ExitSubScope(scope);
     } else {
@@ -37,6 +36,15 @@ template <class Bind> LiValue bridge(LiValue expression, Bind bind)
     liDeferSignals = saved_defer;
     *ExecutionStack->depth = saved_depth;
     return error ? Nil : (LiValue)result;
+}
+
+// Binds the locals made by bind(values) and evaluates expression under the trap.
+template <class Bind> LiValue bridge(LiValue expression, Bind bind)
+{
+    return protected_run([&] {
+        bind();
+        return li_Eval(expression);
+    });
 }
 
 // The symbol first: finding it may allocate, and the value must not wait unrooted meanwhile.
@@ -73,6 +81,11 @@ LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND
         set_local("wID", [&] { return li_CreateLong(wID); });
         set_local("hWndCtl", [&] { return li_CreateLong((int32_t)(uintptr_t)hWndCtl); });
     });
+}
+
+LiValue run_script_method(LiValue instance, const char *name)
+{
+    return protected_run([&] { return liRunMethod(instance, li_SymbolFind(name), Nil, 0); });
 }
 
 void report_handler_error()

@@ -15,6 +15,10 @@ LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM
 LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh);
 LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl);
 
+// Runs the script method `name` of instance with no arguments, trapped as a handler is; nil after
+// an error, undefined when the instance has no such method.
+LiValue run_script_method(LiValue instance, const char *name);
+
 // "Error: ", the error, "\nStack follows:\n" and the stack, on the interpreter's output.
 void report_handler_error();
 

@@ -27,6 +27,7 @@ void register_resize_methods();
 void register_subclass_methods();
 void register_control_methods();
 void register_menu_methods();
+void register_common_dialog_methods();
 void register_message_handler_methods();
 void register_final_window_text_method();
 void unregister_window_classes();
@@ -63,6 +64,7 @@ int initialise()
     register_subclass_methods();
     register_control_methods();
     register_menu_methods();
+    register_common_dialog_methods();
     // 3.6 The second constant table.
     install_second_constant_table();
     li_FuncCacheSort();

@@ -1,7 +1,7 @@
 // The native objects of the common-dialog classes. A script instance's data is the object itself:
 // its platform record and text buffers are the class's script fields, at the offsets the field
 // tables give (checked against these types where the tables are made). Showing the dialogs
-// builds on these objects; here they are made, laid out and released.
+// (common_dialog_methods.cpp) builds on these objects; here they are made, laid out and released.
 //
 // SColorDialog and SFileDialog stand alone, with a table pointer first and the dialog window
 // after it. The other four derive from SDialog in script and so inherit the field m_hWnd at 0:
@@ -37,13 +37,16 @@ public:
 class FileDialogObject {
 public:
     FileDialogObject();
-    virtual ~FileDialogObject() { free_thunk(hook.thunk); }
+    virtual ~FileDialogObject();
     HWND m_hWnd = nullptr;
     DialogHookState hook = {};
     OPENFILENAMEW m_ofn = {};
     BOOL m_bOpenFileDialog = FALSE;
     wchar_t m_szFileTitle[256] = {};
     wchar_t m_szFileName[MAX_PATH] = {};
+    // The record's default extension and filter point at these copies, which the object owns.
+    wchar_t *def_ext = nullptr;
+    wchar_t *filter = nullptr;
 };
 
 // The folder dialog's callback finds the object in the record: no hook state.
@@ -76,11 +79,7 @@ public:
 class PageSetupDialogObject {
 public:
     PageSetupDialogObject();
-    ~PageSetupDialogObject()
-    {
-        free_thunk(hook.thunk);
-        free_thunk(paint_thunk);
-    }
+    ~PageSetupDialogObject();
     HWND m_hWnd = nullptr;
     DialogHookState hook = {};
     PAGESETUPDLGW m_psd = {};
@@ -91,17 +90,27 @@ public:
 class PrintDialogObject {
 public:
     PrintDialogObject();
-    ~PrintDialogObject() { free_thunk(hook.thunk); }
+    ~PrintDialogObject();
     HWND m_hWnd = nullptr;
     DialogHookState hook = {};
     PRINTDLGW m_pd = {};
     DWORD spare[3] = {}; // unused: the class's 108 bytes
 };
 
+// The platform hooks the records point at (common_dialog_methods.cpp). The font, page-setup and
+// print dialogs share one, which attaches the dialog window to the object that is showing it.
+UINT_PTR CALLBACK color_dialog_hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+UINT_PTR CALLBACK file_dialog_hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+UINT_PTR CALLBACK common_dialog_hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM lp, LPARAM data);
+
 // Constructor and instance-destructor hooks of the six classes (rows of the class catalogue): a
 // new object when the interpreter gives none, deleted with the instance that made it.
 template <class T> LiValue construct_common_dialog(LiValue inst, void *data, int owned, LiValue args);
 template <class T> void destroy_common_dialog(LiValue inst);
+// The colour and file dialogs are made from `new`'s arguments, through their creator forms.
+template <> LiValue construct_common_dialog<ColorDialogObject>(LiValue inst, void *data, int owned, LiValue args);
+template <> LiValue construct_common_dialog<FileDialogObject>(LiValue inst, void *data, int owned, LiValue args);
 
 // Whether an instance's native object is one of these, which have no SWindowBase part.
 bool is_common_dialog(LiValue inst);

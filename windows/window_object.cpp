@@ -56,6 +56,17 @@ void *extract_create_data()
     return nullptr;
 }
 
+void remove_create_data(CreateWndData *d)
+{
+    Lock lock;
+    for (CreateWndData **p = &pending; *p; p = &(*p)->next) {
+        if (*p == d) {
+            *p = d->next;
+            return;
+        }
+    }
+}
+
 void unregister_window_classes()
 {
     for (int i = 0; i < registered_count; i++) UnregisterClassW(MAKEINTATOM(registered[i]), module_instance);
@@ -109,6 +120,18 @@ void init_thunk(BYTE *t, void *object, void *proc)
     memcpy(t + 9, &rel, 4);
     FlushInstructionCache(GetCurrentProcess(), t, 13);
 }
+
+} // namespace
+
+bool bind_thunk(BYTE *&thunk, void *object, void *proc)
+{
+    if (!thunk) thunk = allocate_thunk();
+    if (!thunk) return false;
+    init_thunk(thunk, object, proc);
+    return true;
+}
+
+namespace {
 
 bool register_class(WindowClass *c)
 {

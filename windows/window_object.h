@@ -138,6 +138,11 @@ extern RECT rcDefault;
 void add_create_data(CreateWndData *d, void *object);
 void free_thunk(BYTE *thunk);
 void *extract_create_data();
+// Withdraws a record no window took (the platform call failed before its first message).
+void remove_create_data(CreateWndData *d);
+// Points thunk (allocated on first use) at proc with object in place of the window handle; false
+// when no executable memory is left.
+bool bind_thunk(BYTE *&thunk, void *object, void *proc);
 void unregister_window_classes();
 
 // Window user data: {script instance, native object}.
