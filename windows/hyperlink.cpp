@@ -213,13 +213,22 @@ bool paints_nothing(DWORD static_type)
     }
 }
 
+// A static control: of the platform's class, or of the module's superclass of it (SStatic).
+bool is_static(HWND h)
+{
+    wchar_t class_name[9] = {};
+    GetClassNameW(h, class_name, 9);
+    if (_wcsicmp(class_name, L"static") == 0) return true;
+    WindowUserData *d = user_data(h);
+    const WindowClass *c = d && d->object ? d->object->GetClass() : nullptr;
+    return c && c->base_name && _wcsicmp(c->base_name, L"static") == 0;
+}
+
 // On WM_CREATE and on attachment to an existing window.
 void initialise(HyperLinkObject &o)
 {
     HWND h = o.base.m_hWnd;
-    wchar_t class_name[9] = {};
-    GetClassNameW(h, class_name, 9);
-    if (_wcsicmp(class_name, L"static") == 0) {
+    if (is_static(h)) {
         DWORD style = (DWORD)GetWindowLongW(h, GWL_STYLE);
         SetWindowLongW(h, GWL_STYLE, (LONG)(style | SS_NOTIFY));
         if (paints_nothing(style & SS_TYPEMASK)) o.flags &= ~HyperLinkObject::PAINT_LABEL;
