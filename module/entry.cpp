@@ -26,6 +26,7 @@ void register_window_class_methods();
 void register_resize_methods();
 void register_subclass_methods();
 void register_control_methods();
+void register_own_control_methods();
 void register_menu_methods();
 void register_common_dialog_methods();
 void register_message_handler_methods();
@@ -63,6 +64,7 @@ int initialise()
     register_resize_methods();
     register_subclass_methods();
     register_control_methods();
+    register_own_control_methods();
     register_menu_methods();
     register_common_dialog_methods();
     // 3.6 The second constant table.

@@ -29,6 +29,16 @@ bool is_not_text(uint32_t p)
 {
     return p == 0xFFFFFFFF || p == 0xCDCDCDCD || p == 0xCCCCCCCC || p == 0xFEEEFEEE || p > 0xFFFFFFF0 || p < 0x10000;
 }
+// Stores buf (room units) at addr and registers it, so the release hook frees it.
+void keep_string(void *addr, wchar_t *buf, int room)
+{
+    memcpy(addr, &buf, sizeof buf);
+    if (!registry) registry = UT_ArrayCreate(128, 0);
+    int found = 0;
+    int at = UT_ArraySearch(registry, buf, compare_address, &found);
+    if (!found) UT_ArrayAdd(registry, at, buf);
+    rooms[buf] = room;
+}
 } // namespace
 
 LiValue StrucSetWStringPtr(LiValue, void *addr, const LiStrucField *, LiValue v)
@@ -43,12 +53,15 @@ void store_wide_string(void *addr, LiValue v)
     int n = li_Length(v) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
     widen_into(v, buf, n); // a UTF-8 text never needs more units than it has bytes
-    memcpy(addr, &buf, sizeof buf);
-    if (!registry) registry = UT_ArrayCreate(128, 0);
-    int found = 0;
-    int at = UT_ArraySearch(registry, buf, compare_address, &found);
-    if (!found) UT_ArrayAdd(registry, at, buf);
-    rooms[buf] = n;
+    keep_string(addr, buf, n);
+}
+
+void store_wide_text(void *addr, const wchar_t *text)
+{
+    int n = (int)wcslen(text) + 1;
+    wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
+    memcpy(buf, text, sizeof(wchar_t) * (size_t)n);
+    keep_string(addr, buf, n);
 }
 
 int string_registry_count() { return registry ? registry->count : 0; }

@@ -16,6 +16,8 @@ LiValue StrucGetWStringPtr(LiValue inst, void *addr);
 // Stores a registered UTF-16 copy of string or buffer v at addr, as the setter does: the release
 // hook frees it with the instance.
 void store_wide_string(void *addr, LiValue v);
+// The same for UTF-16 text the module holds (a window's text, a copy of another field).
+void store_wide_text(void *addr, const wchar_t *text);
 void StrucFreeWStringPtr(LiValue inst, void *addr);
 // How many such buffers are registered (made and not yet released).
 int string_registry_count();

@@ -72,12 +72,14 @@ template <size_t I> WindowObject *make_object()
     const WindowClass &c = window_classes[I];
     if (c.script_class == &cls_SHyperLink) return new RowObject<HyperLinkObject, I>();
     if (c.script_class == &cls_SBitmapButton) return new RowObject<BitmapButtonObject, I>();
+    if (c.script_class == &cls_SCheckListViewCtrl) return new RowObject<CheckListViewObject, I>();
     if (c.resizable) return new RowObject<ResizableWindow, I>();
     return new RowObject<ControlWindow, I>();
 }
 // The class catalogue checks each shape against its class; a row object adds nothing to it.
 static_assert(sizeof(RowObject<ControlWindow, 0>) == sizeof(ControlWindow), "a row object is its shape");
 static_assert(sizeof(RowObject<HyperLinkObject, 0>) == sizeof(HyperLinkObject), "a row object is its shape");
+static_assert(sizeof(CheckListViewObject) == sizeof(ControlWindow), "the check-list view keeps a control's data");
 template <size_t... I> constexpr auto maker_table(std::index_sequence<I...>)
 {
     return std::array<WindowObject *(*)(), sizeof...(I)>{make_object<I>...};
@@ -123,6 +125,7 @@ LiValue SubclassWindow_entry()
     if (!previous) return li_CreateLong(0);
     o->super_proc = (WNDPROC)previous;
     o->base.m_hWnd = hwnd;
+    o->OnAttached();
     return li_CreateLong(1);
 }
 

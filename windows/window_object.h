@@ -41,6 +41,9 @@ public:
     virtual ~WindowObject();
     virtual WNDPROC GetWindowProc();
     virtual void OnFinalMessage(HWND hwnd);
+    // SubclassWindow has attached the object to an existing window: a control implementation
+    // initialises itself as it does on WM_CREATE.
+    virtual void OnAttached() {}
     virtual WindowClass *GetClass() const = 0;
     virtual ResizeState *GetResize() { return nullptr; }
     // Bytes from the SWindowBase part to the object's end: what the script instance may reach.
@@ -92,6 +95,9 @@ class HyperLinkObject : public WindowObject {
 public:
     HyperLinkObject();
     ~HyperLinkObject() override;
+    // The link's own handling (windows/hyperlink.cpp), before the script's handlers.
+    BOOL ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT &result, DWORD map) override;
+    void OnAttached() override;
 
     enum Flags : DWORD { PAINT_LABEL = 0x01, VISITED = 0x02, HOVER = 0x04, OWN_LINK_FONT = 0x08 };
     HWND tool_tip = nullptr;
@@ -112,6 +118,9 @@ public:
 class BitmapButtonObject : public WindowObject {
 public:
     ~BitmapButtonObject() override;
+    // The button's own handling (windows/bitmap_button.cpp), before the script's handlers.
+    BOOL ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT &result, DWORD map) override;
+    void OnAttached() override;
 
     DWORD extended_style = 0x08; // size the button to its image
     HIMAGELIST image_list = nullptr;
@@ -120,6 +129,13 @@ public:
     LPWSTR tool_tip_text = nullptr;
     DWORD state = 0;        // 0x01 hovering, 0x02 focused, 0x04 pressed
     UINT_PTR repeat_timer = 0; // while an auto-repeating button is held
+};
+
+// A list view whose ticks follow the selection (windows/check_list_view.cpp); it keeps no data
+// beyond a control's.
+class CheckListViewObject : public ControlWindow {
+public:
+    BOOL ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT &result, DWORD map) override;
 };
 
 class DialogObject : public ResizableWindow {

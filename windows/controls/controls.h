@@ -63,5 +63,8 @@ extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar
 // hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
 extern const ControlTable hot_key_table, animate_table, rebar_table, month_calendar_table, date_time_picker_table, ip_address_table, pager_table;
 
+// controls with behaviour of their own: hyperlinks, bitmap buttons (windows/hyperlink.cpp, windows/bitmap_button.cpp)
+extern const ControlTable hyper_link_table, bitmap_button_table;
+
 
 } // namespace savrawin
