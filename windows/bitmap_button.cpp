@@ -268,12 +268,7 @@ BOOL BitmapButtonObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LP
 
 // ---- methods ---------------------------------------------------------------------------------------
 
-template <> BitmapButtonObject *msg::receiver<BitmapButtonObject *>()
-{
-    LiValue v = ArgBase[0];
-    if (!li_IsDerived(v, cls_SBitmapButton)) li_InstError(v, cls_SBitmapButton);
-    return static_cast<BitmapButtonObject *>(WindowObject::of(window_arg(v)));
-}
+template <> BitmapButtonObject *msg::receiver<BitmapButtonObject *>() { return window_object_receiver<BitmapButtonObject>(cls_SBitmapButton); }
 
 namespace {
 

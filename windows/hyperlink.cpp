@@ -461,12 +461,7 @@ BOOL HyperLinkObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARA
 // ---- methods ---------------------------------------------------------------------------------------
 
 // A hyperlink method needs an SHyperLink (or a class derived from it), whose object is the link's.
-template <> HyperLinkObject *msg::receiver<HyperLinkObject *>()
-{
-    LiValue v = ArgBase[0];
-    if (!li_IsDerived(v, cls_SHyperLink)) li_InstError(v, cls_SHyperLink);
-    return static_cast<HyperLinkObject *>(WindowObject::of(window_arg(v)));
-}
+template <> HyperLinkObject *msg::receiver<HyperLinkObject *>() { return window_object_receiver<HyperLinkObject>(cls_SHyperLink); }
 
 namespace {
 

@@ -161,6 +161,15 @@ void remove_create_data(CreateWndData *d);
 bool bind_thunk(BYTE *&thunk, void *object, void *proc);
 void unregister_window_classes();
 
+// The native object of a method's receiver, which must be an instance of cls (or derived from it)
+// whose object is a T: the receiver of the rows of classes with behaviour of their own.
+template <class T> T *window_object_receiver(LiValue cls)
+{
+    LiValue v = ArgBase[0];
+    if (!li_IsDerived(v, cls)) li_InstError(v, cls);
+    return static_cast<T *>(WindowObject::of(window_arg(v)));
+}
+
 // Window user data: {script instance, native object}.
 struct WindowUserData {
     LiValue instance;
