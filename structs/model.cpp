@@ -43,7 +43,7 @@ void keep_string(void *addr, wchar_t *buf, int room)
 
 LiValue StrucSetWStringPtr(LiValue, void *addr, const LiStrucField *, LiValue v)
 {
-    if (!li_StringP(v)) li_TypeError(v, 5);
+    if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
     store_wide_string(addr, v);
     return v;
 }
@@ -106,7 +106,7 @@ void need_array_room(LiValue inst, const void *addr, uint32_t bytes)
 
 LiValue set_wchar_array(void *addr, LiValue v, int units)
 {
-    if (!li_StringP(v)) li_TypeError(v, 5);
+    if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
     HRESULT failure = S_OK;
     try {
         Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
@@ -140,7 +140,7 @@ constexpr int path_bytes = OFS_MAXPATHNAME;
 LiValue StrucSetAnsiPathArray(LiValue inst, void *addr, const LiStrucField *, LiValue v)
 {
     need_array_room(inst, addr, path_bytes);
-    if (!li_StringP(v)) li_TypeError(v, 5);
+    if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
     char *out = (char *)addr;
     int bytes = 0;
     HRESULT failure = S_OK;

@@ -233,6 +233,21 @@ LI_API LiValue li_AttemptLispFunction(LiValue sym, int flags);  /* runs it when 
 
 /* ---- errors (never return) ---------------------------------------------------------------- */
 
+/* The codes of li_TypeError, which a script reads back with (error-code e): what was expected. */
+enum LiTypeCode {
+    LI_TYPE_LIST = 1,
+    LI_TYPE_SYMBOL = 2,
+    LI_TYPE_FUNCTION = 3,
+    LI_TYPE_ARRAY = 4,
+    LI_TYPE_STRING = 5,
+    LI_TYPE_CLASS = 6,
+    LI_TYPE_INTEGER = 7,
+    LI_TYPE_INSTANCE = 8,
+    LI_TYPE_NIL_OR_INSTANCE = 10,
+    LI_TYPE_NUMBER = 15,
+    LI_TYPE_NIL_OR_STRING = 19
+};
+
 LI_API LI_NORETURN void li_TypeError(LiValue v, int code);
 LI_API LI_NORETURN void li_InstError(LiValue v, LiValue cls);
 /* The value in argument slot `slot` of the current native call is out of range: "FN: argument N

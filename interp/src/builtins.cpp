@@ -44,32 +44,32 @@ inline LiValue boolean(bool b) { return b ? True : Nil; }
 
 int32_t num(LiValue v)
 {
-    if (!li_NumberP(v)) li_TypeError(v, 15);
+    if (!li_NumberP(v)) li_TypeError(v, LI_TYPE_NUMBER);
     return li_LVal(v);
 }
 int32_t integer(LiValue v)
 {
-    if (!li_LongP(v)) li_TypeError(v, 7);
+    if (!li_LongP(v)) li_TypeError(v, LI_TYPE_INTEGER);
     return long_val(v);
 }
 LiValue need_string(LiValue v)
 {
-    if (!li_BufferP(v)) li_TypeError(v, 5);
+    if (!li_BufferP(v)) li_TypeError(v, LI_TYPE_STRING);
     return v;
 }
 LiValue need_list(LiValue v)
 {
-    if (!nilp(v) && !consp(v)) li_TypeError(v, 1);
+    if (!nilp(v) && !consp(v)) li_TypeError(v, LI_TYPE_LIST);
     return v;
 }
 LiValue need_class(LiValue v)
 {
-    if (li_Tag(v) != LI_CLASS) li_TypeError(v, 6);
+    if (li_Tag(v) != LI_CLASS) li_TypeError(v, LI_TYPE_CLASS);
     return v;
 }
 LiValue need_symbol(LiValue v)
 {
-    if (li_Tag(v) != LI_SYMBOL) li_TypeError(v, 2);
+    if (li_Tag(v) != LI_SYMBOL) li_TypeError(v, LI_TYPE_SYMBOL);
     return v;
 }
 
@@ -78,7 +78,7 @@ LiValue need_symbol(LiValue v)
 bool any_real(int n)
 {
     for (int i = 0; i < n; i++) {
-        if (!li_NumberP(A(i))) li_TypeError(A(i), 15);
+        if (!li_NumberP(A(i))) li_TypeError(A(i), LI_TYPE_NUMBER);
         if (li_Tag(A(i)) == LI_REAL) return true;
     }
     return false;
@@ -262,7 +262,7 @@ LiValue bi_cadr()
 }
 LiValue bi_rplaca()
 {
-    if (!consp(A(0))) li_TypeError(A(0), 1);
+    if (!consp(A(0))) li_TypeError(A(0), LI_TYPE_LIST);
     A(0)->w1 = W(A(1));
     return A(0);
 }
@@ -288,7 +288,7 @@ LiValue bi_length()
     case LI_ARRAY:
     case LI_STRING:
     case LI_BUFFER: return li_CreateLong(li_Length(v));
-    default: li_TypeError(v, 1);
+    default: li_TypeError(v, LI_TYPE_LIST);
     }
 }
 
@@ -433,7 +433,7 @@ LiValue bi_aref()
         if (i < 0 || (uint32_t)i >= str_len(v)) index_error(i, (int32_t)str_len(v));
         return li_CreateLong((unsigned char)str_bytes(v)[i]);
     }
-    li_TypeError(v, 4);
+    li_TypeError(v, LI_TYPE_ARRAY);
 }
 LiValue bi_aset()
 {
@@ -450,7 +450,7 @@ LiValue bi_aset()
         str_bytes(v)[i] = (char)num(A(2));
         return A(2);
     }
-    li_TypeError(v, 4);
+    li_TypeError(v, LI_TYPE_ARRAY);
 }
 
 // ---- strings ----------------------------------------------------------------------------------------
@@ -552,7 +552,7 @@ LiValue bi_format()
             }
             if ((c == 'd' || c == 'x' || c == 'c') && !li_NumberP(A(next))) {
                 delete out;
-                li_TypeError(A(next), 15);
+                li_TypeError(A(next), LI_TYPE_NUMBER);
             }
             next++;
         }
@@ -687,7 +687,7 @@ LiValue bi_methods() { return class_methods_list(need_class(A(0))); }
 LiValue bi_classes() { return class_list(); }
 LiValue bi_instance_address()
 {
-    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), 8);
+    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), LI_TYPE_INSTANCE);
     return li_CreateLong((int32_t)W(li_InstanceData(A(0))));
 }
 // A view of CLASS over memory the script got from the platform (a locked resource, a block
@@ -695,7 +695,7 @@ LiValue bi_instance_address()
 LiValue bi_instance_at()
 {
     LiValue cls = need_class(A(0));
-    if (!li_NumberP(A(1))) li_TypeError(A(1), 7);
+    if (!li_NumberP(A(1))) li_TypeError(A(1), LI_TYPE_INTEGER);
     uint32_t address = (uint32_t)li_LVal(A(1));
     if (!address) return Nil;
     // inside a block an instance owns: the view must fit in it, and keeps its owner alive
@@ -712,7 +712,7 @@ LiValue bi_instance_at()
 }
 LiValue bi_instance_owns_p()
 {
-    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), 8);
+    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), LI_TYPE_INSTANCE);
     return boolean(li_InstanceOwnsData(A(0)));
 }
 LiValue bi_destroy()

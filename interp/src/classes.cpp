@@ -214,7 +214,7 @@ LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames)
     LiClassRecord *r = rec(cls);
     ClassExtra *x = extra(cls);
     for (LiValue s = slotNames; consp(s); s = cdr(s)) {
-        if (li_Tag(car(s)) != LI_SYMBOL) li_TypeError(car(s), 2);
+        if (li_Tag(car(s)) != LI_SYMBOL) li_TypeError(car(s), LI_TYPE_SYMBOL);
         x->slot_names.push_back(car(s));
         r->nslots++;
     }
@@ -453,7 +453,7 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     uint32_t flags;
     const char **params = copy_params(n, ap, &flags);
     va_end(ap);
-    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, 6);
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     LiValue sym = intern(name);
     Method &m = extra(cls)->methods[sym];
     if (!m.native) {
@@ -475,7 +475,7 @@ int li_IsDerived(LiValue inst, LiValue cls)
 
 LiValue li_StrucSizedConstructor(LiValue inst, void *data, uint32_t size, int owned, LiValue)
 {
-    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, 8);
+    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, LI_TYPE_INSTANCE);
     LiInstanceBody *b = li_InstanceBody(inst);
     owned_block_forget(inst);
     b->data = data;
@@ -490,14 +490,14 @@ LiValue li_StrucSizedConstructor(LiValue inst, void *data, uint32_t size, int ow
 
 LiValue li_StrucBasicConstructor(LiValue inst, void *data, int owned, LiValue args)
 {
-    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, 8);
+    if (li_Tag(inst) != LI_INSTANCE) li_TypeError(inst, LI_TYPE_INSTANCE);
     return li_StrucSizedConstructor(inst, data, rec(li_InstanceBody(inst)->cls)->size, owned, args);
 }
 
 LiValue li_CreateView(LiValue cls, LiValue parent, void *addr)
 {
-    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, 6);
-    if (li_Tag(parent) != LI_INSTANCE) li_TypeError(parent, 8);
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
+    if (li_Tag(parent) != LI_INSTANCE) li_TypeError(parent, LI_TYPE_INSTANCE);
     return view_inside(cls, parent, (uintptr_t)addr);
 }
 
@@ -527,7 +527,7 @@ template <class T> static void store(void *p, T v) { memcpy(p, &v, sizeof v); }
 
 static int32_t need_number(LiValue v)
 {
-    if (!li_NumberP(v)) li_TypeError(v, 15);
+    if (!li_NumberP(v)) li_TypeError(v, LI_TYPE_NUMBER);
     return li_LVal(v);
 }
 
@@ -550,7 +550,7 @@ INT_ACCESSORS(UChar, uint8_t)
 LiValue li_StrucGetFloat(LiValue, void *addr) { return li_CreateReal(load<float>(addr)); }
 LiValue li_StrucSetFloat(LiValue, void *addr, const LiStrucField *, LiValue v)
 {
-    if (!li_NumberP(v)) li_TypeError(v, 15);
+    if (!li_NumberP(v)) li_TypeError(v, LI_TYPE_NUMBER);
     store<float>(addr, (float)li_RVal(v));
     return v;
 }
@@ -573,7 +573,7 @@ LiValue li_StrucGetStringPtr(LiValue, void *addr)
 }
 LiValue li_StrucSetStringPtrNA(LiValue, void *addr, const LiStrucField *, LiValue v)
 {
-    if (!li_StringP(v)) li_TypeError(v, 5);
+    if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
     store<const char *>(addr, str_bytes(v));
     return v;
 }

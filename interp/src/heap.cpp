@@ -310,7 +310,7 @@ LiValue li_Cons(LiValue a, LiValue d)
 
 LiValue li_Rplacd(LiValue c, LiValue d)
 {
-    if (!consp(c)) li_TypeError(c, 1);
+    if (!consp(c)) li_TypeError(c, LI_TYPE_LIST);
     c->w2 = W(d);
     return c;
 }
@@ -338,7 +338,7 @@ LiValue li_CreateArray(int size)
 
 LiValue li_Aset(LiValue arr, int index, LiValue v)
 {
-    if (li_Tag(arr) != LI_ARRAY) li_TypeError(arr, 4);
+    if (li_Tag(arr) != LI_ARRAY) li_TypeError(arr, LI_TYPE_ARRAY);
     UT_Array *a = li_ArrayStorage(arr);
     if (index == a->count) {
         if (UT_ArrayAdd(a, index, v) < 0) li_Error("Out of memory");

@@ -131,13 +131,13 @@ LiValue li_SymbolFind(const char *name) { return intern(name); }
 
 LiValue li_SymbolValue(LiValue sym)
 {
-    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, LI_TYPE_SYMBOL);
     return sym_value(sym);
 }
 
 LiValue li_SymbolSetValue(LiValue sym, LiValue v)
 {
-    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, LI_TYPE_SYMBOL);
     sym_set(sym, v);
     return v;
 }
@@ -148,7 +148,7 @@ void li_ExitSubScope(int token) { unbind_to(token); }
 
 void li_SetLocal(LiValue sym, LiValue v)
 {
-    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, 2);
+    if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, LI_TYPE_SYMBOL);
     bind(sym, v);
 }
 

@@ -109,7 +109,7 @@ void *patch_import(HMODULE module, const char *dll, const char *function, void *
 
 LiValue cp_watch()
 {
-    if (!li_StringP(ArgBase[0])) li_TypeError(ArgBase[0], 15);
+    if (!li_StringP(ArgBase[0])) li_TypeError(ArgBase[0], LI_TYPE_NUMBER);
     std::string file = std::string(li_SVal(ArgBase[0])) + ".dll";
     HMODULE module = LoadLibraryA(file.c_str());
     if (!module) li_Error("cp-watch: cannot load the module");
@@ -167,7 +167,7 @@ LiValue cp_entry()
 // Drops the reference cp-watch took, once load-module holds its own.
 LiValue cp_release()
 {
-    if (!li_StringP(ArgBase[0])) li_TypeError(ArgBase[0], 15);
+    if (!li_StringP(ArgBase[0])) li_TypeError(ArgBase[0], LI_TYPE_NUMBER);
     HMODULE module = GetModuleHandleA((std::string(li_SVal(ArgBase[0])) + ".dll").c_str());
     if (module) FreeLibrary(module);
     return Nil;
