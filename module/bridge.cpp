@@ -1,41 +1,16 @@
 #include "bridge.h"
 
-#include <setjmp.h>
-
 #include "../structs/classes.h"
+#include "protected_eval.h"
 
 namespace savrawin {
 
 namespace {
 
-// Runs run() under the trap, in a sub-scope, restoring the stacks whatever happens.
+// Runs run() under the trap; a script error is reported with its stack and gives nil.
 template <class Run> LiValue protected_run(Run run)
 {
-    volatile LiValue result = Nil;
-    LiValue *saved_top = ArgTop, *saved_base = ArgBase;
-    int16_t saved_depth = *ExecutionStack->depth;
-    volatile int error = 0;
-    uint32_t gc_context[4];
-    li_SaveGCContext(gc_context);
-    int scope = li_EnterSubScope();
-    jmp_buf jb;
-    li_ErrorProtect(jb);
-    int saved_defer = liDeferSignals;
-    if (setjmp(jb) == 0) {
-        result = run();
-        li_ErrorFree();
-        li_ExitSubScope(scope);
-    } else {
-        error = 1;
-        li_ErrorFree();
-        li_ExitSubScope(scope);
-        report_handler_error();
-    }
-    ArgTop = saved_top;
-    ArgBase = saved_base;
-    liDeferSignals = saved_defer;
-    *ExecutionStack->depth = saved_depth;
-    return error ? Nil : (LiValue)result;
+    return protected_eval(run, report_handler_error).value;
 }
 
 // Binds the locals made by bind(values) and evaluates expression under the trap.

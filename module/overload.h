@@ -5,6 +5,7 @@
 #pragma once
 
 #include "savra.h"
+#include "protected_eval.h"
 
 namespace savrawin {
 
@@ -30,10 +31,8 @@ LiValue dispatch(const Overload &o, LiValue list);
 template <const Overload &O> LiValue global_dispatcher() { return dispatch(O, ArgBase[0]); }
 template <const Overload &O> LiValue method_dispatcher()
 {
-    *ArgTop++ = li_Cons(ArgBase[0], ArgBase[1]); // the one cell a method dispatch makes
-    LiValue r = dispatch(O, ArgTop[-1]);
-    --ArgTop;
-    return r;
+    ProtectedSlot args(li_Cons(ArgBase[0], ArgBase[1])); // the one cell a method dispatch makes
+    return dispatch(O, args);
 }
 
 // The constructor hook of a class whose `new` takes its dispatcher's forms: without a native
@@ -41,11 +40,17 @@ template <const Overload &O> LiValue method_dispatcher()
 template <LiEntry Dispatcher> LiValue construct_through(LiValue inst, void *data, int owned, LiValue args)
 {
     if (data) return li_StrucBasicConstructor(inst, data, owned, args);
-    LiValue made = li_CallCLVarArgFunction(Dispatcher, args);
-    *ArgTop++ = made;
-    LiValue r = li_StrucBasicConstructor(made, li_InstanceData(made), 1, args);
-    --ArgTop;
-    return r;
+    ProtectedSlot made(li_CallCLVarArgFunction(Dispatcher, args));
+    return li_StrucBasicConstructor(made, li_InstanceData(made), 1, args);
+}
+
+// The first n argument slots as a new list: what an instance made from them keeps as its
+// constructor's arguments. The caller protects it.
+inline LiValue argument_list(int n)
+{
+    ProtectedSlot list;
+    for (int i = n - 1; i >= 0; i--) list = li_Cons(ArgBase[i], list);
+    return list;
 }
 
 constexpr uint32_t rest_parameter = 0x60000000;

@@ -15,13 +15,10 @@ namespace {
 // A new owning instance over a 4-byte value; its argument list is the candidate's arguments.
 LiValue make_union(LiValue cls, uint32_t value, int nargs)
 {
-    *ArgTop++ = Nil;
-    for (int i = nargs - 1; i >= 0; i--) ArgTop[-1] = li_Cons(ArgBase[i], ArgTop[-1]);
+    ProtectedSlot args(argument_list(nargs));
     uint32_t *storage = (uint32_t *)LI_Malloc(sizeof *storage);
     *storage = value;
-    LiValue v = li_CreateNonNullInstanceAlloc(storage, cls, ArgTop[-1]);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(storage, cls, args);
 }
 
 LiValue rect_none() { return make_union(cls__U_RECT, 0, 0); }

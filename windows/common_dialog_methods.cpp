@@ -65,11 +65,8 @@ UINT color_ok_message() { return registered_message_once(&color_ok_slot, COLOROK
 // constructor's list).
 LiValue dialog_instance(void *object, LiValue cls, int nargs)
 {
-    *ArgTop++ = Nil;
-    for (int i = nargs - 1; i >= 0; i--) ArgTop[-1] = li_Cons(ArgBase[i], ArgTop[-1]);
-    LiValue v = li_CreateNonNullInstanceAlloc(object, cls, ArgTop[-1]);
-    --ArgTop;
-    return v;
+    ProtectedSlot args(argument_list(nargs));
+    return li_CreateNonNullInstanceAlloc(object, cls, args);
 }
 
 LiValue make_color_dialog(int nargs)
@@ -163,21 +160,15 @@ SAVRA_OVERLOAD(file_dialog_forms, "No matching function for overloaded 'SFileDia
 template <LiEntry Dispatcher> LiValue construct_moving(LiValue inst, void *data, int owned, LiValue args)
 {
     if (data) return li_StrucBasicConstructor(inst, data, owned, args);
-    LiValue made = li_CallCLVarArgFunction(Dispatcher, args);
-    *ArgTop++ = made;
+    ProtectedSlot made(li_CallCLVarArgFunction(Dispatcher, args));
     void *object = li_InstanceData(made);
     li_StrucSizedConstructor(made, nullptr, 0, 0, Nil);
-    LiValue r = li_StrucBasicConstructor(inst, object, 1, args);
-    --ArgTop;
-    return r;
+    return li_StrucBasicConstructor(inst, object, 1, args);
 }
 
 template <class T> LiValue dialog_type(LiValue cls)
 {
-    *ArgTop++ = Nil;
-    LiValue v = li_CreateNonNullInstanceAlloc(new T(), cls, Nil);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(new T(), cls, Nil);
 }
 LiValue SFolderDialogType() { return dialog_type<FolderDialogObject>(cls_SFolderDialog); }
 LiValue SFontDialogType() { return dialog_type<FontDialogObject>(cls_SFontDialog); }

@@ -1,6 +1,7 @@
 #include "handlers.h"
 
 #include "../module/bridge.h"
+#include "../module/protected_eval.h"
 #include "../structs/classes.h"
 #include "../structs/model.h"
 
@@ -64,22 +65,19 @@ HandlerRecord *make_record()
     memset(r, 0, sizeof *r);
     LiValue symbol = li_SymbolFind("_message_handlers");
     if (!mirror) {
-        mirror = li_CreateArray(0);
-        *ArgTop++ = mirror;
+        ProtectedSlot made(li_CreateArray(0));
+        mirror = made;
         li_SymbolSetValue(symbol, mirror);
         // Rebinding _message_handlers must not let the collector take the handlers' instances
         // (and with them the expressions the window still runs).
         li_SymbolSetValue(li_SymbolFind("_message_handlers_kept"), mirror);
-        --ArgTop;
     }
     if (!message_info_class)
         message_info_class = li_MakeClass("MessageInfo", Nil, Nil, message_info_fields, sizeof(HandlerRecord), nullptr, nullptr);
     LiValue array = li_SymbolValue(symbol);
-    LiValue instance = li_CreateInstance(message_info_class, r, 1);
-    *ArgTop++ = instance;
+    ProtectedSlot instance(li_CreateInstance(message_info_class, r, 1));
     if (li_Tag(array) == LI_ARRAY) li_Aset(array, li_Length(array), instance);
     if (array != mirror) li_Aset(mirror, li_Length(mirror), instance);
-    --ArgTop;
     r->instance = instance;
     r->registered = 1;
     return r;
@@ -156,17 +154,14 @@ template <class Run> LiValue dispatch(UT_Array *list, UT_Compare compare, const 
     int i = UT_ArraySearch(list, &key, compare, &found);
     if (!found) return nullptr;
     while (i > 0 && compare(list->items[i - 1], &key) == 0) i--;
-    LiValue *kept = ArgTop; // the latest value, rooted while later handlers run
-    *ArgTop++ = Nil;
+    ProtectedSlot latest; // rooted while later handlers run
     bool ran = false;
     // The list is read afresh each step: a handler may add handlers to this very window.
     for (; i < list->count && compare(list->items[i], &key) == 0; i++) {
-        *kept = run(((HandlerRecord *)list->items[i])->Expression);
+        latest = run(((HandlerRecord *)list->items[i])->Expression);
         ran = true;
     }
-    LiValue result = *kept;
-    ArgTop = kept;
-    return ran ? result : nullptr;
+    return ran ? latest.get() : nullptr;
 }
 
 } // namespace

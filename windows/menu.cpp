@@ -31,13 +31,10 @@ namespace {
 
 LiValue make_menu(HMENU h, int nargs)
 {
-    *ArgTop++ = Nil;
-    for (int i = nargs - 1; i >= 0; i--) ArgTop[-1] = li_Cons(ArgBase[i], ArgTop[-1]);
+    ProtectedSlot args(argument_list(nargs));
     MenuObject *m = (MenuObject *)LI_Malloc(sizeof(MenuObject));
     m->m_hMenu = h;
-    LiValue v = li_CreateNonNullInstanceAlloc(m, cls_CMenu, ArgTop[-1]);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(m, cls_CMenu, args);
 }
 LiValue menu_empty() { return make_menu(nullptr, 0); }
 LiValue menu_holding() { return make_menu((HMENU)(uintptr_t)(uint32_t)li_LVal(ArgBase[0]), 1); }
@@ -217,10 +214,7 @@ MENUITEMINFOW *new_item_info()
 
 LiValue CMenuItemInfoType()
 {
-    *ArgTop++ = Nil;
-    LiValue v = li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil);
 }
 
 } // namespace

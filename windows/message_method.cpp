@@ -17,10 +17,8 @@ size_t pool_used = 0;
 
 template <size_t K> LiValue pooled_dispatcher()
 {
-    *ArgTop++ = li_Cons(ArgBase[0], ArgBase[1]); // the one cell a method dispatch makes
-    LiValue r = dispatch(pool[K], ArgTop[-1]);
-    --ArgTop;
-    return r;
+    ProtectedSlot args(li_Cons(ArgBase[0], ArgBase[1])); // the one cell a method dispatch makes
+    return dispatch(pool[K], args);
 }
 template <size_t... K> constexpr auto pool_entries(std::index_sequence<K...>)
 {

@@ -61,10 +61,7 @@ SWindowBase *new_window_base()
 
 LiValue SWindowBaseType_entry()
 {
-    *ArgTop++ = Nil;
-    LiValue v = li_CreateNonNullInstanceAlloc(new_window_base(), cls_SWindowBase, Nil);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(new_window_base(), cls_SWindowBase, Nil);
 }
 
 LiValue rcDefault_get() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
@@ -150,7 +147,6 @@ LiValue set_font(bool children)
     for (int i = 0; i < 13; i++) v[i] = integer_arg(ArgBase[1 + i]);
     LiValue face = ArgBase[14];
     check_text_arg(face);
-    *ArgTop++ = Nil;
     WideCopy copy;
     if (li_StringP(face)) {
         copy.copy = make_wide_copy(face);
@@ -161,7 +157,6 @@ LiValue set_font(bool children)
     font = CreateFontW(v[0], v[1], v[2], v[3], v[4], (BYTE)v[5], (BYTE)v[6], (BYTE)v[7], (BYTE)v[8], (BYTE)v[9], (BYTE)v[10],
                        (BYTE)v[11], (BYTE)v[12], copy.copy);
     finish_copies(&copy, 1);
-    --ArgTop;
     return li_CreateLong((int32_t)(uintptr_t)font);
 }
 

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "../../structs/model.h"
+#include "../../module/protected_eval.h"
 #include "../../module/wrap.h"
 #include "savra.h"
 
@@ -77,10 +78,8 @@ const BYTE *next_item(const BYTE *item, bool ex)
 // with it.
 LiValue item_view(const BYTE *item, LiValue args)
 {
-    *ArgTop++ = args;
-    LiValue v = li_CreateNonNullInstanceNoalloc((void *)item, cls_DLGITEMTEMPLATE, args);
-    --ArgTop;
-    return v;
+    ProtectedSlot kept(args);
+    return li_CreateNonNullInstanceNoalloc((void *)item, cls_DLGITEMTEMPLATE, args);
 }
 
 LiValue IsDialogEx_entry()
@@ -93,10 +92,7 @@ LiValue FindFirstDlgItem_entry()
 {
     const BYTE *t = template_arg(ArgBase[0]);
     if (!t) return Nil;
-    *ArgTop++ = Nil;
-    LiValue v = item_view(first_item(t), li_Cons(ArgBase[0], Nil));
-    --ArgTop;
-    return v;
+    return item_view(first_item(t), li_Cons(ArgBase[0], Nil));
 }
 
 LiValue FindNextDlgItem_entry()
@@ -104,11 +100,8 @@ LiValue FindNextDlgItem_entry()
     const BYTE *item = template_arg(ArgBase[0]);
     bool ex = integer_arg(ArgBase[1]) != 0;
     if (!item) return Nil;
-    *ArgTop++ = Nil;
-    ArgTop[-1] = li_Cons(ArgBase[1], Nil);
-    LiValue v = item_view(next_item(item, ex), li_Cons(ArgBase[0], ArgTop[-1]));
-    --ArgTop;
-    return v;
+    ProtectedSlot rest(li_Cons(ArgBase[1], Nil));
+    return item_view(next_item(item, ex), li_Cons(ArgBase[0], rest));
 }
 
 LiValue IsActiveXControl_entry()

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "../../module/convert.h"
+#include "../../module/protected_eval.h"
 #include "../../module/wrap.h"
 #include "../../structs/model.h"
 #include "savra.h"
@@ -30,18 +31,15 @@ LiValue SendMouseInput_entry() { return send_input(INPUT_MOUSE, cls_MOUSEINPUT, 
 BOOL CALLBACK collect_window(HWND hwnd, LPARAM array)
 {
     LiValue a = (LiValue)array;
-    *ArgTop++ = li_CreateLong((int32_t)(uintptr_t)hwnd);
-    li_Aset(a, li_Length(a), ArgTop[-1]);
-    --ArgTop;
+    ProtectedSlot handle(li_CreateLong((int32_t)(uintptr_t)hwnd));
+    li_Aset(a, li_Length(a), handle);
     return TRUE;
 }
 
 LiValue EnumWindows_entry()
 {
-    LiValue a = li_MakeArray(0);
-    *ArgTop++ = a;
-    EnumWindows(collect_window, (LPARAM)a);
-    --ArgTop;
+    ProtectedSlot a(li_MakeArray(0));
+    EnumWindows(collect_window, (LPARAM)a.get());
     return a;
 }
 
@@ -74,22 +72,19 @@ LiValue FindPixelInArea_entry()
     HBITMAP bmp = CreateCompatibleBitmap(hdc, xsize, ysize);
     HGDIOBJ old = SelectObject(mem, bmp);
     BitBlt(mem, 0, 0, xsize, ysize, hdc, xmin, ymin, SRCCOPY);
-    LiValue *slot = ArgTop;
-    *ArgTop++ = Nil;
+    ProtectedSlot found;
     int32_t count = 0;
     for (int32_t x = 0; x < xsize; x++) {
         for (int32_t y = 0; y < ysize; y++) {
             COLORREF c = GetPixel(mem, x, y);
             int32_t r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
             if (r < rmin || r > rmax || g < gmin || g > gmax || b < bmin || b > bmax) continue;
-            if (li_Tag(*slot) == LI_NIL) *slot = li_CreateArray(8);
-            LiValue m = li_CreateArray(3);
-            *ArgTop++ = m;
+            if (li_Tag(found) == LI_NIL) found = li_CreateArray(8);
+            ProtectedSlot m(li_CreateArray(3));
             li_Aset(m, 0, li_CreateLong(x + xmin));
             li_Aset(m, 1, li_CreateLong(y + ymin));
             li_Aset(m, 2, li_CreateLong((int32_t)c));
-            li_Aset(*slot, count, m);
-            --ArgTop;
+            li_Aset(found, count, m);
             count++;
             if (maxresult > 0 && count >= maxresult) goto done;
         }
@@ -98,8 +93,7 @@ done:
     SelectObject(mem, old);
     DeleteDC(mem);
     DeleteObject(bmp);
-    ArgTop = slot;
-    return *slot;
+    return found;
 }
 
 LiValue LoadImageID_entry()

@@ -2,12 +2,12 @@
 // module uses it, so the interpreter is tested from both sides.
 #include <windows.h>
 
-#include <setjmp.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "savra.h"
+#include "../../module/protected_eval.h"
 
 #define A(i) ArgBase[i]
 
@@ -110,7 +110,7 @@ void counted_instance_hook(LiValue inst)
 
 int32_t need_number(LiValue v)
 {
-    if (!li_NumberP(v)) li_TypeError(v, 15);
+    if (!li_NumberP(v)) li_TypeError(v, LI_TYPE_NUMBER);
     return li_LVal(v);
 }
 
@@ -120,7 +120,7 @@ LiValue tm_noop() { return Nil; }
 LiValue tm_sample_fill()
 {
     int t = li_Tag(A(0));
-    if (t != LI_NIL && t != LI_INSTANCE) li_TypeError(A(0), 10);
+    if (t != LI_NIL && t != LI_INSTANCE) li_TypeError(A(0), LI_TYPE_NIL_OR_INSTANCE);
     if (t == LI_NIL) return li_CreateLong(0);
     Sample *s = (Sample *)li_InstanceData(A(0));
     s->i = -5;
@@ -168,41 +168,18 @@ LiValue tm_gc_protected()
 LiValue tm_protected_eval()
 {
     LiValue expr = A(0);
-    LiValue *saved_top = ArgTop, *saved_base = ArgBase;
-    int16_t saved_depth = *ExecutionStack->depth;
-    int saved_defer = liDeferSignals;
-    uint32_t gc_context[4];
-    volatile LiValue result = Nil;
-    volatile int error = 0;
-    jmp_buf jb;
-    li_SaveGCContext(gc_context);
-    int scope = li_EnterSubScope();
-    li_ErrorProtect(jb);
-    if (setjmp(jb) == 0) {
-        li_SetLocal(li_SymbolFind("tm-local"), li_CreateLong(42));
-        result = li_Eval(expr);
-        li_ErrorFree();
-        li_ExitSubScope(scope);
-    } else {
-        error = 1;
-        li_ErrorFree();
-        li_ExitSubScope(scope);
-    }
-    int top_ok = ArgTop == saved_top, base_ok = ArgBase == saved_base;
-    ArgTop = saved_top;
-    ArgBase = saved_base;
-    *ExecutionStack->depth = saved_depth;
-    liDeferSignals = saved_defer;
-    *ArgTop++ = result;
-    LiValue list = li_Cons(base_ok ? li_SymbolFind("t") : Nil, Nil);
-    *ArgTop++ = list;
-    list = li_Cons(top_ok ? li_SymbolFind("t") : Nil, list);
-    ArgTop[-1] = list;
-    list = li_Cons(result, list);
-    ArgTop[-1] = list;
-    list = li_Cons(li_CreateLong(error), list);
-    ArgTop -= 2;
-    return list;
+    savrawin::ProtectedResult r = savrawin::protected_eval(
+        [&] {
+            li_SetLocal(li_SymbolFind("tm-local"), li_CreateLong(42));
+            return li_Eval(expr);
+        },
+        [] {});
+    savrawin::ProtectedSlot value(r.value);
+    savrawin::ProtectedSlot list(li_Cons(r.base_balanced ? li_SymbolFind("t") : Nil, Nil));
+    list = li_Cons(r.top_balanced ? li_SymbolFind("t") : Nil, list);
+    list = li_Cons(value, list);
+    list = li_Cons(li_CreateLong(r.failed), list);
+    return list.get();
 }
 
 // The bridge's error report, as a module writes it.
@@ -220,8 +197,8 @@ LiValue tm_report()
 LiValue tm_typed()
 {
     need_number(A(0));
-    if (li_Tag(A(1)) != LI_NIL && !li_BufferP(A(1))) li_TypeError(A(1), 19);
-    if (li_Tag(A(2)) != LI_NIL && li_Tag(A(2)) != LI_INSTANCE) li_TypeError(A(2), 10);
+    if (li_Tag(A(1)) != LI_NIL && !li_BufferP(A(1))) li_TypeError(A(1), LI_TYPE_NIL_OR_STRING);
+    if (li_Tag(A(2)) != LI_NIL && li_Tag(A(2)) != LI_INSTANCE) li_TypeError(A(2), LI_TYPE_NIL_OR_INSTANCE);
     return li_CreateLong(1);
 }
 
@@ -300,14 +277,14 @@ int short_ctor_frees;
 // (tm-make-class NAME SIZE): a class whose one field takes bytes 12 to 16.
 LiValue tm_make_class()
 {
-    if (!li_StringP(A(0))) li_TypeError(A(0), 5);
+    if (!li_StringP(A(0))) li_TypeError(A(0), LI_TYPE_STRING);
     return li_MakeClass(li_SVal(A(0)), Nil, Nil, far_field, (uint32_t)need_number(A(1)), nullptr, nullptr);
 }
 
 // (tm-make-hooked-child NAME SIZE): a class under THooked (whose constructor makes 8 bytes).
 LiValue tm_make_hooked_child()
 {
-    if (!li_StringP(A(0))) li_TypeError(A(0), 5);
+    if (!li_StringP(A(0))) li_TypeError(A(0), LI_TYPE_STRING);
     return li_MakeClass(li_SVal(A(0)), cls_hooked, Nil, empty_fields, (uint32_t)need_number(A(1)), nullptr, nullptr);
 }
 
