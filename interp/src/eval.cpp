@@ -1,4 +1,4 @@
-// The evaluator: special forms, function and method application, errors and protection points.
+// The evaluator: special forms, function and method application.
 //
 // Every value the evaluator holds across an allocation lives in a slot of the argument stack, so
 // the collector sees it. A call pushes the function and its evaluated arguments; natives read
@@ -19,313 +19,6 @@ LiValue *g_frames = nullptr;
 int liDeferSignals = 0;
 static LiExecRecord exec_record;
 LiExecRecord *ExecutionStack = &exec_record;
-
-// ---- protection points --------------------------------------------------------------------------
-
-namespace {
-struct Protect {
-    void *jb;
-    LiValue *top, *base;
-    int bind_top;
-    int16_t depth;
-    CurrentCall cur;
-    bool gc_inhibit;
-};
-const int MAX_PROTECT = 4096;
-Protect protects[MAX_PROTECT];
-int nprotect = 0;
-} // namespace
-
-void li_ErrorProtect(void *jb)
-{
-    if (nprotect == MAX_PROTECT) li_Error("Too many nested protection points");
-    Protect &p = protects[nprotect++];
-    p.jb = jb;
-    p.top = ArgTop;
-    p.base = ArgBase;
-    p.bind_top = g_bind_top;
-    p.depth = g_depth;
-    p.cur = g_current;
-    p.gc_inhibit = g_gc_inhibit;
-}
-
-void li_ErrorFree(void)
-{
-    if (nprotect > 0) nprotect--;
-}
-
-void li_SaveGCContext(void *record16)
-{
-    uint32_t *r = (uint32_t *)record16;
-    r[0] = W(ArgTop);
-    r[1] = W(ArgBase);
-    r[2] = (uint32_t)g_bind_top;
-    r[3] = (uint32_t)(uint16_t)g_depth;
-}
-
-void raise_current(void)
-{
-    if (nprotect == 0) {
-        report_error();
-        out_flush();
-        exit(1);
-    }
-    Protect &p = protects[nprotect - 1];
-    unbind_to(p.bind_top);
-    ArgTop = p.top;
-    ArgBase = p.base;
-    g_depth = p.depth;
-    g_current = p.cur;
-    g_gc_inhibit = p.gc_inhibit;
-    longjmp(*(jmp_buf *)p.jb, 1);
-}
-
-LiValue capture_stack(void)
-{
-    LiValue *slot = ArgTop;
-    push(Nil);
-    int start = g_depth > 40 ? g_depth - 40 : 0;
-    for (int i = start; i < g_depth; i++) *slot = li_Cons(g_frames[i], *slot);
-    ArgTop = slot;
-    return *slot;
-}
-
-void raise_error(int code, LiValue message, LiValue offender)
-{
-    push(message);
-    push(offender);
-    LiValue e = alloc_cell(LI_ERROR);
-    e->w1 = (uint32_t)code;
-    e->w2 = W(message);
-    e->w3 = W(offender);
-    sym_set(ErrorString, e);
-    ArgTop -= 2;
-    sym_set(S_error_stack, capture_stack());
-    raise_current();
-}
-
-void errorf(const char *fmt, ...)
-{
-    char buf[1024];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    raise_error(-1, li_CreateString(buf), Nil);
-}
-
-void li_Error(const char *text) { raise_error(-1, li_CreateString(text ? text : "error"), Nil); }
-
-static const char *expected_text(int code)
-{
-    switch (code) {
-    case 15: return "number";
-    case 10: return "nil or instance";
-    case 19: return "nil or string";
-    case 5: return "string";
-    case 1: return "list";
-    case 2: return "symbol";
-    case 3: return "function";
-    case 4: return "array";
-    case 6: return "class";
-    case 7: return "integer";
-    case 8: return "instance";
-    default: return "other type";
-    }
-}
-
-// "SetRect: argument 2 (xLeft): number expected, got "a"" when the value is one of the current
-// native call's argument slots, else as much of that as is known.
-// slot: the value's argument slot when the caller knows it, else -1 (found by identity).
-static void describe_offender(char *buf, size_t size, LiValue v, const char *what, int slot = -1)
-{
-    LiValue shown = value_to_string(v, false);
-    char text[80];
-    uint32_t n = str_len(shown);
-    if (n > 60) snprintf(text, sizeof text, "%.57s...", str_bytes(shown));
-    else snprintf(text, sizeof text, "%s", str_bytes(shown));
-    const char *fname = g_current.fn ? g_current.fn->name : nullptr;
-    int index = slot;
-    if (index < 0 && g_current.base)
-        for (LiValue *p = g_current.base; p < ArgTop && p < g_current.base + 16; p++)
-            if (*p == v) {
-                index = (int)(p - g_current.base);
-                break;
-            }
-    if (fname && index >= 0) {
-        bool method = g_current.fn->cls && !nilp(g_current.fn->cls);
-        const char *pname = nullptr;
-        int pi = method ? index - 1 : index;
-        if (g_current.v && g_current.v->n >= 0 && pi >= 0 && pi < g_current.v->n) pname = g_current.v->params[pi];
-        if (method && index == 0)
-            snprintf(buf, size, "%s: receiver: %s expected, got %s", fname, what, text);
-        else if (pname)
-            snprintf(buf, size, "%s: argument %d (%s): %s expected, got %s", fname, pi + 1, pname, what, text);
-        else
-            snprintf(buf, size, "%s: argument %d: %s expected, got %s", fname, pi + 1, what, text);
-    } else if (fname) {
-        snprintf(buf, size, "%s: %s expected, got %s", fname, what, text);
-    } else {
-        snprintf(buf, size, "Type error: %s expected, got %s", what, text);
-    }
-}
-
-void li_TypeError(LiValue v, int code)
-{
-    char buf[512];
-    describe_offender(buf, sizeof buf, v, expected_text(code));
-    raise_error(code, li_CreateString(buf), v);
-}
-
-void li_InstError(LiValue v, LiValue cls)
-{
-    char what[160];
-    const char *cname = li_Tag(cls) == LI_CLASS ? sym_name(li_ClassRecord(cls)->name) : "?";
-    snprintf(what, sizeof what, "instance of %s", cname);
-    char buf[512];
-    describe_offender(buf, sizeof buf, v, what);
-    raise_error(-1, li_CreateString(buf), v);
-}
-
-void li_ArgumentError(int slot, const char *what)
-{
-    char buf[512];
-    describe_offender(buf, sizeof buf, ArgBase[slot], what, slot);
-    raise_error(-1, li_CreateString(buf), ArgBase[slot]);
-}
-
-void stack_overflow(void) { errorf("Stack overflow: too many values on the argument stack"); }
-
-// ---- natives ----------------------------------------------------------------------------------------
-
-void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags)
-{
-    bool rest = (flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
-    for (int i = 0; i < fn->count; i++) {
-        NativeVariant &v = fn->v[i];
-        bool vrest = (v.flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
-        if ((rest && vrest) || (!rest && !vrest && v.n == n)) {
-            free(v.params);
-            v.entry = entry;
-            v.n = rest ? -1 : n;
-            v.flags = flags;
-            v.params = params;
-            return;
-        }
-    }
-    fn->v = (NativeVariant *)realloc(fn->v, sizeof(NativeVariant) * (fn->count + 1));
-    NativeVariant &v = fn->v[fn->count++];
-    v.entry = entry;
-    v.n = rest ? -1 : n;
-    v.flags = flags;
-    v.params = params;
-}
-
-// A global function: the symbol's native record gains (or replaces) a variant; any other value
-// of the symbol is replaced by a new native.
-LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags)
-{
-    LiValue sym = intern(name);
-    LiValue fn = sym_value(sym);
-    if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
-        NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
-        rec->name = sym_name(sym);
-        rec->cls = Nil;
-        fn = alloc_cell(LI_NATIVE);
-        fn->w1 = W(rec);
-        sym_set(sym, fn);
-    }
-    native_add_variant(native_rec(fn), entry, n, params, flags);
-    return fn;
-}
-
-const NativeVariant *native_pick(const NativeFn *fn, int argc)
-{
-    const NativeVariant *rest = nullptr;
-    for (int i = 0; i < fn->count; i++) {
-        const NativeVariant &v = fn->v[i];
-        if (v.n == argc) return &v;
-        if (v.n < 0) rest = &v;
-    }
-    if (!rest) arity_error(fn, argc);
-    return rest;
-}
-
-void arity_error(const NativeFn *fn, int argc)
-{
-    char counts[128] = "";
-    size_t len = 0;
-    for (int i = 0; i < fn->count; i++) {
-        if (fn->v[i].n < 0) continue;
-        len += snprintf(counts + len, sizeof counts - len, "%s%d", len ? " or " : "", fn->v[i].n);
-        if (len >= sizeof counts) break;
-    }
-    errorf("%s: wrong number of arguments (%d); it accepts %s", fn->name, argc, counts);
-}
-
-static LiValue list_from(LiValue *args, int n)
-{
-    LiValue *slot = ArgTop;
-    push(Nil);
-    for (int i = n - 1; i >= 0; i--) *slot = li_Cons(args[i], *slot);
-    ArgTop = slot;
-    return *slot;
-}
-
-// base[0] is the receiver for a method; argc counts the arguments after it.
-LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method)
-{
-    const NativeVariant *v = native_pick(fn, argc);
-    if (v->flags & LI_PARAM_REST) {
-        int k = method ? 1 : 0;
-        LiValue list = list_from(base + k, argc);
-        base[k] = list;
-        ArgTop = base + k + 1;
-    } else if (v->flags & RAW_VARARGS) {
-        g_argc = argc;
-    }
-    CurrentCall saved = g_current;
-    LiValue *saved_base = ArgBase;
-    g_current.fn = fn;
-    g_current.v = v;
-    g_current.base = base;
-    ArgBase = base;
-    LiValue r = v->entry();
-    ArgBase = saved_base;
-    g_current = saved;
-    return r;
-}
-
-LiValue li_CallCLVFunction(LiEntry entry, LiValue list)
-{
-    LiValue *base = ArgTop;
-    for (; consp(list); list = cdr(list)) {
-        if (ArgTop >= g_stack_limit) stack_overflow();
-        push(car(list));
-    }
-    LiValue *saved_base = ArgBase;
-    CurrentCall saved = g_current;
-    g_current.v = nullptr;
-    g_current.base = base;
-    ArgBase = base;
-    LiValue r = entry();
-    ArgBase = saved_base;
-    g_current = saved;
-    ArgTop = base;
-    return r;
-}
-
-LiValue li_CallCLVarArgFunction(LiEntry entry, LiValue list)
-{
-    LiValue *base = ArgTop;
-    push(list);
-    LiValue *saved_base = ArgBase;
-    ArgBase = base;
-    LiValue r = entry();
-    ArgBase = saved_base;
-    ArgTop = base;
-    return r;
-}
 
 // ---- application --------------------------------------------------------------------------------------
 
@@ -676,7 +369,7 @@ static LiValue sf_loop_list(LiValue x, bool times)
     int mark = g_bind_top;
     bind(var, Nil);
     if (times) {
-        if (!li_LongP(base[0])) li_TypeError(base[0], 7);
+        if (!li_LongP(base[0])) li_TypeError(base[0], LI_TYPE_INTEGER);
         int32_t n = long_val(base[0]);
         for (int32_t i = 0; i < n; i++) {
             sym_set(var, li_CreateLong(i));
@@ -757,14 +450,14 @@ static LiValue eval_special(int id, LiValue x)
     case SF_DEFCLASS: {
         LiValue name = need_symbol(car(args), "defclass");
         LiValue super = eval(car(cdr(args)));
-        if (!nilp(super) && li_Tag(super) != LI_CLASS) li_TypeError(super, 6);
+        if (!nilp(super) && li_Tag(super) != LI_CLASS) li_TypeError(super, LI_TYPE_CLASS);
         LiValue cls = make_script_class(name, super, car(cdr(cdr(args))));
         sym_set(name, cls);
         return cls;
     }
     case SF_DEFMETHOD: {
         LiValue cls = eval(car(args));
-        if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, 6);
+        if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
         LiValue name = need_symbol(car(cdr(args)), "defmethod");
         LiValue *base = ArgTop;
         push(make_closure(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name));

@@ -94,14 +94,16 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
 LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags);
 const NativeVariant *native_pick(const NativeFn *fn, int argc);
 [[noreturn]] void arity_error(const NativeFn *fn, int argc);
+LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method);
+// args[0..n) as a new list (a rest parameter's value).
+LiValue list_from(LiValue *args, int n);
 
-// ---- evaluation (eval.cpp) --------------------------------------------------------------------
+// ---- evaluation (eval.cpp; errors and protection points in errors.cpp) ------------------------
 
 LiValue eval(LiValue form);
 LiValue eval_body(LiValue forms);
 LiValue apply(LiValue fn, LiValue *args, int argc);
 LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc); // args on the stack
-LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method);
 struct CurrentCall {
     const NativeFn *fn;
     const NativeVariant *v;

@@ -1,0 +1,136 @@
+// Native functions: their registration (variants by fixed argument count, a rest variant), the
+// choice of variant for a call, and the call itself.
+#include "internal.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags)
+{
+    bool rest = (flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
+    for (int i = 0; i < fn->count; i++) {
+        NativeVariant &v = fn->v[i];
+        bool vrest = (v.flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
+        if ((rest && vrest) || (!rest && !vrest && v.n == n)) {
+            free(v.params);
+            v.entry = entry;
+            v.n = rest ? -1 : n;
+            v.flags = flags;
+            v.params = params;
+            return;
+        }
+    }
+    fn->v = (NativeVariant *)realloc(fn->v, sizeof(NativeVariant) * (fn->count + 1));
+    NativeVariant &v = fn->v[fn->count++];
+    v.entry = entry;
+    v.n = rest ? -1 : n;
+    v.flags = flags;
+    v.params = params;
+}
+
+// A global function: the symbol's native record gains (or replaces) a variant; any other value
+// of the symbol is replaced by a new native.
+LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags)
+{
+    LiValue sym = intern(name);
+    LiValue fn = sym_value(sym);
+    if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
+        NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
+        rec->name = sym_name(sym);
+        rec->cls = Nil;
+        fn = alloc_cell(LI_NATIVE);
+        fn->w1 = W(rec);
+        sym_set(sym, fn);
+    }
+    native_add_variant(native_rec(fn), entry, n, params, flags);
+    return fn;
+}
+
+const NativeVariant *native_pick(const NativeFn *fn, int argc)
+{
+    const NativeVariant *rest = nullptr;
+    for (int i = 0; i < fn->count; i++) {
+        const NativeVariant &v = fn->v[i];
+        if (v.n == argc) return &v;
+        if (v.n < 0) rest = &v;
+    }
+    if (!rest) arity_error(fn, argc);
+    return rest;
+}
+
+void arity_error(const NativeFn *fn, int argc)
+{
+    char counts[128] = "";
+    size_t len = 0;
+    for (int i = 0; i < fn->count; i++) {
+        if (fn->v[i].n < 0) continue;
+        len += snprintf(counts + len, sizeof counts - len, "%s%d", len ? " or " : "", fn->v[i].n);
+        if (len >= sizeof counts) break;
+    }
+    errorf("%s: wrong number of arguments (%d); it accepts %s", fn->name, argc, counts);
+}
+
+LiValue list_from(LiValue *args, int n)
+{
+    LiValue *slot = ArgTop;
+    push(Nil);
+    for (int i = n - 1; i >= 0; i--) *slot = li_Cons(args[i], *slot);
+    ArgTop = slot;
+    return *slot;
+}
+
+// base[0] is the receiver for a method; argc counts the arguments after it.
+LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method)
+{
+    const NativeVariant *v = native_pick(fn, argc);
+    if (v->flags & LI_PARAM_REST) {
+        int k = method ? 1 : 0;
+        LiValue list = list_from(base + k, argc);
+        base[k] = list;
+        ArgTop = base + k + 1;
+    } else if (v->flags & RAW_VARARGS) {
+        g_argc = argc;
+    }
+    CurrentCall saved = g_current;
+    LiValue *saved_base = ArgBase;
+    g_current.fn = fn;
+    g_current.v = v;
+    g_current.base = base;
+    ArgBase = base;
+    LiValue r = v->entry();
+    ArgBase = saved_base;
+    g_current = saved;
+    return r;
+}
+
+LiValue li_CallCLVFunction(LiEntry entry, LiValue list)
+{
+    LiValue *base = ArgTop;
+    for (; consp(list); list = cdr(list)) {
+        if (ArgTop >= g_stack_limit) stack_overflow();
+        push(car(list));
+    }
+    LiValue *saved_base = ArgBase;
+    CurrentCall saved = g_current;
+    g_current.v = nullptr;
+    g_current.base = base;
+    ArgBase = base;
+    LiValue r = entry();
+    ArgBase = saved_base;
+    g_current = saved;
+    ArgTop = base;
+    return r;
+}
+
+LiValue li_CallCLVarArgFunction(LiEntry entry, LiValue list)
+{
+    LiValue *base = ArgTop;
+    push(list);
+    LiValue *saved_base = ArgBase;
+    ArgBase = base;
+    LiValue r = entry();
+    ArgBase = saved_base;
+    ArgTop = base;
+    return r;
+}
