@@ -214,7 +214,7 @@ void ResizeState::position(HWND hwnd, const ResizeData &e, const RECT *g, const 
 
 namespace {
 
-// The methods are registered only on resizable classes; an object without layout state (a
+// The methods are registered only on classes with layout state; an object without layout state (a
 // plain SWindowBase) has nothing to add to.
 WindowObject *layout_owner(LiValue inst)
 {
@@ -254,13 +254,9 @@ const MethodRow resize_methods[] = {
 
 } // namespace
 
-void register_resize_methods()
+void add_resize_methods(LiValue cls)
 {
-    LiValue *classes[] = {&cls_SDialog, &cls_SWindow, &cls_SButton, &cls_SListBox, &cls_SComboBox, &cls_SEdit,
-                          &cls_SToolTipCtrl, &cls_SHeaderCtrl, &cls_SListViewCtrl, &cls_STreeViewCtrl, &cls_SToolBarCtrl,
-                          &cls_STabCtrl, &cls_STrackBarCtrl, &cls_SProgressBarCtrl, &cls_SRichEditCtrl, &cls_SReBarCtrl,
-                          &cls_SPagerCtrl, &cls_SFlatScrollBar, &cls_STreeViewCtrlEx};
-    for (LiValue *c : classes) register_methods(*c, resize_methods, sizeof resize_methods / sizeof resize_methods[0]);
+    register_methods(cls, resize_methods, sizeof resize_methods / sizeof resize_methods[0]);
 }
 
 } // namespace savrawin

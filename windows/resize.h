@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "savra.h"
+
 #include <stdint.h>
 
 #include <vector>
@@ -49,6 +51,7 @@ private:
     void position(HWND hwnd, const ResizeData &e, const RECT *group, const ResizeData *previous, int cx, int cy);
 };
 
-void register_resize_methods();
+// AddControlResizeFlags, StartResizeGroup and EndResizeGroup on cls.
+void add_resize_methods(LiValue cls);
 
 } // namespace savrawin

@@ -12,6 +12,7 @@
 #include "constructors.h"
 #include "handlers.h"
 #include "method_wrap.h"
+#include "resize.h"
 #include "window_object.h"
 
 namespace savrawin {
@@ -22,44 +23,44 @@ constexpr DWORD child_style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 
 // One row per class that has a Create method, alphabetical: the order Create is registered in.
 WindowClass window_classes[] = {
-    {"SAnimateCtrl", &cls_SAnimateCtrl, L"SysAnimate32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SBitmapButton", &cls_SBitmapButton, L"BUTTON", false, child_style, 0, {}, nullptr, 0, {}},
-    {"SButton", &cls_SButton, L"BUTTON", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SCheckListViewCtrl", &cls_SCheckListViewCtrl, L"SysListView32", false, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
+    {"SAnimateCtrl", &cls_SAnimateCtrl, L"SysAnimate32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SBitmapButton", &cls_SBitmapButton, L"BUTTON", Layout::None, child_style, 0, {}, nullptr, 0, {}},
+    {"SButton", &cls_SButton, L"BUTTON", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SCheckListViewCtrl", &cls_SCheckListViewCtrl, L"SysListView32", Layout::None, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
      WS_EX_CLIENTEDGE, {}, nullptr, 0, {}},
-    {"SComboBox", &cls_SComboBox, L"COMBOBOX", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SComboBoxEx", &cls_SComboBoxEx, L"ComboBoxEx32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SDateTimePickerCtrl", &cls_SDateTimePickerCtrl, L"SysDateTimePick32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SDragListBox", &cls_SDragListBox, L"LISTBOX", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SEdit", &cls_SEdit, L"EDIT", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SFlatScrollBar", &cls_SFlatScrollBar, nullptr, true, child_style, 0, {}, nullptr, 0, {}},
-    {"SHeaderCtrl", &cls_SHeaderCtrl, L"SysHeader32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SHotKeyCtrl", &cls_SHotKeyCtrl, L"msctls_hotkey32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SHyperLink", &cls_SHyperLink, nullptr, false, child_style, 0, {}, nullptr, 0, {}},
-    {"SIPAddressCtrl", &cls_SIPAddressCtrl, L"SysIPAddress32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SListBox", &cls_SListBox, L"LISTBOX", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SListViewCtrl", &cls_SListViewCtrl, L"SysListView32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SMonthCalendarCtrl", &cls_SMonthCalendarCtrl, L"SysMonthCal32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SPagerCtrl", &cls_SPagerCtrl, L"SysPager", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SProgressBarCtrl", &cls_SProgressBarCtrl, L"msctls_progress32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SReBarCtrl", &cls_SReBarCtrl, L"ReBarWindow32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SRichEditCtrl", &cls_SRichEditCtrl, L"RichEdit20W", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SScrollBar", &cls_SScrollBar, L"SCROLLBAR", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SStatic", &cls_SStatic, L"STATIC", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SStatusBarCtrl", &cls_SStatusBarCtrl, L"msctls_statusbar32", false, child_style, 0, {}, nullptr, 0, {}},
-    {"STabCtrl", &cls_STabCtrl, L"SysTabControl32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SToolBarCtrl", &cls_SToolBarCtrl, L"ToolbarWindow32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SToolTipCtrl", &cls_SToolTipCtrl, L"tooltips_class32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"STrackBarCtrl", &cls_STrackBarCtrl, L"msctls_trackbar32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"STreeViewCtrl", &cls_STreeViewCtrl, L"SysTreeView32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"STreeViewCtrlEx", &cls_STreeViewCtrlEx, L"SysTreeView32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SUpDownCtrl", &cls_SUpDownCtrl, L"msctls_updown32", true, child_style, 0, {}, nullptr, 0, {}},
-    {"SWindow", &cls_SWindow, nullptr, true, child_style, 0, {}, nullptr, 0, {}},
+    {"SComboBox", &cls_SComboBox, L"COMBOBOX", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SComboBoxEx", &cls_SComboBoxEx, L"ComboBoxEx32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SDateTimePickerCtrl", &cls_SDateTimePickerCtrl, L"SysDateTimePick32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SDragListBox", &cls_SDragListBox, L"LISTBOX", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SEdit", &cls_SEdit, L"EDIT", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SFlatScrollBar", &cls_SFlatScrollBar, nullptr, Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SHeaderCtrl", &cls_SHeaderCtrl, L"SysHeader32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SHotKeyCtrl", &cls_SHotKeyCtrl, L"msctls_hotkey32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SHyperLink", &cls_SHyperLink, nullptr, Layout::None, child_style, 0, {}, nullptr, 0, {}},
+    {"SIPAddressCtrl", &cls_SIPAddressCtrl, L"SysIPAddress32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SListBox", &cls_SListBox, L"LISTBOX", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SListViewCtrl", &cls_SListViewCtrl, L"SysListView32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SMonthCalendarCtrl", &cls_SMonthCalendarCtrl, L"SysMonthCal32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SPagerCtrl", &cls_SPagerCtrl, L"SysPager", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SProgressBarCtrl", &cls_SProgressBarCtrl, L"msctls_progress32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SReBarCtrl", &cls_SReBarCtrl, L"ReBarWindow32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SRichEditCtrl", &cls_SRichEditCtrl, L"RichEdit20W", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SScrollBar", &cls_SScrollBar, L"SCROLLBAR", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SStatic", &cls_SStatic, L"STATIC", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SStatusBarCtrl", &cls_SStatusBarCtrl, L"msctls_statusbar32", Layout::None, child_style, 0, {}, nullptr, 0, {}},
+    {"STabCtrl", &cls_STabCtrl, L"SysTabControl32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SToolBarCtrl", &cls_SToolBarCtrl, L"ToolbarWindow32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SToolTipCtrl", &cls_SToolTipCtrl, L"tooltips_class32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"STrackBarCtrl", &cls_STrackBarCtrl, L"msctls_trackbar32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"STreeViewCtrl", &cls_STreeViewCtrl, L"SysTreeView32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"STreeViewCtrlEx", &cls_STreeViewCtrlEx, L"SysTreeView32", Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
+    {"SUpDownCtrl", &cls_SUpDownCtrl, L"msctls_updown32", Layout::State, child_style, 0, {}, nullptr, 0, {}},
+    {"SWindow", &cls_SWindow, nullptr, Layout::Methods, child_style, 0, {}, nullptr, 0, {}},
 };
-WindowClass dialog_class = {"SDialog", &cls_SDialog, nullptr, true, 0, 0, {}, nullptr, 0, {}};
+WindowClass dialog_class = {"SDialog", &cls_SDialog, nullptr, Layout::Methods, 0, 0, {}, nullptr, 0, {}};
 constexpr size_t window_class_count = sizeof window_classes / sizeof window_classes[0];
 
-// The object of row I: resizable classes carry the layout state; the hyperlink and the bitmap
+// The object of row I: classes with a layout carry its state; the hyperlink and the bitmap
 // button their control implementations; other controls one word of theirs.
 template <class Shape, size_t I> class RowObject final : public Shape {
 public:
@@ -73,7 +74,7 @@ template <size_t I> WindowObject *make_object()
     if (c.script_class == &cls_SHyperLink) return new RowObject<HyperLinkObject, I>();
     if (c.script_class == &cls_SBitmapButton) return new RowObject<BitmapButtonObject, I>();
     if (c.script_class == &cls_SCheckListViewCtrl) return new RowObject<CheckListViewObject, I>();
-    if (c.resizable) return new RowObject<ResizableWindow, I>();
+    if (c.layout != Layout::None) return new RowObject<ResizableWindow, I>();
     return new RowObject<ControlWindow, I>();
 }
 // The class catalogue checks each shape against its class; a row object adds nothing to it.
@@ -101,13 +102,11 @@ LiValue Create_entry()
     check_text_arg(name);
     DWORD style = (DWORD)integer_arg(ArgBase[4]), ex_style = (DWORD)integer_arg(ArgBase[5]);
     wchar_t *wide = li_StringP(name) ? make_wide_copy(name) : nullptr;
-    *ArgTop++ = Nil;
     HWND hwnd = o->Create(parent, rect, wide, style, ex_style);
     if (hwnd) {
         attach_user_data(hwnd, inst, o);
         SendMessageW(hwnd, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
     }
-    --ArgTop;
     free(wide);
     return li_CreateLong((int32_t)(uintptr_t)hwnd);
 }
@@ -151,10 +150,7 @@ template <class Make> LiValue construct_with(LiValue inst, void *data, int owned
 
 template <class Make> LiValue type_function(LiValue cls, Make make)
 {
-    *ArgTop++ = Nil;
-    LiValue v = li_CreateNonNullInstanceAlloc(&make()->base, cls, Nil);
-    --ArgTop;
-    return v;
+    return li_CreateNonNullInstanceAlloc(&make()->base, cls, Nil);
 }
 
 DialogObject *make_dialog() { return new DialogObject(); }
@@ -257,6 +253,14 @@ void register_window_create_methods()
         LiValue cls = *c.script_class;
         li_DefCMethod(cls, "Create", Create_entry, 5, "hWndParent", 0, "rect", 0, "szWindowName", 0, "dwStyle", 0, "dwExStyle", 0);
     }
+}
+
+// The layout methods on the classes whose table row asks for them (derived classes inherit them).
+void register_resize_methods()
+{
+    for (const WindowClass &c : window_classes)
+        if (c.layout == Layout::Methods) add_resize_methods(*c.script_class);
+    add_resize_methods(*dialog_class.script_class);
 }
 
 void register_subclass_methods()

@@ -18,12 +18,19 @@ struct CreateWndData {
     CreateWndData *next;
 };
 
+// What a class's objects carry for resize layouts.
+enum class Layout : uint8_t {
+    None,    // a control with behaviour of its own (or a status bar): no layout state
+    State,   // the layout state, but no methods of its own to fill the map
+    Methods, // the state, and AddControlResizeFlags, StartResizeGroup, EndResizeGroup
+};
+
 // What a script class registers as its window class, once, on its first Create.
 struct WindowClass {
     const char *script_name;
     LiValue *script_class;
     const wchar_t *base_name; // a superclassed control's Win32 class, or null for an own class
-    bool resizable;           // carries the layout state, and the layout methods
+    Layout layout;
     DWORD default_style, default_ex_style;
     // Filled on registration.
     WNDCLASSEXW wc;
@@ -57,8 +64,13 @@ public:
     CreateWndData create_data = {};
     BYTE *thunk = nullptr;
     const MSG *current = nullptr;
-    DWORD state = 0; // bit 0: WM_NCDESTROY seen
+    DWORD state = 0;
+    static constexpr DWORD FINAL_MESSAGE_SEEN = 1; // WM_NCDESTROY has reached the object
     WNDPROC super_proc = DefWindowProcW;
+
+    // Around every message: the message the handlers see, and the object's end after the last one.
+    const MSG *BeginMessage(MSG &m);
+    void EndMessage(const MSG *previous);
 
     static WindowObject *of(void *base_part);
     static LRESULT CALLBACK WindowProc(HWND self, UINT msg, WPARAM wp, LPARAM lp);
@@ -159,6 +171,8 @@ void remove_create_data(CreateWndData *d);
 // Points thunk (allocated on first use) at proc with object in place of the window handle; false
 // when no executable memory is left.
 bool bind_thunk(BYTE *&thunk, void *object, void *proc);
+// Registers c's window class on first use; false when the platform refuses it.
+bool register_class(WindowClass *c);
 void unregister_window_classes();
 
 // The native object of a method's receiver, which must be an instance of cls (or derived from it)
