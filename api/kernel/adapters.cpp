@@ -3,31 +3,18 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "../../module/result_buffer.h"
+
 namespace savrawin {
 
 namespace {
-// One buffer of the module's for text results, reused: each result is converted before the next
-// call can need it.
-wchar_t *result_buffer(size_t units)
-{
-    static wchar_t *buffer = nullptr;
-    static size_t room = 0;
-    if (units > room) {
-        wchar_t *grown = (wchar_t *)realloc(buffer, sizeof(wchar_t) * units);
-        if (!grown) return nullptr;
-        buffer = grown;
-        room = units;
-    }
-    return buffer;
-}
-
 // The result first + second (lengths in units) made whole in the module's buffer, and dest given
 // as much of it as its room holds; null when memory runs out.
 LPWSTR whole_result(WideBuffer dest, const wchar_t *first, size_t first_length, const wchar_t *second,
                     size_t second_length)
 {
     size_t length = first_length + second_length;
-    wchar_t *out = result_buffer(length + 1);
+    wchar_t *out = result_buffer<wchar_t>(length + 1);
     if (!out) return nullptr;
     memcpy(out, first, sizeof(wchar_t) * first_length);
     if (second_length) memcpy(out + first_length, second, sizeof(wchar_t) * second_length);
@@ -44,7 +31,7 @@ LPWCH WINAPI first_environment_entry()
     LPWCH block = GetEnvironmentStringsW();
     if (!block) return nullptr;
     size_t n = (size_t)lstrlenW(block) + 1;
-    wchar_t *copy = result_buffer(n);
+    wchar_t *copy = result_buffer<wchar_t>(n);
     if (copy) memcpy(copy, block, sizeof(wchar_t) * n);
     FreeEnvironmentStringsW(block);
     return copy;

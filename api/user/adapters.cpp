@@ -3,24 +3,19 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "../../module/result_buffer.h"
+
 namespace savrawin {
 
 namespace {
-// The joined text lives in one buffer that grows as needed and is reused by the next call; the
-// wrapper has made its result from it before then.
+// The joined text, in the module's result buffer.
 template <class C> C *joined(const C *start, const C *current, size_t *at)
 {
-    static C *buffer = nullptr;
-    static size_t capacity = 0;
     size_t a = 0, b = 0;
     while (start && start[a]) a++;
     while (current && current[b]) b++;
-    if (a + b + 1 > capacity) {
-        C *bigger = (C *)realloc(buffer, sizeof(C) * (a + b + 1));
-        if (!bigger) return nullptr;
-        buffer = bigger;
-        capacity = a + b + 1;
-    }
+    C *buffer = result_buffer<C>(a + b + 1);
+    if (!buffer) return nullptr;
     if (a) memcpy(buffer, start, sizeof(C) * a);
     if (b) memcpy(buffer + a, current, sizeof(C) * b);
     buffer[a + b] = 0;
