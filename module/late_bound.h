@@ -18,10 +18,17 @@ HMODULE late_module(const wchar_t *library);
 // Id::module() and Id::name() give GetProcAddress's arguments.
 template <class Fn, class Id> struct LateBound;
 template <class R, class... A, class Id> struct LateBound<R(WINAPI *)(A...), Id> {
+    // A library that did not load has no exports (GetProcAddress would search the program instead).
+    template <class Entry> static Entry find()
+    {
+        HMODULE m = Id::module();
+        return m ? (Entry)(void *)GetProcAddress(m, Id::name()) : nullptr;
+    }
+
     static R WINAPI call(A... a)
     {
         using Entry = R(WINAPI *)(A...);
-        static const Entry entry = (Entry)(void *)GetProcAddress(Id::module(), Id::name());
+        static const Entry entry = find<Entry>();
         if (!entry) {
             if constexpr (std::is_void_v<R>) return;
             else return R();

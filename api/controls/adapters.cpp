@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include "../../module/late_bound.h"
 #include "../../structs/model.h"
 
 namespace savrawin {
@@ -10,9 +11,6 @@ namespace savrawin {
 // ---- HTML Help ----------------------------------------------------------------------------------
 
 namespace {
-HMODULE help_module = nullptr;
-FARPROC help_entry = nullptr;
-bool help_failed = false;
 
 // The control's registered path: an expandable value only if its expansion fits, any other
 // only if it ends within the buffer.
@@ -43,28 +41,23 @@ bool registered_help_path(char (&path)[MAX_PATH])
     RegCloseKey(key);
     return found;
 }
+
+// The registered help control, else hhctrl.ocx from the search path; looked for once, on the first
+// call, so a script that never asks for help loads nothing.
+struct help_control {
+    static HMODULE module()
+    {
+        char path[MAX_PATH];
+        HMODULE m = registered_help_path(path) ? LoadLibraryA(path) : nullptr;
+        return m ? m : LoadLibraryA("hhctrl.ocx");
+    }
+    static LPCSTR name() { return MAKEINTRESOURCEA(15); }
+};
 } // namespace
 
 HWND WINAPI html_help(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData)
 {
-    if (help_failed) return nullptr;
-    if (!help_module) {
-        char path[MAX_PATH];
-        if (registered_help_path(path)) help_module = LoadLibraryA(path);
-        if (!help_module) help_module = LoadLibraryA("hhctrl.ocx");
-        if (!help_module) {
-            help_failed = true;
-            return nullptr;
-        }
-    }
-    if (!help_entry) {
-        help_entry = GetProcAddress(help_module, MAKEINTRESOURCEA(15));
-        if (!help_entry) {
-            help_failed = true;
-            return nullptr;
-        }
-    }
-    return ((decltype(&::HtmlHelpW))(void *)help_entry)(hwndCaller, pszFile, uCommand, dwData);
+    return LateBound<decltype(&::HtmlHelpW), help_control>::call(hwndCaller, pszFile, uCommand, dwData);
 }
 
 // ---- File and find dialogs -------------------------------------------------------------------
