@@ -119,7 +119,9 @@ void finish_copies(WideCopy *copies, int n)
 }
 
 namespace {
-uint32_t storage_size(LiValue instance) { return li_ClassRecord(li_InstanceBody(instance)->cls)->size; }
+// What the instance really holds, not what its class declares: an instance whose object is gone
+// (data null, size 0) is refused rather than passed as a null pointer the platform would write to.
+uint32_t storage_size(LiValue instance) { return li_InstanceDataSize(instance); }
 
 // The room of buffer argument i (see bound::Mode), or -1 for a kind without one.
 int64_t room_of(int i, const Kind *kinds, const size_t *element_sizes, LiValue *args, const WideCopy *copies, bool bytes)
