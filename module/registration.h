@@ -1,0 +1,28 @@
+// The registration steps the module's initialiser runs, one per part of the vocabulary; each is
+// defined beside what it registers.
+#pragma once
+
+namespace savrawin {
+
+void register_handwritten_functions();
+void register_kernel_functions();
+void register_user_functions();
+void register_gdi_functions();
+void register_controls_functions();
+void register_union_constructors();
+void register_dialog_template_functions();
+void register_window_base_globals();
+void register_window_create_methods();
+void register_window_base_methods();
+void register_window_class_methods();
+void register_resize_methods();
+void register_subclass_methods();
+void register_control_methods();
+void register_own_control_methods();
+void register_menu_methods();
+void register_common_dialog_methods();
+void register_message_handler_methods();
+void register_final_window_text_method();
+void register_final_message_box();
+
+} // namespace savrawin
