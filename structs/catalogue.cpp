@@ -14,12 +14,9 @@ struct Section {
 
 template <size_t N> constexpr Section section(const ClassRow (&rows)[N]) { return {rows, N}; }
 
-constexpr Section sections[] = {
-    section(geometry_classes),      section(kernel_classes),   section(user_classes),
-    section(gdi_classes),           section(opengl_classes),   section(common_dialog_classes),
-    section(shell_classes),         section(html_help_classes), section(control_classes),
-    section(argument_classes),      section(window_classes),
-};
+#define SAVRA_SECTION_ENTRY(ARRAY, LIST) section(ARRAY),
+constexpr Section sections[] = {SAVRA_CLASS_SECTIONS(SAVRA_SECTION_ENTRY)};
+#undef SAVRA_SECTION_ENTRY
 
 constexpr size_t class_count()
 {

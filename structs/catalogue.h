@@ -101,18 +101,12 @@ constexpr bool ascending(std::initializer_list<int> seq)
     return true;
 }
 
-// ---- the sections, in creation order; the bounds are the class counts of each ------------------------
+// ---- the sections, in creation order; each bound is its list's length --------------------------------
 
-extern const ClassRow geometry_classes[6];
-extern const ClassRow kernel_classes[38];
-extern const ClassRow user_classes[92];
-extern const ClassRow gdi_classes[144];
-extern const ClassRow opengl_classes[4];
-extern const ClassRow common_dialog_classes[10];
-extern const ClassRow shell_classes[7];
-extern const ClassRow html_help_classes[9];
-extern const ClassRow control_classes[108];
-extern const ClassRow argument_classes[4];
-extern const ClassRow window_classes[42];
+#define SAVRA_COUNT_CLASS(NAME) +1
+#define SAVRA_COUNT_DERIVED(NAME, SUPER) +1
+#define SAVRA_SECTION_ARRAY(ARRAY, LIST) extern const ClassRow ARRAY[0 LIST(SAVRA_COUNT_CLASS, SAVRA_COUNT_DERIVED)];
+SAVRA_CLASS_SECTIONS(SAVRA_SECTION_ARRAY)
+#undef SAVRA_SECTION_ARRAY
 
 } // namespace savrawin

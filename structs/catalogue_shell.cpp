@@ -50,9 +50,7 @@ STRUCTURE(DEVNAMES, DEVNAMES, 8)
     X(T, UL, lCustData, 64) X(T, W, lpPageSetupTemplateName, 76) X(T, UL, hPageSetupTemplate, 80)
 STRUCTURE(PAGESETUPDLG, PAGESETUPDLGW, 84)
 
-// Creation order.
-#define COMMON_DIALOG_CLASSES(C, D) C(OPENFILENAME_NT4) C(OPENFILENAME) C(OFNOTIFY) C(OFNOTIFYEX) C(CHOOSECOLOR)     \
-    C(FINDREPLACE) C(CHOOSEFONT) C(PRINTDLG) C(DEVNAMES) C(PAGESETUPDLG)
+// The rows, in the creation order of class_lists.h.
 SECTION(common_dialog_classes, COMMON_DIALOG_CLASSES)
 
 // ---- shell -----------------------------------------------------------------------------------------------------------
@@ -80,9 +78,7 @@ STRUCTURE(NOTIFYICONDATA, NOTIFYICONDATAW, 952)
 #define SHFILEINFO_ROWS(X, T) X(T, UL, hIcon, 0) X(T, I, iIcon, 4) X(T, UL, dwAttributes, 8)
 STRUCTURE(SHFILEINFO, SHFILEINFOW, 692)
 
-// Creation order.
-#define SHELL_CLASSES(C, D) C(DRAGINFO) C(APPBARDATA) C(SHFILEOPSTRUCT) C(SHNAMEMAPPING) C(SHELLEXECUTEINFO)         \
-    C(NOTIFYICONDATA) C(SHFILEINFO)
+// The rows, in the creation order of class_lists.h.
 SECTION(shell_classes, SHELL_CLASSES)
 
 // ---- HTML Help -------------------------------------------------------------------------------------------------------
@@ -121,9 +117,7 @@ STRUCTURE(HH_WINTYPE, HH_WINTYPE, 196)
     X(T, PTR, phhWinType, 20, cls_HH_WINTYPE)
 STRUCTURE(HHNTRACK, HHNTRACK, 24)
 
-// Creation order.
-#define HTML_HELP_CLASSES(C, D) C(HHN_NOTIFY) C(HH_POPUP) C(HH_AKLINK) C(HH_ENUM_IT) C(HH_ENUM_CAT)                  \
-    C(HH_SET_INFOTYPE) C(HH_FTS_QUERY) C(HH_WINTYPE) C(HHNTRACK)
+// The rows, in the creation order of class_lists.h.
 SECTION(html_help_classes, HTML_HELP_CLASSES)
 
 } // namespace savrawin

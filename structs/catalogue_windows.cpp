@@ -9,14 +9,10 @@
 
 namespace savrawin {
 
-LiValue cls__U_RECT, cls__U_MENUorID, cls__U_STRINGorID, cls__DialogSplitHelper;
-LiValue cls_SWindowBase, cls_SDialog, cls_SStatic, cls_SButton, cls_SListBox, cls_SComboBox, cls_SEdit, cls_SScrollBar,
-    cls_SToolTipCtrl, cls_SHeaderCtrl, cls_SListViewCtrl, cls_STreeViewCtrl, cls_SToolBarCtrl, cls_SStatusBarCtrl,
-    cls_STabCtrl, cls_STrackBarCtrl, cls_SUpDownCtrl, cls_SProgressBarCtrl, cls_SHotKeyCtrl, cls_SAnimateCtrl,
-    cls_SRichEditCtrl, cls_SDragListBox, cls_SReBarCtrl, cls_SComboBoxEx, cls_SMonthCalendarCtrl,
-    cls_SDateTimePickerCtrl, cls_SIPAddressCtrl, cls_SPagerCtrl, cls_SHyperLink, cls_SColorDialog, cls_SFileDialog,
-    cls_SFolderDialog, cls_SFontDialog, cls_SPageSetupDialog, cls_SPrintDialog, cls_SWindow, cls_SBitmapButton,
-    cls_SCheckListViewCtrl, cls_SFlatScrollBar, cls_STreeViewCtrlEx, cls_CMenuItemInfo, cls_CMenu;
+#define SAVRA_DEFINE_CLASS(NAME) LiValue cls_##NAME;
+ARGUMENT_CLASSES(SAVRA_DEFINE_CLASS, )
+WINDOW_CLASSES(SAVRA_DEFINE_CLASS, )
+#undef SAVRA_DEFINE_CLASS
 
 static LiStrucField no_fields[] = {SF_END};
 

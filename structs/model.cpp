@@ -2,7 +2,7 @@
 
 #include <stdio.h>
 
-#include <unordered_map>
+#include <malloc.h>
 
 #include "halden.h"
 #include "../module/convert.h"
@@ -12,10 +12,9 @@ namespace savrawin {
 
 namespace {
 // Addresses of the UTF-16 buffers this module allocated for string fields and not yet released:
-// the release hook frees only those, never a pointer the platform stored.
+// the release hook frees only those, never a pointer the platform stored. A buffer's room is its
+// block's own size.
 UT_Array *registry = nullptr;
-// Their room in UTF-16 units, for the functions that hand the platform a capacity beside one.
-std::unordered_map<const void *, int> rooms;
 
 int compare_address(const void *a, const void *b)
 {
@@ -29,15 +28,14 @@ bool is_not_text(uint32_t p)
 {
     return p == 0xFFFFFFFF || p == 0xCDCDCDCD || p == 0xCCCCCCCC || p == 0xFEEEFEEE || p > 0xFFFFFFF0 || p < 0x10000;
 }
-// Stores buf (room units) at addr and registers it, so the release hook frees it.
-void keep_string(void *addr, wchar_t *buf, int room)
+// Stores buf at addr and registers it, so the release hook frees it.
+void keep_string(void *addr, wchar_t *buf)
 {
     memcpy(addr, &buf, sizeof buf);
     if (!registry) registry = UT_ArrayCreate(128, 0);
     int found = 0;
     int at = UT_ArraySearch(registry, buf, compare_address, &found);
     if (!found) UT_ArrayAdd(registry, at, buf);
-    rooms[buf] = room;
 }
 } // namespace
 
@@ -53,7 +51,7 @@ void store_wide_string(void *addr, LiValue v)
     int n = li_Length(v) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
     widen_into(v, buf, n); // a UTF-8 text never needs more units than it has bytes
-    keep_string(addr, buf, n);
+    keep_string(addr, buf);
 }
 
 void store_wide_text(void *addr, const wchar_t *text)
@@ -61,15 +59,17 @@ void store_wide_text(void *addr, const wchar_t *text)
     int n = (int)wcslen(text) + 1;
     wchar_t *buf = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)n);
     memcpy(buf, text, sizeof(wchar_t) * (size_t)n);
-    keep_string(addr, buf, n);
+    keep_string(addr, buf);
 }
 
 int string_registry_count() { return registry ? registry->count : 0; }
 
 int string_field_room(const void *p)
 {
-    auto it = rooms.find(p);
-    return it == rooms.end() ? -1 : it->second;
+    int found = 0;
+    if (!p || !registry) return -1;
+    UT_ArraySearch(registry, p, compare_address, &found);
+    return found ? (int)(_msize(const_cast<void *>(p)) / sizeof(wchar_t)) : -1;
 }
 
 LiValue StrucGetWStringPtr(LiValue, void *addr)
@@ -90,7 +90,6 @@ void StrucFreeWStringPtr(LiValue, void *addr)
     int at = UT_ArraySearch(registry, p, compare_address, &found);
     if (!found) return;
     UT_ArrayRemove(registry, at);
-    rooms.erase(p);
     LI_Free(p);
 }
 
