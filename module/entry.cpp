@@ -32,6 +32,7 @@ void register_common_dialog_methods();
 void register_message_handler_methods();
 void register_final_window_text_method();
 void unregister_window_classes();
+void register_beyond_functions();
 } // namespace savrawin
 
 namespace {
@@ -75,6 +76,8 @@ int initialise()
     register_message_handler_methods();
     register_final_window_text_method();
     register_final_message_box();
+    // 5. The calls past the catalogue, from their own table: the catalogue's order is untouched.
+    register_beyond_functions();
     return li_FuncCacheSort();
 }
 
