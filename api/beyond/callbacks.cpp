@@ -58,9 +58,29 @@ LiValue timer_cell(HWND hwnd, UINT_PTR id)
     return Nil;
 }
 
+// Entries of windows that are gone are dropped: their timers went with them. (A timer killed
+// while its window lives keeps its entry until the same window and id get another procedure.)
+void drop_dead_timers()
+{
+    LiValue symbol = kept_timers(), previous = Nil;
+    for (LiValue l = li_SymbolValue(symbol); li_Tag(l) == LI_CONS; l = li_PairTail(l)) {
+        LiValue entry = li_PairHead(l);
+        HWND hwnd = li_Tag(entry) == LI_CONS && li_Tag(li_PairHead(entry)) == LI_LONG
+                        ? (HWND)(uintptr_t)(uint32_t)li_LVal(li_PairHead(entry))
+                        : nullptr;
+        if (!hwnd || IsWindow(hwnd)) {
+            previous = l;
+            continue;
+        }
+        if (previous == Nil) li_SymbolSetValue(symbol, li_PairTail(l));
+        else li_Rplacd(previous, li_PairTail(l));
+    }
+}
+
 // function (rooted by the caller) becomes the procedure of hwnd's timer id.
 void keep_timer(HWND hwnd, UINT_PTR id, LiValue function)
 {
+    drop_dead_timers();
     LiValue cell = timer_cell(hwnd, id);
     if (cell != Nil) {
         li_Rplacd(cell, function);

@@ -112,6 +112,28 @@ template <class Read> LiValue read_data(Read read, DWORD *count, LONG *status)
     return Nil;
 }
 
+// The value read(data, &count) reads (setting type) as (VALUE TYPE), or (NAME VALUE TYPE) when
+// name is given; nil with the status in GetLastError when it cannot be read.
+template <class Read> LiValue read_value(Read read, const DWORD &type, const wchar_t *name)
+{
+    DWORD count = 0;
+    LONG status;
+    LiValue data = read_data(read, &count, &status);
+    if (data == Nil) return failure(status), Nil;
+    LiValue *base = ArgTop;
+    *ArgTop++ = data;
+    *ArgTop++ = li_CreateLong((int32_t)type);
+    base[1] = li_Cons(base[1], Nil);
+    *ArgTop++ = typed_value(type, (const BYTE *)li_SVal(data), count);
+    base[1] = li_Cons(base[2], base[1]);
+    if (name) {
+        base[2] = wide_text_result(name);
+        base[1] = li_Cons(base[2], base[1]);
+    }
+    ArgTop = base;
+    return base[1];
+}
+
 } // namespace
 
 // (RegQueryValueEx hKey lpValueName): (VALUE TYPE), or nil with the status in GetLastError.
@@ -120,19 +142,8 @@ LiValue RegQueryValueEx_entry()
     HKEY key = handle_arg<HKEY>(A(0));
     wchar_t buffer[value_name_units];
     const wchar_t *name = value_name(1, buffer);
-    DWORD type = 0, count = 0;
-    LONG status;
-    LiValue data = read_data([&](BYTE *d, DWORD *n) { return RegQueryValueExW(key, name, nullptr, &type, d, n); },
-                             &count, &status);
-    if (data == Nil) return failure(status), Nil;
-    LiValue *base = ArgTop;
-    *ArgTop++ = data;
-    *ArgTop++ = li_CreateLong((int32_t)type);
-    ArgTop[-1] = li_Cons(ArgTop[-1], Nil);
-    *ArgTop++ = typed_value(type, (const BYTE *)li_SVal(data), count);
-    LiValue result = li_Cons(ArgTop[-1], ArgTop[-2]);
-    ArgTop = base;
-    return result;
+    DWORD type = 0;
+    return read_value([&](BYTE *d, DWORD *n) { return RegQueryValueExW(key, name, nullptr, &type, d, n); }, type, nullptr);
 }
 
 // (RegEnumValue hKey dwIndex): (NAME VALUE TYPE), or nil (ERROR_NO_MORE_ITEMS in GetLastError
@@ -142,25 +153,13 @@ LiValue RegEnumValue_entry()
     HKEY key = handle_arg<HKEY>(A(0));
     DWORD index = (DWORD)integer_arg(A(1));
     wchar_t name[value_name_units];
-    DWORD type = 0, count = 0;
-    LONG status;
-    LiValue data = read_data(
+    DWORD type = 0;
+    return read_value(
         [&](BYTE *d, DWORD *n) {
             DWORD units = value_name_units;
             return RegEnumValueW(key, index, name, &units, nullptr, &type, d, n);
         },
-        &count, &status);
-    if (data == Nil) return failure(status), Nil;
-    LiValue *base = ArgTop;
-    *ArgTop++ = data;
-    *ArgTop++ = li_CreateLong((int32_t)type);
-    ArgTop[-1] = li_Cons(ArgTop[-1], Nil);
-    *ArgTop++ = typed_value(type, (const BYTE *)li_SVal(data), count);
-    ArgTop[-2] = li_Cons(ArgTop[-1], ArgTop[-2]);
-    ArgTop[-1] = wide_text_result(name);
-    LiValue result = li_Cons(ArgTop[-1], ArgTop[-2]);
-    ArgTop = base;
-    return result;
+        type, name);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // The calls past the catalogue, registered after it from this table of their own, so the
-// catalogue's names, counts and order stay as they are. Parameter names are the SDK's; an
-// out-parameter that becomes the result, and an overlapped or reserved pointer that cannot be
-// given from script, are left out from the end of the list.
+// catalogue's names, counts and order stay as they are. Parameter names are the SDK's, in its
+// order; what a script cannot give (an out-parameter that becomes the result, a size the data
+// implies, an overlapped request, a completion routine) is left out, always from the end.
 #include "beyond.h"
 
 namespace savrawin {
