@@ -63,6 +63,25 @@ LiValue run_script_method(LiValue instance, const char *name)
     return protected_run([&] { return liRunMethod(instance, li_SymbolFind(name), Nil, 0); });
 }
 
+LiValue run_script_function(LiValue function, const LiValue *arguments, int count)
+{
+    return protected_run([&] {
+        // (funcall 'function 'argument...): quoted, so no value is evaluated a second time
+        LiValue quote = li_SymbolFind("quote");
+        LiValue *form = ArgTop;
+        *ArgTop++ = Nil;
+        for (int i = count - 1; i >= -1; i--) {
+            LiValue v = i >= 0 ? arguments[i] : function;
+            *ArgTop++ = li_Cons(v, Nil);
+            ArgTop[-1] = li_Cons(quote, ArgTop[-1]);
+            *form = li_Cons(ArgTop[-1], *form);
+            --ArgTop;
+        }
+        *form = li_Cons(li_SymbolFind("funcall"), *form);
+        return li_Eval(*form);
+    });
+}
+
 void report_handler_error()
 {
     LiValue stack = li_SymbolValue(li_SymbolFind("_error_stack_"));

@@ -19,6 +19,10 @@ LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND
 // an error, undefined when the instance has no such method.
 LiValue run_script_method(LiValue instance, const char *name);
 
+// Calls function with count arguments (the caller keeps all of them rooted), trapped as a handler is:
+// its value, or nil after an error. For the platform's callbacks into script functions.
+LiValue run_script_function(LiValue function, const LiValue *arguments, int count);
+
 // "Error: ", the error, "\nStack follows:\n" and the stack, on the interpreter's output.
 void report_handler_error();
 

@@ -24,5 +24,6 @@ void register_common_dialog_methods();
 void register_message_handler_methods();
 void register_final_window_text_method();
 void register_final_message_box();
+void register_beyond_functions();
 
 } // namespace savrawin
