@@ -1,6 +1,7 @@
 // Module-side helpers over the interpreter's fixed interface, header-only so that any module (the
 // test module too) uses the same protocol:
 //   ProtectedSlot    keeps a value reachable by the collector while native code allocates
+//   ListBuilder      a list made front to back under the same protection
 //   protected_eval   evaluates under an error trap and leaves the interpreter's stacks as it found them
 #pragma once
 
@@ -30,6 +31,23 @@ public:
 
 private:
     LiValue *slot_;
+};
+
+// A list built front to back, its head and last cell protected while it grows.
+class ListBuilder {
+public:
+    void add(LiValue v)
+    {
+        ProtectedSlot item(v);
+        LiValue cell = li_Cons(item, Nil);
+        if (head_.get() == Nil) head_ = cell;
+        else li_Rplacd(last_, cell);
+        last_ = cell;
+    }
+    LiValue list() const { return head_; }
+
+private:
+    ProtectedSlot head_, last_;
 };
 
 struct ProtectedResult {

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "../../module/protected_eval.h"
 #include "../../module/wrap.h"
 
 namespace savrawin {

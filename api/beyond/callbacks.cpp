@@ -12,7 +12,7 @@ namespace {
 
 void check_function(LiValue v)
 {
-    if (li_Tag(v) != LI_CLOSURE && li_Tag(v) != LI_NATIVE) li_TypeError(v, 3);
+    if (li_Tag(v) != LI_CLOSURE && li_Tag(v) != LI_NATIVE) li_TypeError(v, LI_TYPE_FUNCTION);
 }
 
 // context: the script function and its lParam, two slots of the argument stack. The function's
@@ -86,16 +86,13 @@ void keep_timer(HWND hwnd, UINT_PTR id, LiValue function)
         li_Rplacd(cell, function);
         return;
     }
-    LiValue *base = ArgTop;
-    *ArgTop++ = kept_timers();
-    *ArgTop++ = li_CreateLong((int32_t)id);
-    ArgTop[-1] = li_Cons(ArgTop[-1], function);
-    *ArgTop++ = li_CreateLong((int32_t)(uintptr_t)hwnd);
-    ArgTop[-2] = li_Cons(ArgTop[-1], ArgTop[-2]);
-    LiValue list = li_SymbolValue(base[0]);
+    ProtectedSlot symbol(kept_timers()), id_value(li_CreateLong((int32_t)id));
+    ProtectedSlot entry(li_Cons(id_value, function));
+    ProtectedSlot hwnd_value(li_CreateLong((int32_t)(uintptr_t)hwnd));
+    entry = li_Cons(hwnd_value, entry);
+    LiValue list = li_SymbolValue(symbol);
     if (li_Tag(list) != LI_CONS) list = Nil;
-    li_SymbolSetValue(base[0], li_Cons(ArgTop[-2], list));
-    ArgTop = base;
+    li_SymbolSetValue(symbol, li_Cons(entry, list));
 }
 
 VOID CALLBACK timer_procedure(HWND hwnd, UINT uMsg, UINT_PTR idEvent, DWORD dwTime)

@@ -67,7 +67,7 @@ LiValue GlobalWriteBytes_entry()
 {
     int32_t offset = integer_arg(A(1));
     LiValue source = A(2);
-    if (!li_BufferP(source)) li_TypeError(source, 5);
+    if (!li_BufferP(source)) li_TypeError(source, LI_TYPE_STRING);
     int32_t count = li_Length(source);
     HGLOBAL block = checked_range(offset, count, 2);
     BYTE *data = (BYTE *)GlobalLock(block);

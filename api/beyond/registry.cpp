@@ -69,20 +69,9 @@ LiValue typed_value(DWORD type, const BYTE *data, DWORD count)
     case REG_MULTI_SZ: {
         // Strings one after another, each with its terminator; an empty one ends the list.
         const wchar_t *p = (const wchar_t *)data, *end = p + count / sizeof(wchar_t);
-        LiValue *base = ArgTop;
-        *ArgTop++ = Nil; // the list so far
-        *ArgTop++ = Nil; // its last cell
-        while (p < end && *p) {
-            *ArgTop++ = wide_text_result(p);
-            LiValue cell = li_Cons(ArgTop[-1], Nil);
-            --ArgTop;
-            if (base[0] == Nil) base[0] = cell;
-            else li_Rplacd(base[1], cell);
-            base[1] = cell;
-            p += wcslen(p) + 1;
-        }
-        ArgTop = base;
-        return base[0];
+        ListBuilder list;
+        for (; p < end && *p; p += wcslen(p) + 1) list.add(wide_text_result(p));
+        return list.list();
     }
     default: return li_CreateStringN((const char *)data, (int)count);
     }
@@ -120,18 +109,15 @@ template <class Read> LiValue read_value(Read read, const DWORD &type, const wch
     LONG status;
     LiValue data = read_data(read, &count, &status);
     if (data == Nil) return failure(status), Nil;
-    LiValue *base = ArgTop;
-    *ArgTop++ = data;
-    *ArgTop++ = li_CreateLong((int32_t)type);
-    base[1] = li_Cons(base[1], Nil);
-    *ArgTop++ = typed_value(type, (const BYTE *)li_SVal(data), count);
-    base[1] = li_Cons(base[2], base[1]);
+    ProtectedSlot kept(data), type_value(li_CreateLong((int32_t)type));
+    ProtectedSlot result(li_Cons(type_value, Nil));
+    ProtectedSlot value(typed_value(type, (const BYTE *)li_SVal(data), count));
+    result = li_Cons(value, result);
     if (name) {
-        base[2] = wide_text_result(name);
-        base[1] = li_Cons(base[2], base[1]);
+        ProtectedSlot text(wide_text_result(name));
+        result = li_Cons(text, result);
     }
-    ArgTop = base;
-    return base[1];
+    return result;
 }
 
 } // namespace
@@ -199,7 +185,7 @@ LiValue RegSetValueEx_entry()
     }
     case REG_SZ:
     case REG_EXPAND_SZ: {
-        if (!li_StringP(v)) li_TypeError(v, 5);
+        if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
         wchar_t *text = make_wide_copy(v);
         if (!text) li_Error("out of memory");
         LONG status = RegSetValueExW(key, name, reserved, type, (const BYTE *)text, (DWORD)((wcslen(text) + 1) * sizeof(wchar_t)));
@@ -207,9 +193,9 @@ LiValue RegSetValueEx_entry()
         return li_CreateLong(status);
     }
     case REG_MULTI_SZ: {
-        if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_CONS) li_TypeError(v, 1);
+        if (li_Tag(v) != LI_NIL && li_Tag(v) != LI_CONS) li_TypeError(v, LI_TYPE_LIST);
         for (LiValue l = v; li_Tag(l) == LI_CONS; l = li_PairTail(l))
-            if (!li_StringP(li_PairHead(l))) li_TypeError(li_PairHead(l), 5);
+            if (!li_StringP(li_PairHead(l))) li_TypeError(li_PairHead(l), LI_TYPE_STRING);
         DWORD bytes = 0;
         wchar_t *data = multi_string(v, &bytes);
         if (!data) li_Error("out of memory");
@@ -218,7 +204,7 @@ LiValue RegSetValueEx_entry()
         return li_CreateLong(status);
     }
     default:
-        if (li_Tag(v) != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+        if (li_Tag(v) != LI_NIL && !li_BufferP(v)) li_TypeError(v, LI_TYPE_NIL_OR_STRING);
         return li_CreateLong(RegSetValueExW(key, name, reserved, type, (const BYTE *)(li_Tag(v) == LI_NIL ? nullptr : li_SVal(v)),
                                             li_Tag(v) == LI_NIL ? 0 : (DWORD)li_Length(v)));
     }

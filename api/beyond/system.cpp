@@ -46,7 +46,7 @@ LiValue FormatMessage_entry()
 {
     DWORD flags = (DWORD)integer_arg(A(0));
     bool from_string = flags & FORMAT_MESSAGE_FROM_STRING;
-    if (from_string && !li_StringP(A(1))) li_TypeError(A(1), 5);
+    if (from_string && !li_StringP(A(1))) li_TypeError(A(1), LI_TYPE_STRING);
     const void *source = from_string || li_Tag(A(1)) == LI_NIL ? nullptr : (const void *)(uintptr_t)(uint32_t)integer_arg(A(1));
     DWORD id = (DWORD)integer_arg(A(2)), language = (DWORD)integer_arg(A(3));
     wchar_t *copy = from_string ? make_wide_copy(A(1)) : nullptr;
@@ -69,11 +69,8 @@ LiValue GetEnvironmentList_entry()
     size_t units = 0;
     while (block[units]) units += wcslen(block + units) + 1;
     FreeEnvironmentStringsW(block);
-    LiValue *base = ArgTop;
-    *ArgTop++ = li_CreateStringN(nullptr, (int)((units + 1) * sizeof(wchar_t)));
-    *ArgTop++ = Nil; // the list
-    *ArgTop++ = Nil; // its last cell
-    wchar_t *copy = (wchar_t *)li_SVal(base[0]);
+    ProtectedSlot text(li_CreateStringN(nullptr, (int)((units + 1) * sizeof(wchar_t))));
+    wchar_t *copy = (wchar_t *)li_SVal(text);
     block = GetEnvironmentStringsW();
     if (block) {
         size_t n = 0;
@@ -81,16 +78,9 @@ LiValue GetEnvironmentList_entry()
         memcpy(copy, block, sizeof(wchar_t) * (n < units ? n : units)); // the string's zeros end it
         FreeEnvironmentStringsW(block);
     }
-    for (const wchar_t *p = copy; *p; p += wcslen(p) + 1) {
-        *ArgTop++ = wide_text_result(p);
-        LiValue cell = li_Cons(ArgTop[-1], Nil);
-        --ArgTop;
-        if (base[1] == Nil) base[1] = cell;
-        else li_Rplacd(base[2], cell);
-        base[2] = cell;
-    }
-    ArgTop = base;
-    return base[1];
+    ListBuilder list;
+    for (const wchar_t *p = copy; *p; p += wcslen(p) + 1) list.add(wide_text_result(p));
+    return list.list();
 }
 
 namespace {
@@ -100,7 +90,7 @@ DWORD handles_arg(HANDLE *handles, DWORD most)
 {
     int32_t count = integer_arg(A(0));
     LiValue list = A(1);
-    if (li_Tag(list) != LI_NIL && li_Tag(list) != LI_CONS) li_TypeError(list, 1);
+    if (li_Tag(list) != LI_NIL && li_Tag(list) != LI_CONS) li_TypeError(list, LI_TYPE_LIST);
     int32_t length = 0;
     for (LiValue l = list; li_Tag(l) == LI_CONS; l = li_PairTail(l)) {
         if (length < (int32_t)most) handles[length] = handle_arg<HANDLE>(li_PairHead(l));
