@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <new>
+
 namespace savrawin {
 
 void throw_last_error()
@@ -65,6 +67,47 @@ Utf16ToUtf8::Utf16ToUtf8(const wchar_t *text)
         out = buf_.reserve(need);
         if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, need, nullptr, nullptr)) throw_last_error();
     }
+}
+
+namespace {
+struct ScratchArea {
+    wchar_t *base = nullptr;
+    size_t units = 0;
+    void *holder = nullptr; // the level of the call that holds it, or null
+};
+const DWORD scratch_slot = TlsAlloc();
+
+ScratchArea *scratch_area()
+{
+    auto *a = (ScratchArea *)TlsGetValue(scratch_slot);
+    if (!a && scratch_slot != TLS_OUT_OF_INDEXES) {
+        a = new (std::nothrow) ScratchArea;
+        if (a) TlsSetValue(scratch_slot, a);
+    }
+    return a;
+}
+} // namespace
+
+wchar_t *claim_scratch(size_t units, void *level)
+{
+    ScratchArea *a = scratch_area();
+    if (!a || (a->holder && (uintptr_t)a->holder < (uintptr_t)level)) return nullptr;
+    if (units > a->units) {
+        size_t grown = a->units * 2 > units ? a->units * 2 : units < 256 ? 256 : units;
+        auto *p = (wchar_t *)malloc(sizeof(wchar_t) * grown);
+        if (!p) return nullptr;
+        free(a->base);
+        a->base = p;
+        a->units = grown;
+    }
+    a->holder = level;
+    return a->base;
+}
+
+void release_scratch(const wchar_t *area)
+{
+    ScratchArea *a = scratch_area();
+    if (a && area == a->base) a->holder = nullptr;
 }
 
 } // namespace savrawin

@@ -79,9 +79,11 @@ template <class T> constexpr Kind kind_of()
 // ---- per-call argument state ----------------------------------------------------------------------
 
 struct WideCopy {
-    wchar_t *copy = nullptr; // owned: freed after the write-back
-    LiValue string = nullptr;
-    int units = 0; // the copy's room
+    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area
+    LiValue string = nullptr; // set: the copy is written back into it
+    int units = 0;            // the copy's room
+    bool exact = false;       // the text widened without loss, so reading it cannot change the string
+    bool scratch = false;
 };
 
 // Raises the check's type error for slot value v, or returns.
@@ -150,7 +152,10 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
     } else if constexpr (k == Kind::Struct) {
         return li_Tag(v) == LI_INSTANCE ? (T)li_InstanceData(v) : nullptr;
     } else if constexpr (k == Kind::WString) {
-        w.string = v;
+        // A copy the platform only reads goes back unchanged when it widened exactly; invalid
+        // UTF-8 comes back with its replacement characters, as the platform saw it.
+        constexpr bool read_only = std::is_pointer_v<T> && std::is_const_v<std::remove_pointer_t<T>>;
+        if (!read_only || !w.exact) w.string = v;
         if constexpr (std::is_same_v<T, WideBuffer>) return WideBuffer{w.copy, w.units};
         else return (T)w.copy;
     } else if constexpr (std::is_same_v<T, NarrowBuffer>) {
@@ -191,7 +196,8 @@ template <class R> LiValue make_result(R r)
 }
 
 
-// Makes the UTF-16 copies of the string arguments; on failure frees those made and reports.
+// Makes the UTF-16 copies of the string arguments, in the scratch area when it is free, else on
+// the heap; on failure frees those made and reports.
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
 void finish_copies(WideCopy *copies, int n);
 
