@@ -1,9 +1,8 @@
 #include "convert.h"
 
 #include <stdlib.h>
+#include <stddef.h>
 #include <string.h>
-
-#include <new>
 
 namespace savrawin {
 
@@ -70,44 +69,38 @@ Utf16ToUtf8::Utf16ToUtf8(const wchar_t *text)
 }
 
 namespace {
+// The area and its state in one block, found from the thread's slot when claimed and from the
+// text's address when released.
 struct ScratchArea {
-    wchar_t *base = nullptr;
-    size_t units = 0;
-    void *holder = nullptr; // the level of the call that holds it, or null
+    void *holder; // the level of the call that holds it, or null
+    size_t units;
+    wchar_t text[1];
 };
 const DWORD scratch_slot = TlsAlloc();
-
-ScratchArea *scratch_area()
-{
-    auto *a = (ScratchArea *)TlsGetValue(scratch_slot);
-    if (!a && scratch_slot != TLS_OUT_OF_INDEXES) {
-        a = new (std::nothrow) ScratchArea;
-        if (a) TlsSetValue(scratch_slot, a);
-    }
-    return a;
-}
 } // namespace
 
 wchar_t *claim_scratch(size_t units, void *level)
 {
-    ScratchArea *a = scratch_area();
-    if (!a || (a->holder && (uintptr_t)a->holder < (uintptr_t)level)) return nullptr;
-    if (units > a->units) {
-        size_t grown = a->units * 2 > units ? a->units * 2 : units < 256 ? 256 : units;
-        auto *p = (wchar_t *)malloc(sizeof(wchar_t) * grown);
-        if (!p) return nullptr;
-        free(a->base);
-        a->base = p;
+    if (scratch_slot == TLS_OUT_OF_INDEXES) return nullptr;
+    auto *a = (ScratchArea *)TlsGetValue(scratch_slot);
+    if (a && a->holder && (uintptr_t)a->holder < (uintptr_t)level) return nullptr;
+    if (!a || units > a->units) {
+        size_t grown = a && a->units * 2 > units ? a->units * 2 : units < 256 ? 256 : units;
+        auto *b = (ScratchArea *)malloc(offsetof(ScratchArea, text) + sizeof(wchar_t) * grown);
+        if (!b) return nullptr;
+        free(a);
+        a = b;
         a->units = grown;
+        TlsSetValue(scratch_slot, a);
     }
     a->holder = level;
-    return a->base;
+    return a->text;
 }
 
 void release_scratch(const wchar_t *area)
 {
-    ScratchArea *a = scratch_area();
-    if (a && area == a->base) a->holder = nullptr;
+    auto *a = (ScratchArea *)((const char *)area - offsetof(ScratchArea, text));
+    a->holder = nullptr;
 }
 
 } // namespace savrawin

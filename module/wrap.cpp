@@ -60,7 +60,7 @@ bool widen(const char *text, int length, wchar_t *buf, int n)
 
 // The room a copy of string v gets: its length and a terminator, so a pre-sized string works as
 // an output buffer (the text itself never needs more).
-int copy_room(LiValue v) { return li_Length(v) + 1; }
+int copy_room(LiValue v) { return (int)li_StringLength(v) + 1; }
 } // namespace
 
 void widen_into(LiValue v, wchar_t *buf, int units)
@@ -119,13 +119,12 @@ void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
 {
     size_t total = 0;
     for (int i = 0; i < n; i++)
-        if (kinds[i] == Kind::WString && li_StringP(args[i])) total += (size_t)copy_room(args[i]);
+        if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = copy_room(args[i]));
     if (!total) return;
     wchar_t *area = claim_scratch(total, ArgTop);
     for (int i = 0; i < n; i++) {
-        if (kinds[i] != Kind::WString || !li_StringP(args[i])) continue;
         WideCopy &c = copies[i];
-        c.units = copy_room(args[i]);
+        if (!c.units) continue;
         if (area) {
             c.copy = area;
             c.scratch = true;
@@ -134,7 +133,7 @@ void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
             finish_copies(copies, i);
             li_Error("Out of memory for a UTF-16 argument");
         }
-        c.exact = widen(li_SVal(args[i]), li_Length(args[i]), c.copy, c.units);
+        c.exact = widen(li_SVal(args[i]), c.units - 1, c.copy, c.units);
     }
 }
 

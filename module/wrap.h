@@ -86,14 +86,15 @@ struct WideCopy {
     bool scratch = false;
 };
 
-// Raises the check's type error for slot value v, or returns.
+// Raises the check's type error for slot value v, or returns. The tags are compared here rather
+// than through the interpreter's predicates: this runs for every argument of every call.
 inline void check_arg(Kind k, LiValue v)
 {
     int tag = li_Tag(v);
     switch (k) {
     case Kind::Int:
     case Kind::Float:
-        if (!li_NumberP(v)) li_TypeError(v, 15);
+        if (tag != LI_LONG && tag != LI_REAL) li_TypeError(v, 15);
         break;
     case Kind::Struct:
     case Kind::ByValue:
@@ -102,10 +103,13 @@ inline void check_arg(Kind k, LiValue v)
         break;
     case Kind::WString:
     case Kind::Bytes:
-        if (tag != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+        if (tag != LI_NIL && tag != LI_STRING && tag != LI_BUFFER) li_TypeError(v, 19);
         break;
     }
 }
+
+// A number slot's value as a 32-bit integer: an integer's own word, a real through the interpreter.
+inline int32_t int_value(LiValue v) { return li_Tag(v) == LI_LONG ? (int32_t)v->w1 : li_LVal(v); }
 
 // The same checks for hand-written entries, which read one slot at a time.
 inline int32_t integer_arg(LiValue v)
@@ -140,8 +144,8 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
 {
     constexpr Kind k = kind_of<T>();
     if constexpr (k == Kind::Int) {
-        if constexpr (std::is_pointer_v<T>) return (T)(uintptr_t)(uint32_t)li_LVal(v);
-        else return (T)li_LVal(v);
+        if constexpr (std::is_pointer_v<T>) return (T)(uintptr_t)(uint32_t)int_value(v);
+        else return (T)int_value(v);
     } else if constexpr (k == Kind::Float) {
         return (T)li_RVal(v);
     } else if constexpr (k == Kind::ByValue) {
