@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include <stdlib.h>
+#include <stddef.h>
 #include <string.h>
 
 namespace savrawin {
@@ -65,6 +66,41 @@ Utf16ToUtf8::Utf16ToUtf8(const wchar_t *text)
         out = buf_.reserve(need);
         if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, need, nullptr, nullptr)) throw_last_error();
     }
+}
+
+namespace {
+// The area and its state in one block, found from the thread's slot when claimed and from the
+// text's address when released.
+struct ScratchArea {
+    void *holder; // the level of the call that holds it, or null
+    size_t units;
+    wchar_t text[1];
+};
+const DWORD scratch_slot = TlsAlloc();
+} // namespace
+
+wchar_t *claim_scratch(size_t units, void *level)
+{
+    if (scratch_slot == TLS_OUT_OF_INDEXES) return nullptr;
+    auto *a = (ScratchArea *)TlsGetValue(scratch_slot);
+    if (a && a->holder && (uintptr_t)a->holder < (uintptr_t)level) return nullptr;
+    if (!a || units > a->units) {
+        size_t grown = a && a->units * 2 > units ? a->units * 2 : units < 256 ? 256 : units;
+        auto *b = (ScratchArea *)malloc(offsetof(ScratchArea, text) + sizeof(wchar_t) * grown);
+        if (!b) return nullptr;
+        free(a);
+        a = b;
+        a->units = grown;
+        TlsSetValue(scratch_slot, a);
+    }
+    a->holder = level;
+    return a->text;
+}
+
+void release_scratch(const wchar_t *area)
+{
+    auto *a = (ScratchArea *)((const char *)area - offsetof(ScratchArea, text));
+    a->holder = nullptr;
 }
 
 } // namespace savrawin

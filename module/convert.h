@@ -54,4 +54,13 @@ private:
 
 [[noreturn]] void throw_last_error();
 
+// A per-thread area string arguments are widened into, kept from call to call and grown when a
+// call needs more: a call with short text touches no heap. One call at a time holds it; a call
+// made while it is held (from a callback inside the platform call) is told to use the heap.
+// level: the collector stack's top when the claim is made. A holder is only alive while the stack
+// stands above its level, so an error that unwound past the holder leaves a claim the next call
+// at or below that level takes over.
+wchar_t *claim_scratch(size_t units, void *level);
+void release_scratch(const wchar_t *area);
+
 } // namespace savrawin

@@ -9,42 +9,64 @@ namespace savrawin {
 
 // Plain ASCII, the common case, is widened and narrowed here without the code-page calls.
 namespace {
-int ascii_length(const char *text)
-{
-    int k = 0;
-    while (text[k] && !(text[k] & 0x80)) k++;
-    return text[k] ? -1 : k;
-}
-
 int ascii_length(const wchar_t *text)
 {
     int k = 0;
     while (text[k] && text[k] < 0x80) k++;
     return text[k] ? -1 : k;
 }
-} // namespace
 
-namespace {
-// text (ascii: its length when plain ASCII, else -1) into buf of n units, zeroed past the text:
-// a platform function that reads on (a count longer than the text, a list ended by two
-// terminators) finds terminators, not stale memory.
-void widen(const char *text, int ascii, wchar_t *buf, int n)
+// Copies text's leading plain ASCII (at most length bytes, up to a NUL or a byte above 0x7F) to
+// out; returns how many bytes that was. Four bytes a step while no byte is NUL or above 0x7F.
+int widen_ascii(const char *text, int length, wchar_t *out)
 {
-    int written = ascii + 1;
-    if (ascii >= 0) {
-        for (int i = 0; i <= ascii; i++) buf[i] = (unsigned char)text[i];
-    } else {
-        written = MultiByteToWideChar(CP_UTF8, 0, text, -1, buf, n);
-        if (written <= 0) buf[0] = 0, written = 1;
+    int k = 0;
+    for (; k + 4 <= length; k += 4) {
+        uint32_t w;
+        memcpy(&w, text + k, 4);
+        if ((w & 0x80808080u) || ((w - 0x01010101u) & ~w & 0x80808080u)) break;
+        uint32_t low = (w & 0xFFu) | (w & 0xFF00u) << 8, high = (w >> 16 & 0xFFu) | (w >> 24) << 16;
+        memcpy(out + k, &low, 4);
+        memcpy(out + k + 2, &high, 4);
     }
-    if (written < n) memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    for (; k < length; k++) {
+        unsigned char c = (unsigned char)text[k];
+        if (!c || c >= 0x80) break;
+        out[k] = c;
+    }
+    return k;
 }
+
+// text (length bytes, a terminator past them) into buf of n >= length + 1 units, zeroed past the
+// text: a platform function that reads on (a count longer than the text, a list ended by two
+// terminators) finds terminators, not stale memory. Returns whether the text widened without
+// loss (plain ASCII or valid UTF-8), that is whether narrowing it again gives the same bytes.
+bool widen(const char *text, int length, wchar_t *buf, int n)
+{
+    int k = widen_ascii(text, length, buf), written = k;
+    bool exact = true;
+    if (k < length && text[k]) {
+        // UTF-8 never needs more units than bytes, so the rest fits in the room left.
+        int w = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text + k, -1, buf + k, n - k);
+        if (w <= 0) {
+            exact = false;
+            w = MultiByteToWideChar(CP_UTF8, 0, text + k, -1, buf + k, n - k);
+        }
+        if (w > 0) written = k + w - 1;
+    }
+    memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    return exact;
+}
+
+// The room a copy of string v gets: its length and a terminator, so a pre-sized string works as
+// an output buffer (the text itself never needs more).
+int copy_room(LiValue v) { return (int)li_StringLength(v) + 1; }
 } // namespace
 
 void widen_into(LiValue v, wchar_t *buf, int units)
 {
     const char *text = li_SVal(v);
-    widen(text, ascii_length(text), buf, units);
+    widen(text, (int)strlen(text), buf, units);
 }
 
 size_t units_that_fit(const wchar_t *text, size_t length, size_t room)
@@ -58,15 +80,11 @@ size_t units_that_fit(const wchar_t *text, size_t length, size_t room)
 wchar_t *make_wide_copy(LiValue v, int *units)
 {
     if (!li_StringP(v)) return nullptr;
-    const char *text = li_SVal(v);
-    int length = li_Length(v);
-    int ascii = ascii_length(text);
-    int n = ascii >= 0 ? ascii + 1 : MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (n <= length) n = length + 1;
+    int n = copy_room(v);
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
     if (units) *units = n;
-    widen(text, ascii, copy, n);
+    widen(li_SVal(v), li_Length(v), copy, n);
     return copy;
 }
 
@@ -76,46 +94,61 @@ void write_back(const WideCopy &w)
     int length = li_Length(w.string);
     if (length <= 0) return;
     char *out = li_SVal(w.string);
-    int ascii = ascii_length(w.copy);
-    if (ascii < 0) {
-        // Whole characters only: the longest prefix whose UTF-8 form fits (the interpreter keeps a
-        // terminator byte past the length).
-        int units = lstrlenW(w.copy), taken = 0, bytes = 0;
-        while (taken < units) {
-            int step = IS_HIGH_SURROGATE(w.copy[taken]) && taken + 1 < units ? 2 : 1;
-            int need = WideCharToMultiByte(CP_UTF8, 0, w.copy + taken, step, nullptr, 0, nullptr, nullptr);
-            if (bytes + need > length) break;
-            bytes += need;
-            taken += step;
-        }
-        if (taken) WideCharToMultiByte(CP_UTF8, 0, w.copy, taken, out, bytes, nullptr, nullptr);
-        if (bytes < length) out[bytes] = 0;
+    int k = 0;
+    for (; k < length && w.copy[k] && w.copy[k] < 0x80; k++) out[k] = (char)w.copy[k];
+    if (k == length) return;
+    if (!w.copy[k]) {
+        out[k] = 0;
         return;
     }
-    int bytes = ascii + 1 < length ? ascii + 1 : length;
-    for (int i = 0; i < bytes; i++) out[i] = (char)w.copy[i];
+    // Whole characters only: the longest prefix whose UTF-8 form fits (the interpreter keeps a
+    // terminator byte past the length).
+    int units = lstrlenW(w.copy), taken = k, bytes = k;
+    while (taken < units) {
+        int step = IS_HIGH_SURROGATE(w.copy[taken]) && taken + 1 < units ? 2 : 1;
+        int need = WideCharToMultiByte(CP_UTF8, 0, w.copy + taken, step, nullptr, 0, nullptr, nullptr);
+        if (bytes + need > length) break;
+        bytes += need;
+        taken += step;
+    }
+    if (taken > k) WideCharToMultiByte(CP_UTF8, 0, w.copy + k, taken - k, out + k, bytes - k, nullptr, nullptr);
+    if (bytes < length) out[bytes] = 0;
 }
 
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
 {
+    size_t total = 0;
+    for (int i = 0; i < n; i++)
+        if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = copy_room(args[i]));
+    if (!total) return;
+    wchar_t *area = claim_scratch(total, ArgTop);
     for (int i = 0; i < n; i++) {
-        if (kinds[i] != Kind::WString || !li_StringP(args[i])) continue;
-        copies[i].copy = make_wide_copy(args[i], &copies[i].units);
-        if (!copies[i].copy) {
+        WideCopy &c = copies[i];
+        if (!c.units) continue;
+        if (area) {
+            c.copy = area;
+            c.scratch = true;
+            area += c.units;
+        } else if (!(c.copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)c.units))) {
             finish_copies(copies, i);
             li_Error("Out of memory for a UTF-16 argument");
         }
+        c.exact = widen(li_SVal(args[i]), c.units - 1, c.copy, c.units);
     }
 }
 
 void finish_copies(WideCopy *copies, int n)
 {
+    const wchar_t *area = nullptr;
     for (int i = 0; i < n; i++) {
-        if (!copies[i].copy) continue;
-        if (copies[i].string) write_back(copies[i]);
-        free(copies[i].copy);
-        copies[i].copy = nullptr;
+        WideCopy &c = copies[i];
+        if (!c.copy) continue;
+        if (c.string) write_back(c);
+        if (!c.scratch) free(c.copy);
+        else if (!area) area = c.copy;
+        c.copy = nullptr;
     }
+    if (area) release_scratch(area);
 }
 
 namespace {

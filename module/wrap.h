@@ -79,19 +79,22 @@ template <class T> constexpr Kind kind_of()
 // ---- per-call argument state ----------------------------------------------------------------------
 
 struct WideCopy {
-    wchar_t *copy = nullptr; // owned: freed after the write-back
-    LiValue string = nullptr;
-    int units = 0; // the copy's room
+    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area
+    LiValue string = nullptr; // set: the copy is written back into it
+    int units = 0;            // the copy's room
+    bool exact = false;       // the text widened without loss, so reading it cannot change the string
+    bool scratch = false;
 };
 
-// Raises the check's type error for slot value v, or returns.
+// Raises the check's type error for slot value v, or returns. The tags are compared here rather
+// than through the interpreter's predicates: this runs for every argument of every call.
 inline void check_arg(Kind k, LiValue v)
 {
     int tag = li_Tag(v);
     switch (k) {
     case Kind::Int:
     case Kind::Float:
-        if (!li_NumberP(v)) li_TypeError(v, 15);
+        if (tag != LI_LONG && tag != LI_REAL) li_TypeError(v, 15);
         break;
     case Kind::Struct:
     case Kind::ByValue:
@@ -100,10 +103,13 @@ inline void check_arg(Kind k, LiValue v)
         break;
     case Kind::WString:
     case Kind::Bytes:
-        if (tag != LI_NIL && !li_BufferP(v)) li_TypeError(v, 19);
+        if (tag != LI_NIL && tag != LI_STRING && tag != LI_BUFFER) li_TypeError(v, 19);
         break;
     }
 }
+
+// A number slot's value as a 32-bit integer: an integer's own word, a real through the interpreter.
+inline int32_t int_value(LiValue v) { return li_Tag(v) == LI_LONG ? (int32_t)v->w1 : li_LVal(v); }
 
 // The same checks for hand-written entries, which read one slot at a time.
 inline int32_t integer_arg(LiValue v)
@@ -138,8 +144,8 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
 {
     constexpr Kind k = kind_of<T>();
     if constexpr (k == Kind::Int) {
-        if constexpr (std::is_pointer_v<T>) return (T)(uintptr_t)(uint32_t)li_LVal(v);
-        else return (T)li_LVal(v);
+        if constexpr (std::is_pointer_v<T>) return (T)(uintptr_t)(uint32_t)int_value(v);
+        else return (T)int_value(v);
     } else if constexpr (k == Kind::Float) {
         return (T)li_RVal(v);
     } else if constexpr (k == Kind::ByValue) {
@@ -150,7 +156,10 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
     } else if constexpr (k == Kind::Struct) {
         return li_Tag(v) == LI_INSTANCE ? (T)li_InstanceData(v) : nullptr;
     } else if constexpr (k == Kind::WString) {
-        w.string = v;
+        // A copy the platform only reads goes back unchanged when it widened exactly; invalid
+        // UTF-8 comes back with its replacement characters, as the platform saw it.
+        constexpr bool read_only = std::is_pointer_v<T> && std::is_const_v<std::remove_pointer_t<T>>;
+        if (!read_only || !w.exact) w.string = v;
         if constexpr (std::is_same_v<T, WideBuffer>) return WideBuffer{w.copy, w.units};
         else return (T)w.copy;
     } else if constexpr (std::is_same_v<T, NarrowBuffer>) {
@@ -191,7 +200,8 @@ template <class R> LiValue make_result(R r)
 }
 
 
-// Makes the UTF-16 copies of the string arguments; on failure frees those made and reports.
+// Makes the UTF-16 copies of the string arguments, in the scratch area when it is free, else on
+// the heap; on failure frees those made and reports.
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
 void finish_copies(WideCopy *copies, int n);
 

@@ -93,6 +93,26 @@ void StrucFreeWStringPtr(LiValue, void *addr)
     LI_Free(p);
 }
 
+namespace {
+// Views handed out lately, by parent and address. The table is no root: the collector frees a
+// view as it would without it, and an entry is used only while its cell is still an instance with
+// that parent, address and class (cells are never returned to the system, and a freed or reused
+// one fails the comparison), so a view is never kept alive or handed out for anything else.
+LiValue recent_views[64];
+} // namespace
+
+LiValue embedded_view(LiValue cls, LiValue inst, void *addr)
+{
+    LiValue &slot = recent_views[((uintptr_t)addr >> 2 ^ (uintptr_t)inst >> 4) % 64];
+    if (slot && li_Tag(slot) == LI_INSTANCE && !(slot->hdr & LI_HDR_DYING)) {
+        const LiInstanceBody *b = li_InstanceBody(slot);
+        if (b->parent == inst && b->data == addr && b->cls == cls) return slot;
+    }
+    LiValue view = li_CreateView(cls, inst, addr);
+    slot = view;
+    return view;
+}
+
 void need_array_room(LiValue inst, const void *addr, uint32_t bytes)
 {
     uint32_t at = (uint32_t)((const char *)addr - (const char *)li_InstanceData(inst)), size = li_InstanceDataSize(inst);

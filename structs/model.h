@@ -48,9 +48,12 @@ template <int Units> LiValue StrucGetWCharArray(LiValue inst, void *addr)
 LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
 LiValue StrucGetAnsiPathArray(LiValue, void *addr);
 
+// A view of class cls at addr inside instance inst: the last such view while it is still alive
+// (a field read again, as in (.-x (.-pt m)) in a loop, makes no new instance), else a new one.
+LiValue embedded_view(LiValue cls, LiValue inst, void *addr);
 // One getter per nested class and form; it reads the class handle when it runs. An embedded
 // structure's view lies inside its parent, which it keeps alive.
-template <LiValue *Class> LiValue get_embedded(LiValue inst, void *addr) { return li_CreateView(*Class, inst, addr); }
+template <LiValue *Class> LiValue get_embedded(LiValue inst, void *addr) { return embedded_view(*Class, inst, addr); }
 template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 {
     void *p;
