@@ -68,17 +68,14 @@ LiValue run_script_function(LiValue function, const LiValue *arguments, int coun
     return protected_run([&] {
         // (funcall 'function 'argument...): quoted, so no value is evaluated a second time
         LiValue quote = li_SymbolFind("quote");
-        LiValue *form = ArgTop;
-        *ArgTop++ = Nil;
+        ProtectedSlot form;
         for (int i = count - 1; i >= -1; i--) {
-            LiValue v = i >= 0 ? arguments[i] : function;
-            *ArgTop++ = li_Cons(v, Nil);
-            ArgTop[-1] = li_Cons(quote, ArgTop[-1]);
-            *form = li_Cons(ArgTop[-1], *form);
-            --ArgTop;
+            ProtectedSlot quoted(li_Cons(i >= 0 ? arguments[i] : function, Nil));
+            quoted = li_Cons(quote, quoted);
+            form = li_Cons(quoted, form);
         }
-        *form = li_Cons(li_SymbolFind("funcall"), *form);
-        return li_Eval(*form);
+        form = li_Cons(li_SymbolFind("funcall"), form);
+        return li_Eval(form);
     });
 }
 

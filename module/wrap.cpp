@@ -266,10 +266,8 @@ LiValue packed_result(LiValue cls, uint32_t packed, LiValue args)
     LONG *pair = (LONG *)LI_Malloc(2 * sizeof(LONG));
     pair[0] = (SHORT)LOWORD(packed);
     pair[1] = (SHORT)HIWORD(packed);
-    *ArgTop++ = args;
-    LiValue v = li_CreateNonNullInstanceAlloc(pair, cls, args);
-    --ArgTop;
-    return v;
+    ProtectedSlot kept(args);
+    return li_CreateNonNullInstanceAlloc(pair, cls, args);
 }
 } // namespace
 

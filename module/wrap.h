@@ -24,6 +24,7 @@
 
 #include "convert.h"
 #include "savra.h"
+#include "protected_eval.h"
 
 namespace savrawin {
 
@@ -94,16 +95,16 @@ inline void check_arg(Kind k, LiValue v)
     switch (k) {
     case Kind::Int:
     case Kind::Float:
-        if (tag != LI_LONG && tag != LI_REAL) li_TypeError(v, 15);
+        if (tag != LI_LONG && tag != LI_REAL) li_TypeError(v, LI_TYPE_NUMBER);
         break;
     case Kind::Struct:
     case Kind::ByValue:
-        if (tag != LI_NIL && tag != LI_INSTANCE) li_TypeError(v, 10);
-        if (k == Kind::ByValue && tag == LI_NIL) li_TypeError(v, 10);
+        if (tag != LI_NIL && tag != LI_INSTANCE) li_TypeError(v, LI_TYPE_NIL_OR_INSTANCE);
+        if (k == Kind::ByValue && tag == LI_NIL) li_TypeError(v, LI_TYPE_NIL_OR_INSTANCE);
         break;
     case Kind::WString:
     case Kind::Bytes:
-        if (tag != LI_NIL && tag != LI_STRING && tag != LI_BUFFER) li_TypeError(v, 19);
+        if (tag != LI_NIL && tag != LI_STRING && tag != LI_BUFFER) li_TypeError(v, LI_TYPE_NIL_OR_STRING);
         break;
     }
 }
@@ -311,17 +312,10 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
     WideCopy copies[N > 0 ? N : 1];
     make_copies(copies, kinds, args, N);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
-    *ArgTop++ = Nil; // the protection slot
-    LiValue result;
-    if constexpr (std::is_void_v<R>) {
-        call(args, copies);
-        result = Nil;
-    } else {
-        result = make_result(call(args, copies));
-    }
-    ArgTop[-1] = result;
+    ProtectedSlot result; // while the write-back allocates
+    if constexpr (std::is_void_v<R>) call(args, copies);
+    else result = make_result(call(args, copies));
     finish_copies(copies, N);
-    --ArgTop;
     return result;
 }
 

@@ -71,6 +71,13 @@ const FunctionRow rows[] = {
 
 } // namespace
 
-void register_beyond_functions() { register_functions(rows, sizeof rows / sizeof rows[0]); }
+// The names also go to _beyond_catalogue_, a list of strings, so the reference can list them apart.
+void register_beyond_functions()
+{
+    register_functions(rows, sizeof rows / sizeof rows[0]);
+    ListBuilder names;
+    for (const FunctionRow &r : rows) names.add(li_CreateString(r.name));
+    li_SymbolSetValue(li_SymbolFind("_beyond_catalogue_"), names.list());
+}
 
 } // namespace savrawin

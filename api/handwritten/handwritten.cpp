@@ -112,7 +112,6 @@ LiValue MessageBox_entry()
     for (int i = 1; i <= 2; i++)
         check_text_arg(A(i));
     int32_t type = integer_arg(A(3));
-    *ArgTop++ = Nil;
     HRESULT failure = S_OK;
     int r = 0;
     try {
@@ -122,7 +121,6 @@ LiValue MessageBox_entry()
     } catch (const ConversionError &e) {
         failure = e.hr;
     }
-    --ArgTop;
     if (failure != S_OK) li_Error("Text conversion failed");
     return li_CreateLong(r);
 }
