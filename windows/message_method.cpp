@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <string>
+
 namespace savrawin {
 
 namespace {
@@ -28,6 +30,28 @@ const auto pool_entry = pool_entries(std::make_index_sequence<pool_size>{});
 
 bool same_form(const Candidate &a, const Candidate &b) { return a.n == b.n && strcmp(a.tests, b.tests) == 0; }
 
+// One line per candidate, in trial order: the parameter names of the row it came from, as many as
+// the form takes (its count less the instance). What describe shows for the dispatcher.
+const char *forms_text(const ControlMethod *rows, size_t n, const Candidate *candidates, int used)
+{
+    std::string text;
+    for (int k = 0; k < used; k++) {
+        for (size_t i = 0; i < n; i++) {
+            const ControlMethod &r = rows[i];
+            bool mine = false;
+            for (int f = 0; f < r.form_count && !mine; f++) mine = r.forms[f].entry == candidates[k].entry && r.forms[f].n == candidates[k].n;
+            if (!mine) continue;
+            for (int p = 0; p < candidates[k].n - 1; p++) {
+                if (p) text += ' ';
+                text += r.params[p];
+            }
+            break;
+        }
+        text += '\n';
+    }
+    return strdup(text.c_str());
+}
+
 // A form whose count and tests an earlier one already meets is never reached: it is left out.
 LiEntry make_dispatcher(const char *class_name, const ControlMethod *rows, size_t n)
 {
@@ -50,6 +74,7 @@ LiEntry make_dispatcher(const char *class_name, const ControlMethod *rows, size_
     char *failure = (char *)malloc(length);
     snprintf(failure, length, "No matching function for overloaded '%s::%s'", class_name, rows[0].name);
     pool[pool_used] = Overload{failure, candidates, used};
+    if (used) li_DescribeForms(pool_entry[pool_used], forms_text(rows, n, candidates, used));
     return pool_entry[pool_used++];
 }
 

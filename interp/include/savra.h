@@ -165,6 +165,9 @@ typedef struct LiConstant {
 /* li_CLFunction(name, entry, n, then n pairs (const char *paramName, uint32_t flags)). */
 LI_API LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...);
 LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...);
+/* What describe shows for a rest-parameter entry that picks among forms itself (an overload
+ * dispatcher): one line per form, its parameter names separated by spaces. The text is kept. */
+LI_API void li_DescribeForms(LiEntry entry, const char *forms);
 LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields,
                             uint32_t size, LiConstructorHook ctor, LiDestructorHook dtor);
 LI_API void li_InitConstants(const LiConstant *table, int count);

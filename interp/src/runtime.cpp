@@ -5,6 +5,8 @@
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <map>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -285,10 +287,36 @@ void li_Repl(void)
 
 // ---- describe -----------------------------------------------------------------------------------------
 
+static std::map<LiEntry, const char *> entry_forms;
+
+void li_DescribeForms(LiEntry entry, const char *forms) { entry_forms[entry] = forms; }
+
+// "  (name p1 p2)" for each line of forms.
+static void describe_forms(std::string *s, const char *name, const char *forms)
+{
+    for (const char *line = forms; *line;) {
+        const char *end = strchr(line, '\n');
+        if (!end) end = line + strlen(line);
+        s->append("  (");
+        s->append(name);
+        if (end > line) {
+            s->append(" ");
+            s->append(line, (size_t)(end - line));
+        }
+        s->append(")\n");
+        line = *end ? end + 1 : end;
+    }
+}
+
 static void describe_native(std::string *s, const char *name, const NativeFn *fn)
 {
     for (int i = 0; i < fn->count; i++) {
         const NativeVariant &var = fn->v[i];
+        auto forms = entry_forms.find(var.entry);
+        if ((var.flags & LI_PARAM_REST) && forms != entry_forms.end()) {
+            describe_forms(s, name, forms->second);
+            continue;
+        }
         s->append("  (");
         s->append(name);
         if (var.flags & RAW_VARARGS) s->append(" &rest");
