@@ -9,15 +9,6 @@
 #include "savra.h"
 #include "timing.h"
 
-static double script_ns(const char *body, int n)
-{
-    char buf[256];
-    snprintf(buf, sizeof buf, "(dotimes (i %d) %s)", n, body);
-    double t0 = now_ns();
-    li_EvalString(buf);
-    return (now_ns() - t0) / n;
-}
-
 int main(int argc, char **argv)
 {
     const int N = 300000;

@@ -22,15 +22,6 @@ template <class F> static double per_call(F f, int n)
     return (now_ns() - t0) / n;
 }
 
-static double script_ns(const char *body, int n)
-{
-    char buf[512];
-    snprintf(buf, sizeof buf, "(dotimes (i %d) %s)", n, body);
-    double t0 = now_ns();
-    li_EvalString(buf);
-    return (now_ns() - t0) / n;
-}
-
 int main(int argc, char **argv)
 {
     const int N = 20000;

@@ -10,22 +10,6 @@
 #include "savra.h"
 #include "timing.h"
 
-static double script_ns(const char *body, int n)
-{
-    char buf[512];
-    snprintf(buf, sizeof buf, "(dotimes (i %d) %s)", n, body);
-    double t0 = now_ns();
-    li_EvalString(buf);
-    return (now_ns() - t0) / n;
-}
-
-template <class F> static double c_ns(F f, int n)
-{
-    double t0 = now_ns();
-    for (int i = 0; i < n; i++) f();
-    return (now_ns() - t0) / n;
-}
-
 int main(int argc, char **argv)
 {
     const int N = 200000;
