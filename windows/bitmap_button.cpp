@@ -298,8 +298,7 @@ void set_images(Self o, int normal, int pushed, int focus_or_hover, int disabled
 DWORD get_style(Self o) { return o->extended_style; }
 DWORD set_style(Self o, DWORD style, DWORD mask)
 {
-    DWORD previous = o->extended_style;
-    o->extended_style = mask ? (previous & ~mask) | (style & mask) : style;
+    DWORD previous = set_masked_style(o->extended_style, style, mask);
     if (o->base.m_hWnd) InvalidateRect(o->base.m_hWnd, nullptr, FALSE);
     return previous;
 }

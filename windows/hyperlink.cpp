@@ -468,13 +468,7 @@ namespace {
 using Link = HyperLinkObject *;
 
 DWORD get_style(Link o) { return o->m_dwExtendedStyle; }
-// Without a mask (or with 0) the style is replaced; otherwise only the masked bits change.
-DWORD set_style(Link o, DWORD style, DWORD mask)
-{
-    DWORD previous = o->m_dwExtendedStyle;
-    o->m_dwExtendedStyle = mask ? (previous & ~mask) | (style & mask) : style;
-    return previous;
-}
+DWORD set_style(Link o, DWORD style, DWORD mask) { return set_masked_style(o->m_dwExtendedStyle, style, mask); }
 
 // Copies text into the buffer when the count leaves room for it and its terminator.
 BOOL copy_out(const wchar_t *text, WideBuffer buffer, int length)

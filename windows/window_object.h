@@ -175,6 +175,15 @@ bool bind_thunk(BYTE *&thunk, void *object, void *proc);
 bool register_class(WindowClass *c);
 void unregister_window_classes();
 
+// An extended-style setter's rule: without a mask (or with 0) the style is replaced, otherwise only
+// the masked bits change. The previous style is returned.
+inline DWORD set_masked_style(DWORD &field, DWORD style, DWORD mask)
+{
+    DWORD previous = field;
+    field = mask ? (previous & ~mask) | (style & mask) : style;
+    return previous;
+}
+
 // The native object of a method's receiver, which must be an instance of cls (or derived from it)
 // whose object is a T: the receiver of the rows of classes with behaviour of their own.
 template <class T> T *window_object_receiver(LiValue cls)
