@@ -1,71 +1,135 @@
 #include "convert.h"
 
+#include <stdint.h>
 #include <stdlib.h>
-#include <stddef.h>
 #include <string.h>
 
 namespace savrawin {
 
-void throw_last_error()
+// Plain ASCII, the common case, is widened and narrowed here without the code-page calls.
+namespace {
+int ascii_length(const wchar_t *text, int units)
 {
-    DWORD e = GetLastError();
-    HRESULT hr = (HRESULT)e <= 0 ? (HRESULT)e : HRESULT_FROM_WIN32(e);
-    throw ConversionError{hr};
+    int k = 0;
+    while ((units < 0 || k < units) && text[k] && text[k] < 0x80) k++;
+    return (units >= 0 && k == units) || !text[k] ? k : -1;
 }
 
-template <class Char> Char *ConvertBuffer<Char>::reserve(long n)
+// Copies text's leading plain ASCII (at most length bytes, up to a NUL or a byte above 0x7F) to
+// out; returns how many bytes that was. Four bytes a step while no byte is NUL or above 0x7F.
+int widen_ascii(const char *text, int length, wchar_t *out)
 {
-    if (n < 0) throw ConversionError{E_INVALIDARG};
-    if (n <= 128) {
-        release();
-        return inline_;
+    int k = 0;
+    for (; k + 4 <= length; k += 4) {
+        uint32_t w;
+        memcpy(&w, text + k, 4);
+        if ((w & 0x80808080u) || ((w - 0x01010101u) & ~w & 0x80808080u)) break;
+        uint32_t low = (w & 0xFFu) | (w & 0xFF00u) << 8, high = (w >> 16 & 0xFFu) | (w >> 24) << 16;
+        memcpy(out + k, &low, 4);
+        memcpy(out + k + 2, &high, 4);
     }
-    Char *p = (Char *)realloc(heap_, sizeof(Char) * (size_t)n);
-    if (!p) throw ConversionError{E_OUTOFMEMORY};
-    memset(p, 0, sizeof(Char) * (size_t)n);
-    heap_ = p;
-    return p;
+    for (; k < length; k++) {
+        unsigned char c = (unsigned char)text[k];
+        if (!c || c >= 0x80) break;
+        out[k] = c;
+    }
+    return k;
+}
+} // namespace
+
+int widen(const char *text, int length, wchar_t *buf, int n, bool *exact)
+{
+    int k = widen_ascii(text, length, buf), written = k;
+    bool lossless = true;
+    if (k < length && text[k]) {
+        // UTF-8 never needs more units than bytes, so the rest fits in the room left.
+        int w = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text + k, -1, buf + k, n - k);
+        if (w <= 0) {
+            lossless = false;
+            w = MultiByteToWideChar(CP_UTF8, 0, text + k, -1, buf + k, n - k);
+        }
+        if (w > 0) written = k + w - 1;
+    }
+    memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    if (exact) *exact = lossless;
+    return written;
 }
 
-template <class Char> void ConvertBuffer<Char>::release()
+void widen_into(LiValue v, wchar_t *buf, int units)
 {
-    free(heap_);
-    heap_ = nullptr;
+    const char *text = li_SVal(v);
+    widen(text, (int)strlen(text), buf, units);
 }
 
-template class ConvertBuffer<char>;
-template class ConvertBuffer<wchar_t>;
-
-Utf8ToUtf16::Utf8ToUtf16(const char *text, size_t length)
+wchar_t *make_wide_copy(LiValue v, int *units)
 {
-    if (!text) {
-        null_ = true;
+    if (!li_StringP(v)) return nullptr;
+    int n = wide_room(v);
+    wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
+    if (!copy) return nullptr;
+    if (units) *units = n;
+    widen(li_SVal(v), li_Length(v), copy, n);
+    return copy;
+}
+
+wchar_t *widen_list(const char *text, int bytes)
+{
+    int units = bytes > 0 ? MultiByteToWideChar(CP_UTF8, 0, text, bytes, nullptr, 0) : 0;
+    wchar_t *list = (wchar_t *)calloc((size_t)units + 2, sizeof(wchar_t));
+    if (list && units) MultiByteToWideChar(CP_UTF8, 0, text, bytes, list, units);
+    return list;
+}
+
+size_t units_that_fit(const wchar_t *text, size_t length, size_t room)
+{
+    if (length < room) return length;
+    size_t n = room ? room - 1 : 0;
+    if (n > 0 && IS_HIGH_SURROGATE(text[n - 1])) n--; // never leave half a pair
+    return n;
+}
+
+void narrow_into(LiValue s, const wchar_t *text)
+{
+    int length = li_Length(s);
+    if (length <= 0) return;
+    char *out = li_SVal(s);
+    int k = 0;
+    for (; k < length && text[k] && text[k] < 0x80; k++) out[k] = (char)text[k];
+    if (k == length) return;
+    if (!text[k]) {
+        out[k] = 0;
         return;
     }
-    long u = (long)length + 1;
-    wchar_t *out = buf_.reserve(u);
-    if (!MultiByteToWideChar(CP_UTF8, 0, text, (int)u, out, (int)u)) {
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) throw_last_error();
-        int need = MultiByteToWideChar(CP_UTF8, 0, text, (int)u, nullptr, 0);
-        out = buf_.reserve(need);
-        if (!MultiByteToWideChar(CP_UTF8, 0, text, (int)u, out, need)) throw_last_error();
+    // Whole characters only: the longest prefix whose UTF-8 form fits.
+    int units = lstrlenW(text), taken = k, bytes = k;
+    while (taken < units) {
+        int step = IS_HIGH_SURROGATE(text[taken]) && taken + 1 < units ? 2 : 1;
+        int need = WideCharToMultiByte(CP_UTF8, 0, text + taken, step, nullptr, 0, nullptr, nullptr);
+        if (bytes + need > length) break;
+        bytes += need;
+        taken += step;
     }
+    if (taken > k) WideCharToMultiByte(CP_UTF8, 0, text + k, taken - k, out + k, bytes - k, nullptr, nullptr);
+    if (bytes < length) out[bytes] = 0;
 }
 
-Utf16ToUtf8::Utf16ToUtf8(const wchar_t *text)
+// Converted straight into the new string: no intermediate block outlives an interpreter error.
+LiValue wide_text_result(const wchar_t *text, int units)
 {
-    if (!text) {
-        null_ = true;
-        return;
+    if (!text) return Nil;
+    int ascii = ascii_length(text, units);
+    if (ascii >= 0) {
+        LiValue s = li_CreateStringN(nullptr, ascii);
+        char *out = li_SVal(s);
+        for (int i = 0; i < ascii; i++) out[i] = (char)text[i];
+        return s;
     }
-    long u = lstrlenW(text) + 1;
-    char *out = buf_.reserve(4 * u);
-    if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, (int)(4 * u), nullptr, nullptr)) {
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) throw_last_error();
-        int need = WideCharToMultiByte(CP_UTF8, 0, text, (int)u, nullptr, 0, nullptr, nullptr);
-        out = buf_.reserve(need);
-        if (!WideCharToMultiByte(CP_UTF8, 0, text, (int)u, out, need, nullptr, nullptr)) throw_last_error();
-    }
+    int n = 0;
+    while ((units < 0 || n < units) && text[n]) n++;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, n, nullptr, 0, nullptr, nullptr);
+    LiValue s = li_CreateStringN(nullptr, bytes > 0 ? bytes : 0);
+    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, n, li_SVal(s), bytes, nullptr, nullptr);
+    return s;
 }
 
 namespace {
@@ -102,5 +166,13 @@ void release_scratch(const wchar_t *area)
     auto *a = (ScratchArea *)((const char *)area - offsetof(ScratchArea, text));
     a->holder = nullptr;
 }
+
+WideText::WideText(LiValue v) : text_(make_wide_copy(v, &length_))
+{
+    if (text_) length_ = (int)wcslen(text_);
+    else failed_ = li_StringP(v);
+}
+
+WideText::~WideText() { free(text_); }
 
 } // namespace savrawin

@@ -1,58 +1,44 @@
-// UTF-8 <-> UTF-16 conversion with a 128-element inline buffer: short text never touches the heap.
+// UTF-8 <-> UTF-16, the one place the module converts text. Nothing here raises an interpreter
+// error or throws: a caller that holds memory decides what a failure means after giving it back.
 #pragma once
 
 #include <windows.h>
 
 #include <stddef.h>
 
+#include "savra.h"
+
 namespace savrawin {
 
-// The failure the converters report: an HRESULT made from the platform's last error.
-struct ConversionError {
-    HRESULT hr;
-};
+// text (length bytes, a terminator past them) into buf of n >= length + 1 units, zeroed past the
+// text: a platform function that reads on (a count longer than the text, a list ended by two
+// terminators) finds terminators, not stale memory. The copy stops at the first NUL. Returns the
+// units written before the terminator; *exact, when asked, whether the text widened without loss
+// (plain ASCII or valid UTF-8), that is whether narrowing it again gives the same bytes.
+int widen(const char *text, int length, wchar_t *buf, int n, bool *exact = nullptr);
+// The room a copy of string v gets: its length and a terminator, so a pre-sized string works as
+// an output buffer (the text itself never needs more).
+inline int wide_room(LiValue v) { return (int)li_StringLength(v) + 1; }
+// String or buffer v's text as UTF-16 in buf (units long, room for the text and its terminator),
+// zeroed past the text.
+void widen_into(LiValue v, wchar_t *buf, int units);
+// A fresh heap copy of a script string, sized L + 1 units so a pre-sized string works as an output
+// buffer. NULL for nil, for a buffer that is not a string and when memory runs out. *units, when
+// asked for, receives the room.
+wchar_t *make_wide_copy(LiValue v, int *units = nullptr);
+// The whole of bytes of text, NULs inside it included, then two terminators: a list of texts each
+// ended by a NUL and the list by an empty one. A heap block (free it), NULL when memory runs out.
+wchar_t *widen_list(const char *text, int bytes);
 
-// Each converter holds its result until it goes out of scope. Failures throw ConversionError;
-// callers inside native entries catch it before any interpreter call (no C++ exception may
-// unwind through the interpreter).
-template <class Char> class ConvertBuffer {
-public:
-    ConvertBuffer() = default;
-    ConvertBuffer(const ConvertBuffer &) = delete;
-    ConvertBuffer &operator=(const ConvertBuffer &) = delete;
-    ~ConvertBuffer() { release(); }
-    Char *data() { return heap_ ? heap_ : inline_; }
-    // Reserves n elements: the inline buffer up to 128, else a zero-filled heap block.
-    Char *reserve(long n);
-
-private:
-    void release();
-    Char inline_[128] = {};
-    Char *heap_ = nullptr;
-};
-
-class Utf8ToUtf16 {
-public:
-    // length: the source's byte length (the text may hold NULs; conversion stops at the first).
-    Utf8ToUtf16(const char *text, size_t length);
-    const wchar_t *get() { return null_ ? nullptr : buf_.data(); }
-
-private:
-    ConvertBuffer<wchar_t> buf_;
-    bool null_ = false;
-};
-
-class Utf16ToUtf8 {
-public:
-    explicit Utf16ToUtf8(const wchar_t *text);
-    const char *get() { return null_ ? nullptr : buf_.data(); }
-
-private:
-    ConvertBuffer<char> buf_;
-    bool null_ = false;
-};
-
-[[noreturn]] void throw_last_error();
+// How many of text's length units fit in room units with a terminator, without splitting a
+// surrogate pair.
+size_t units_that_fit(const wchar_t *text, size_t length, size_t room);
+// text narrowed into script string s in place: at most its length in bytes, whole characters
+// only, the length unchanged (the interpreter keeps a terminator byte past it).
+void narrow_into(LiValue s, const wchar_t *text);
+// A new script string: text up to its terminator, or its first units units when units >= 0
+// (stopping early at a terminator). Nil for NULL.
+LiValue wide_text_result(const wchar_t *text, int units = -1);
 
 // A per-thread area string arguments are widened into, kept from call to call and grown when a
 // call needs more: a call with short text touches no heap. One call at a time holds it; a call
@@ -62,5 +48,25 @@ private:
 // at or below that level takes over.
 wchar_t *claim_scratch(size_t units, void *level);
 void release_scratch(const wchar_t *area);
+
+// A script string (or nil) widened on the heap for the span of one platform call. Nothing between
+// making it and its end may raise an interpreter error, which would unwind past the destructor:
+// check failed() and raise after it has gone.
+class WideText {
+public:
+    explicit WideText(LiValue v);
+    ~WideText();
+    WideText(const WideText &) = delete;
+    WideText &operator=(const WideText &) = delete;
+    const wchar_t *get() const { return text_; }
+    int length() const { return length_; }
+    // Memory ran out for a string that was given.
+    bool failed() const { return failed_; }
+
+private:
+    wchar_t *text_ = nullptr;
+    int length_ = 0;
+    bool failed_ = false;
+};
 
 } // namespace savrawin

@@ -7,119 +7,11 @@
 
 namespace savrawin {
 
-// Plain ASCII, the common case, is widened and narrowed here without the code-page calls.
-namespace {
-int ascii_length(const wchar_t *text)
-{
-    int k = 0;
-    while (text[k] && text[k] < 0x80) k++;
-    return text[k] ? -1 : k;
-}
-
-// Copies text's leading plain ASCII (at most length bytes, up to a NUL or a byte above 0x7F) to
-// out; returns how many bytes that was. Four bytes a step while no byte is NUL or above 0x7F.
-int widen_ascii(const char *text, int length, wchar_t *out)
-{
-    int k = 0;
-    for (; k + 4 <= length; k += 4) {
-        uint32_t w;
-        memcpy(&w, text + k, 4);
-        if ((w & 0x80808080u) || ((w - 0x01010101u) & ~w & 0x80808080u)) break;
-        uint32_t low = (w & 0xFFu) | (w & 0xFF00u) << 8, high = (w >> 16 & 0xFFu) | (w >> 24) << 16;
-        memcpy(out + k, &low, 4);
-        memcpy(out + k + 2, &high, 4);
-    }
-    for (; k < length; k++) {
-        unsigned char c = (unsigned char)text[k];
-        if (!c || c >= 0x80) break;
-        out[k] = c;
-    }
-    return k;
-}
-
-// text (length bytes, a terminator past them) into buf of n >= length + 1 units, zeroed past the
-// text: a platform function that reads on (a count longer than the text, a list ended by two
-// terminators) finds terminators, not stale memory. Returns whether the text widened without
-// loss (plain ASCII or valid UTF-8), that is whether narrowing it again gives the same bytes.
-bool widen(const char *text, int length, wchar_t *buf, int n)
-{
-    int k = widen_ascii(text, length, buf), written = k;
-    bool exact = true;
-    if (k < length && text[k]) {
-        // UTF-8 never needs more units than bytes, so the rest fits in the room left.
-        int w = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text + k, -1, buf + k, n - k);
-        if (w <= 0) {
-            exact = false;
-            w = MultiByteToWideChar(CP_UTF8, 0, text + k, -1, buf + k, n - k);
-        }
-        if (w > 0) written = k + w - 1;
-    }
-    memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
-    return exact;
-}
-
-// The room a copy of string v gets: its length and a terminator, so a pre-sized string works as
-// an output buffer (the text itself never needs more).
-int copy_room(LiValue v) { return (int)li_StringLength(v) + 1; }
-} // namespace
-
-void widen_into(LiValue v, wchar_t *buf, int units)
-{
-    const char *text = li_SVal(v);
-    widen(text, (int)strlen(text), buf, units);
-}
-
-size_t units_that_fit(const wchar_t *text, size_t length, size_t room)
-{
-    if (length < room) return length;
-    size_t n = room ? room - 1 : 0;
-    if (n > 0 && IS_HIGH_SURROGATE(text[n - 1])) n--; // never leave half a pair
-    return n;
-}
-
-wchar_t *make_wide_copy(LiValue v, int *units)
-{
-    if (!li_StringP(v)) return nullptr;
-    int n = copy_room(v);
-    wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
-    if (!copy) return nullptr;
-    if (units) *units = n;
-    widen(li_SVal(v), li_Length(v), copy, n);
-    return copy;
-}
-
-void write_back(const WideCopy &w)
-{
-    if (!w.copy) return;
-    int length = li_Length(w.string);
-    if (length <= 0) return;
-    char *out = li_SVal(w.string);
-    int k = 0;
-    for (; k < length && w.copy[k] && w.copy[k] < 0x80; k++) out[k] = (char)w.copy[k];
-    if (k == length) return;
-    if (!w.copy[k]) {
-        out[k] = 0;
-        return;
-    }
-    // Whole characters only: the longest prefix whose UTF-8 form fits (the interpreter keeps a
-    // terminator byte past the length).
-    int units = lstrlenW(w.copy), taken = k, bytes = k;
-    while (taken < units) {
-        int step = IS_HIGH_SURROGATE(w.copy[taken]) && taken + 1 < units ? 2 : 1;
-        int need = WideCharToMultiByte(CP_UTF8, 0, w.copy + taken, step, nullptr, 0, nullptr, nullptr);
-        if (bytes + need > length) break;
-        bytes += need;
-        taken += step;
-    }
-    if (taken > k) WideCharToMultiByte(CP_UTF8, 0, w.copy + k, taken - k, out + k, bytes - k, nullptr, nullptr);
-    if (bytes < length) out[bytes] = 0;
-}
-
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
 {
     size_t total = 0;
     for (int i = 0; i < n; i++)
-        if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = copy_room(args[i]));
+        if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = wide_room(args[i]));
     if (!total) return;
     wchar_t *area = claim_scratch(total, ArgTop);
     for (int i = 0; i < n; i++) {
@@ -133,7 +25,7 @@ void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
             finish_copies(copies, i);
             li_Error("Out of memory for a UTF-16 argument");
         }
-        c.exact = widen(li_SVal(args[i]), c.units - 1, c.copy, c.units);
+        widen(li_SVal(args[i]), c.units - 1, c.copy, c.units, &c.exact);
     }
 }
 
@@ -143,7 +35,7 @@ void finish_copies(WideCopy *copies, int n)
     for (int i = 0; i < n; i++) {
         WideCopy &c = copies[i];
         if (!c.copy) continue;
-        if (c.string) write_back(c);
+        if (c.string) narrow_into(c.string, c.copy);
         if (!c.scratch) free(c.copy);
         else if (!area) area = c.copy;
         c.copy = nullptr;
@@ -242,37 +134,18 @@ void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const si
     }
 }
 
-// Converted straight into the new string: no intermediate block outlives an interpreter error.
-LiValue wide_text_result(const wchar_t *text)
-{
-    if (!text) return Nil;
-    int ascii = ascii_length(text);
-    if (ascii >= 0) {
-        LiValue s = li_CreateStringN(nullptr, ascii);
-        char *out = li_SVal(s);
-        for (int i = 0; i < ascii; i++) out[i] = (char)text[i];
-        return s;
-    }
-    int units = lstrlenW(text) + 1;
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
-    LiValue s = li_CreateStringN(nullptr, bytes > 0 ? bytes - 1 : 0);
-    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, units, li_SVal(s), bytes, nullptr, nullptr);
-    return s;
-}
-
 namespace {
-LiValue packed_result(LiValue cls, uint32_t packed, LiValue args)
+LiValue packed_result(LiValue cls, uint32_t packed)
 {
     LONG *pair = (LONG *)LI_Malloc(2 * sizeof(LONG));
     pair[0] = (SHORT)LOWORD(packed);
     pair[1] = (SHORT)HIWORD(packed);
-    ProtectedSlot kept(args);
-    return li_CreateNonNullInstanceAlloc(pair, cls, args);
+    return li_CreateNonNullInstanceAlloc(pair, cls, Nil);
 }
 } // namespace
 
-LiValue packed_point_result(uint32_t packed, LiValue args) { return packed_result(cls_POINT, packed, args); }
-LiValue packed_size_result(uint32_t packed, LiValue args) { return packed_result(cls_SIZE, packed, args); }
+LiValue packed_point_result(uint32_t packed) { return packed_result(cls_POINT, packed); }
+LiValue packed_size_result(uint32_t packed) { return packed_result(cls_SIZE, packed); }
 
 void register_functions(const FunctionRow *rows, size_t n)
 {

@@ -128,19 +128,6 @@ inline void *structure_arg(LiValue v)
 // nil or a string or buffer.
 inline void check_text_arg(LiValue v) { check_arg(Kind::Bytes, v); }
 
-// A fresh UTF-16 copy of a script string, sized max(units needed, L + 1) so a pre-sized string
-// works as an output buffer. NULL for nil and for a buffer that is not a string. *units, when
-// asked for, receives the room.
-wchar_t *make_wide_copy(LiValue v, int *units = nullptr);
-// String or buffer v's text as UTF-16 in buf (units long, room for the text and its terminator),
-// zeroed past the text.
-void widen_into(LiValue v, wchar_t *buf, int units);
-// How many of text's length units fit in room units with a terminator, without splitting a
-// surrogate pair.
-size_t units_that_fit(const wchar_t *text, size_t length, size_t room);
-// Writes the copy back into the script string (at most L bytes; the length does not change).
-void write_back(const WideCopy &w);
-
 template <class T> T take_arg(LiValue v, WideCopy &w)
 {
     constexpr Kind k = kind_of<T>();
@@ -172,24 +159,23 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
 }
 
 // Results.
-LiValue wide_text_result(const wchar_t *text);
 // A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
-// owns its 8 bytes (args: the list the instance is constructed with).
+// owns its 8 bytes.
 struct PackedPoint {
     uint32_t bits;
 };
 struct PackedSize {
     uint32_t bits;
 };
-LiValue packed_point_result(uint32_t packed, LiValue args);
-LiValue packed_size_result(uint32_t packed, LiValue args);
+LiValue packed_point_result(uint32_t packed);
+LiValue packed_size_result(uint32_t packed);
 template <class R> LiValue make_result(R r)
 {
     using U = std::remove_cv_t<R>;
     if constexpr (std::is_same_v<U, PackedPoint>)
-        return packed_point_result(r.bits, Nil);
+        return packed_point_result(r.bits);
     else if constexpr (std::is_same_v<U, PackedSize>)
-        return packed_size_result(r.bits, Nil);
+        return packed_size_result(r.bits);
     else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, wchar_t>)
         return wide_text_result(r);
     else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, char>)

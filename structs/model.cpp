@@ -126,57 +126,50 @@ void need_array_room(LiValue inst, const void *addr, uint32_t bytes)
 LiValue set_wchar_array(void *addr, LiValue v, int units)
 {
     if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
-    HRESULT failure = S_OK;
-    try {
-        Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
-        const wchar_t *w = text.get();
-        size_t n = units_that_fit(w, (size_t)lstrlenW(w), (size_t)units);
-        memcpy(addr, w, sizeof(wchar_t) * n);
-        memset((wchar_t *)addr + n, 0, sizeof(wchar_t));
-    } catch (const ConversionError &e) {
-        failure = e.hr;
+    bool failed;
+    {
+        WideText text(v);
+        if (!(failed = text.failed())) {
+            size_t n = units_that_fit(text.get(), (size_t)text.length(), (size_t)units);
+            memcpy(addr, text.get(), sizeof(wchar_t) * n);
+            memset((wchar_t *)addr + n, 0, sizeof(wchar_t));
+        }
     }
-    if (failure != S_OK) li_Error("Text conversion failed");
+    if (failed) li_Error("Out of memory for a UTF-16 text");
     return v;
 }
 
 LiValue get_wchar_array(const void *addr, int units)
 {
-    if (!addr) return Nil;
-    const wchar_t *w = (const wchar_t *)addr;
-    int n = 0;
-    while (n < units && w[n]) n++;
-    int bytes = n ? WideCharToMultiByte(CP_UTF8, 0, w, n, nullptr, 0, nullptr, nullptr) : 0;
-    LiValue s = li_CreateStringN(nullptr, bytes);
-    if (bytes) WideCharToMultiByte(CP_UTF8, 0, w, n, li_SVal(s), bytes, nullptr, nullptr);
-    return s;
+    return addr ? wide_text_result((const wchar_t *)addr, units) : Nil;
 }
 
 namespace {
 constexpr int path_bytes = OFS_MAXPATHNAME;
 }
 
+// The platform fills the path in the ANSI code page: it is kept that way, cut to the array.
 LiValue StrucSetAnsiPathArray(LiValue inst, void *addr, const LiStrucField *, LiValue v)
 {
     need_array_room(inst, addr, path_bytes);
     if (!li_StringP(v)) li_TypeError(v, LI_TYPE_STRING);
-    char *out = (char *)addr;
+    char *out = (char *)addr, *longer = nullptr;
     int bytes = 0;
-    HRESULT failure = S_OK;
-    try {
-        Utf8ToUtf16 text(li_SVal(v), (size_t)li_Length(v));
-        int need = WideCharToMultiByte(CP_ACP, 0, text.get(), -1, nullptr, 0, nullptr, nullptr);
-        ConvertBuffer<char> narrow;
-        char *n = narrow.reserve(need);
-        bytes = WideCharToMultiByte(CP_ACP, 0, text.get(), -1, n, need, nullptr, nullptr) - 1;
-        if (bytes < 0) bytes = 0;
-        if (bytes > path_bytes - 1) bytes = path_bytes - 1;
-        memcpy(out, n, (size_t)bytes);
-    } catch (const ConversionError &e) {
-        failure = e.hr;
+    bool failed;
+    {
+        WideText text(v);
+        if (!(failed = text.failed()) && text.length()) {
+            int need = WideCharToMultiByte(CP_ACP, 0, text.get(), text.length(), nullptr, 0, nullptr, nullptr);
+            char *narrow = need <= path_bytes ? out : (longer = (char *)malloc((size_t)need));
+            if (narrow) bytes = WideCharToMultiByte(CP_ACP, 0, text.get(), text.length(), narrow, need, nullptr, nullptr);
+            else failed = true;
+        }
     }
+    if (bytes > path_bytes - 1) bytes = path_bytes - 1;
+    if (longer) memcpy(out, longer, (size_t)bytes);
+    free(longer);
     out[bytes] = 0;
-    if (failure != S_OK) li_Error("Text conversion failed");
+    if (failed) li_Error("Out of memory for a UTF-16 text");
     return v;
 }
 
@@ -188,10 +181,7 @@ LiValue StrucGetAnsiPathArray(LiValue inst, void *addr)
     while (n < path_bytes && a[n]) n++;
     wchar_t wide[path_bytes];
     int units = n ? MultiByteToWideChar(CP_ACP, 0, a, n, wide, path_bytes) : 0;
-    int bytes = units ? WideCharToMultiByte(CP_UTF8, 0, wide, units, nullptr, 0, nullptr, nullptr) : 0;
-    LiValue s = li_CreateStringN(nullptr, bytes);
-    if (bytes) WideCharToMultiByte(CP_UTF8, 0, wide, units, li_SVal(s), bytes, nullptr, nullptr);
-    return s;
+    return wide_text_result(wide, units);
 }
 
 } // namespace savrawin

@@ -11,8 +11,8 @@ namespace savrawin {
 namespace {
 
 constexpr DWORD check_list_ex_style = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-constexpr UINT state_image_mask = 0xF000;
-constexpr UINT unticked = 0x1000, ticked = 0x2000;
+// A ticked box is state image 2, an empty one state image 1, as the list view's own methods set them.
+constexpr UINT unticked = INDEXTOSTATEIMAGEMASK(1), ticked = INDEXTOSTATEIMAGEMASK(2);
 
 bool control_held() { return GetKeyState(VK_CONTROL) < 0; }
 
@@ -20,10 +20,10 @@ bool control_held() { return GetKeyState(VK_CONTROL) < 0; }
 void tick_selection_with(HWND h, int n)
 {
     if (!(SendMessageW(h, LVM_GETITEMSTATE, (WPARAM)n, LVIS_SELECTED) & LVIS_SELECTED)) return;
-    UINT image = ((UINT)SendMessageW(h, LVM_GETITEMSTATE, (WPARAM)n, state_image_mask) & state_image_mask) >> 12;
+    UINT image = (UINT)SendMessageW(h, LVM_GETITEMSTATE, (WPARAM)n, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK;
     LVITEMW item = {};
-    item.stateMask = state_image_mask;
-    item.state = image == 1 ? ticked : unticked;
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = image == unticked ? ticked : unticked;
     for (int i = (int)SendMessageW(h, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); i != -1;
          i = (int)SendMessageW(h, LVM_GETNEXTITEM, (WPARAM)i, LVNI_SELECTED)) {
         if (i != n) SendMessageW(h, LVM_SETITEMSTATE, (WPARAM)i, (LPARAM)&item);

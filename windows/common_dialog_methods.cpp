@@ -102,16 +102,7 @@ DWORD file_record_size()
 
 // The whole of a string, NULs inside it included, then two terminators: the filter is a list of
 // texts each ended by a NUL, and the list by an empty one.
-wchar_t *filter_copy(LiValue v)
-{
-    if (!li_StringP(v)) return nullptr;
-    const char *text = li_SVal(v);
-    int length = li_Length(v);
-    int n = length ? MultiByteToWideChar(CP_UTF8, 0, text, length, nullptr, 0) : 0;
-    wchar_t *copy = (wchar_t *)calloc((size_t)n + 2, sizeof(wchar_t));
-    if (copy && n) MultiByteToWideChar(CP_UTF8, 0, text, length, copy, n);
-    return copy;
-}
+wchar_t *filter_copy(LiValue v) { return li_StringP(v) ? widen_list(li_SVal(v), li_Length(v)) : nullptr; }
 
 LiValue make_file_dialog(int nargs)
 {
@@ -219,7 +210,7 @@ int file_do_modal(FileDialogObject *o, HWND parent)
     check_own_buffer(o->m_ofn.lpstrFileTitle, o->m_ofn.nMaxFileTitle, o->m_szFileTitle, 256, "nMaxFileTitle");
     set_owner(o->m_ofn.hwndOwner, parent);
     // The family's entries: they also refuse capacities past buffers the script gave the record.
-    return run_dialog(o, [o] { return o->m_bOpenFileDialog ? open_file_name(&o->m_ofn) : save_file_name(&o->m_ofn); });
+    return run_dialog(o, [o] { return o->m_bOpenFileDialog ? open_file_name::call(&o->m_ofn) : save_file_name::call(&o->m_ofn); });
 }
 
 int folder_do_modal(FolderDialogObject *o, HWND parent)

@@ -26,7 +26,6 @@ enum : DWORD {
 constexpr UINT_PTR link_tool = 1;
 constexpr int colour_text_units = 12; // the longest colour text read, terminator included
 constexpr wchar_t settings_key[] = L"Software\\Microsoft\\Internet Explorer\\Settings";
-constexpr REGSAM settings_access = 0x2001F; // KEY_READ | KEY_WRITE
 
 bool all(DWORD value, DWORD bits) { return (value & bits) == bits; }
 
@@ -101,7 +100,7 @@ void read_colour(HKEY key, const wchar_t *name, COLORREF &c)
 void read_colours(HyperLinkObject &o)
 {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, settings_key, 0, settings_access, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, settings_key, 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) return;
     read_colour(key, L"Anchor Color", o.m_clrLink);
     read_colour(key, L"Anchor Color Visited", o.m_clrVisited);
     RegCloseKey(key);

@@ -160,8 +160,7 @@ wchar_t *multi_string(LiValue list, DWORD *bytes)
     size_t at = 0;
     for (LiValue l = list; li_Tag(l) == LI_CONS; l = li_PairTail(l)) {
         LiValue s = li_PairHead(l);
-        int n = MultiByteToWideChar(CP_UTF8, 0, li_SVal(s), li_Length(s), data + at, (int)(units - at));
-        at += (size_t)(n > 0 ? n : 0) + 1;
+        at += (size_t)widen(li_SVal(s), li_Length(s), data + at, li_Length(s) + 1) + 1;
     }
     *bytes = (DWORD)((at + 1) * sizeof(wchar_t));
     return data;

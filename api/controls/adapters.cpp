@@ -74,6 +74,7 @@ void check_capacity(const void *buffer, uint32_t capacity, uint32_t per_unit, co
              string_field);
     li_ArgumentError(0, what);
 }
+} // namespace
 
 void check_file_name(const OPENFILENAMEW *ofn)
 {
@@ -87,30 +88,14 @@ void check_find(const FINDREPLACEW *fr)
     check_capacity(fr->lpstrReplaceWith, fr->wReplaceWithLen, 2, "wReplaceWithLen", "lpstrReplaceWith");
 }
 
-// A null structure: the zero result without the call; else the checks, then the dialog.
-template <class S, class R> R checked_dialog(S *structure, void (*check)(const S *), R(WINAPI *dialog)(S *))
-{
-    if (!structure) return R();
-    check(structure);
-    return dialog(structure);
-}
-} // namespace
-
-BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn) { return checked_dialog(lpofn, check_file_name, GetOpenFileNameW); }
-BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn) { return checked_dialog(lpofn, check_file_name, GetSaveFileNameW); }
-HWND WINAPI find_text(LPFINDREPLACEW lpfr) { return checked_dialog(lpfr, check_find, FindTextW); }
-HWND WINAPI replace_text(LPFINDREPLACEW lpfr) { return checked_dialog(lpfr, check_find, ReplaceTextW); }
-
 // ---- Colours and file operations ----------------------------------------------------------------
 
 COLORREF custom_colours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
 
-BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc)
+void give_custom_colours(CHOOSECOLORW *cc)
 {
-    if (!lpcc) return FALSE;
-    if (!lpcc->lpCustColors) lpcc->lpCustColors = custom_colours;
-    return ChooseColorW(lpcc);
+    if (!cc->lpCustColors) cc->lpCustColors = custom_colours;
 }
 
 namespace {
@@ -130,9 +115,8 @@ wchar_t *name_list(LPCWSTR text, bool *failed)
 }
 } // namespace
 
-int WINAPI file_operation(LPSHFILEOPSTRUCTW lpFileOp)
+int WINAPI operate_on_name_lists(LPSHFILEOPSTRUCTW lpFileOp)
 {
-    if (!lpFileOp) return ERROR_INVALID_PARAMETER;
     bool failed = false;
     wchar_t *from = name_list(lpFileOp->pFrom, &failed);
     wchar_t *to = name_list(lpFileOp->pTo, &failed);

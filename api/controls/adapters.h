@@ -1,7 +1,7 @@
 // Functions the control family's table calls in place of a platform function, each of exactly
 // the platform function's type, so the wrapper template deduces the same argument and result
-// kinds: the HTML Help loader, the common dialogs' guard against a null structure, and two
-// common-dialog and shell functions whose structures need something a script cannot put in them.
+// kinds: the HTML Help loader, and the common dialogs' and shell's guard against a null structure
+// with what some of their structures need checked or filled first.
 #pragma once
 
 #include <windows.h>
@@ -15,23 +15,30 @@
 
 namespace savrawin {
 
-// A common-dialog function given a null structure: its zero result without the call, since the
-// platform reads through the pointer before it checks it. (The dialog functions take one
-// structure pointer.)
-template <auto F> struct RefuseNull;
-template <class R, class P, R(WINAPI *F)(P *)> struct RefuseNull<F> {
-    static R WINAPI call(P *structure) { return structure ? F(structure) : R(); }
+// A common-dialog or shell function that takes one structure, given a null one: the platform
+// reads or writes through the pointer before it checks it, so the call is not made and Null is
+// the result. Prepare, when given, runs on a real structure first: it checks what the script put
+// in it (raising an argument error before anything opens) or fills what a script cannot.
+template <auto F, auto Prepare = nullptr, auto Null = 0> struct RefuseNull;
+template <class R, class P, R(WINAPI *F)(P *), auto Prepare, auto Null> struct RefuseNull<F, Prepare, Null> {
+    static R WINAPI call(P *structure)
+    {
+        if (!structure) return (R)Null;
+        if constexpr (!std::is_null_pointer_v<decltype(Prepare)>) Prepare(structure);
+        return F(structure);
+    }
 };
 
-// The file and find dialogs, refusing a null structure as RefuseNull does, and refusing (with an
-// argument error, before the dialog opens) a capacity field larger than the buffer its string
-// field holds, when the module made that buffer: the dialog would write the chosen path or the
-// typed text past it. nMaxFile and nMaxFileTitle count UTF-16 units, wFindWhatLen and
-// wReplaceWithLen bytes.
-BOOL WINAPI open_file_name(LPOPENFILENAMEW lpofn);
-BOOL WINAPI save_file_name(LPOPENFILENAMEW lpofn);
-HWND WINAPI find_text(LPFINDREPLACEW lpfr);
-HWND WINAPI replace_text(LPFINDREPLACEW lpfr);
+// The file and find dialogs refuse a capacity field larger than the buffer its string field
+// holds, when the module made that buffer: the dialog would write the chosen path or the typed
+// text past it. nMaxFile and nMaxFileTitle count UTF-16 units, wFindWhatLen and wReplaceWithLen
+// bytes.
+void check_file_name(const OPENFILENAMEW *ofn);
+void check_find(const FINDREPLACEW *fr);
+using open_file_name = RefuseNull<&GetOpenFileNameW, check_file_name>;
+using save_file_name = RefuseNull<&GetSaveFileNameW, check_file_name>;
+using find_text = RefuseNull<&FindTextW, check_find>;
+using replace_text = RefuseNull<&ReplaceTextW, check_find>;
 
 // HtmlHelpW of the HTML Help control, loaded on the first call: the path registered for the
 // control's class, else hhctrl.ocx from the search path; its entry is ordinal 15. When loading
@@ -43,22 +50,18 @@ HWND WINAPI html_help(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR
 // the user's choices there for the life of the process). The pointer stays in the structure: a
 // script reads or sets the colours through a view at that address.
 extern COLORREF custom_colours[16];
-// A null structure is refused as by RefuseNull.
-BOOL WINAPI choose_color(LPCHOOSECOLORW lpcc);
+void give_custom_colours(CHOOSECOLORW *cc);
+using choose_color = RefuseNull<&ChooseColorW, give_custom_colours>;
 
 // SHFileOperationW. The platform reads pFrom and pTo as lists of names ended by an empty name;
 // a string field holds one terminator. So each is passed as a list made from its text: names
 // separated by '|' (which no file name contains), followed by the two terminators. The
 // structure's own pointers are restored after the call. A null structure returns
-// ERROR_INVALID_PARAMETER (87) without calling the platform, which would write through it.
-int WINAPI file_operation(LPSHFILEOPSTRUCTW lpFileOp);
+// ERROR_INVALID_PARAMETER (87).
+int WINAPI operate_on_name_lists(LPSHFILEOPSTRUCTW lpFileOp);
+using file_operation = RefuseNull<&operate_on_name_lists, nullptr, ERROR_INVALID_PARAMETER>;
 
 static_assert(std::is_same_v<decltype(&html_help), decltype(&::HtmlHelpW)>);
-static_assert(std::is_same_v<decltype(&open_file_name), decltype(&::GetOpenFileNameW)>);
-static_assert(std::is_same_v<decltype(&save_file_name), decltype(&::GetSaveFileNameW)>);
-static_assert(std::is_same_v<decltype(&find_text), decltype(&::FindTextW)>);
-static_assert(std::is_same_v<decltype(&replace_text), decltype(&::ReplaceTextW)>);
-static_assert(std::is_same_v<decltype(&choose_color), decltype(&::ChooseColorW)>);
-static_assert(std::is_same_v<decltype(&file_operation), decltype(&::SHFileOperationW)>);
+static_assert(std::is_same_v<decltype(&operate_on_name_lists), decltype(&::SHFileOperationW)>);
 
 } // namespace savrawin

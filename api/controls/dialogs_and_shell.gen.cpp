@@ -18,14 +18,14 @@ namespace savrawin {
 static const FunctionRow rows[] = {
     // ---- Common dialogs
     // A null structure gives 0 without the call, which would read through it (adapters.h).
-    SAVRA_FN("GetOpenFileName", open_file_name, "OPENFILENAME *"),
-    SAVRA_FN("GetSaveFileName", save_file_name, "OPENFILENAME *"),
+    SAVRA_FN("GetOpenFileName", open_file_name::call, "OPENFILENAME *"),
+    SAVRA_FN("GetSaveFileName", save_file_name::call, "OPENFILENAME *"),
     SAVRA_FN_BOUNDED("GetFileTitle", GetFileTitleW, SAVRA_BOUNDS(bound::make(1, bound::Count, 2)), "LPCWSTR", "LPWSTR",
              "unsigned short"),
     // A null custom-colours pointer is given the module's table of 16 colours (adapters.h).
-    SAVRA_FN("ChooseColor", choose_color, "CHOOSECOLOR *"),
-    SAVRA_FN("FindText", find_text, "FINDREPLACE *"),
-    SAVRA_FN("ReplaceText", replace_text, "FINDREPLACE *"),
+    SAVRA_FN("ChooseColor", choose_color::call, "CHOOSECOLOR *"),
+    SAVRA_FN("FindText", find_text::call, "FINDREPLACE *"),
+    SAVRA_FN("ReplaceText", replace_text::call, "FINDREPLACE *"),
     SAVRA_FN("ChooseFont", RefuseNull<&ChooseFontW>::call, "CHOOSEFONT *"),
     SAVRA_FN("PrintDlg", RefuseNull<&PrintDlgW>::call, "PRINTDLG *"),
     SAVRA_FN("CommDlgExtendedError", CommDlgExtendedError),
@@ -48,7 +48,7 @@ static const FunctionRow rows[] = {
     SAVRA_FN_BOUNDED("DoEnvironmentSubst", DoEnvironmentSubstW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)),
              "pszSrc", "cchSrc"),
     // pFrom and pTo: names separated by '|', passed as double-NUL-ended lists (adapters.h).
-    SAVRA_FN("SHFileOperation", file_operation, "lpFileOp"),
+    SAVRA_FN("SHFileOperation", file_operation::call, "lpFileOp"),
     SAVRA_FN("SHFreeNameMappings", SHFreeNameMappings, "hNameMappings"),
     SAVRA_FN("ShellExecuteEx", ShellExecuteExW, "pExecInfo"),
     SAVRA_FN("Shell_NotifyIcon", Shell_NotifyIconW, "dwMessage", "lpData"),

@@ -106,25 +106,6 @@ LiValue LoadImageID_entry()
     return li_CreateLong((int32_t)(uintptr_t)h);
 }
 
-LiValue MessageBox_entry()
-{
-    int32_t hwnd = integer_arg(A(0));
-    for (int i = 1; i <= 2; i++)
-        check_text_arg(A(i));
-    int32_t type = integer_arg(A(3));
-    HRESULT failure = S_OK;
-    int r = 0;
-    try {
-        Utf8ToUtf16 caption(li_StringP(A(2)) ? li_SVal(A(2)) : nullptr, (size_t)li_Length(A(2)));
-        Utf8ToUtf16 text(li_StringP(A(1)) ? li_SVal(A(1)) : nullptr, (size_t)li_Length(A(1)));
-        r = MessageBoxW((HWND)(uintptr_t)(uint32_t)hwnd, text.get(), caption.get(), (UINT)type);
-    } catch (const ConversionError &e) {
-        failure = e.hr;
-    }
-    if (failure != S_OK) li_Error("Text conversion failed");
-    return li_CreateLong(r);
-}
-
 } // namespace
 
 void register_handwritten_functions()
@@ -140,6 +121,7 @@ void register_handwritten_functions()
                   "fuLoad", 0);
 }
 
-void register_final_message_box() { li_CLFunction("MessageBox", MessageBox_entry, 4, "hWnd", 0, "text", 0, "caption", 0, "type", 0); }
+// The user family's MessageBox, registered again last under its final parameter names.
+void register_final_message_box() { li_CLFunction("MessageBox", &Wrapper<&MessageBoxW>::entry, 4, "hWnd", 0, "text", 0, "caption", 0, "type", 0); }
 
 } // namespace savrawin

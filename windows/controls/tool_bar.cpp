@@ -85,10 +85,8 @@ LRESULT tool_bar_get_button_info(HWND h, int id, TBBUTTONINFOW *record)
 LRESULT tool_bar_add_strings(HWND h, NarrowBuffer strings)
 {
     if (!strings.text) return SendMessageW(h, TB_ADDSTRINGW, 0, 0);
-    int units = strings.bytes > 0 ? MultiByteToWideChar(CP_UTF8, 0, strings.text, strings.bytes, nullptr, 0) : 0;
-    wchar_t *list = (wchar_t *)calloc((size_t)units + 2, sizeof(wchar_t));
+    wchar_t *list = widen_list(strings.text, strings.bytes);
     if (!list) return -1;
-    if (units) MultiByteToWideChar(CP_UTF8, 0, strings.text, strings.bytes, list, units);
     LRESULT r = SendMessageW(h, TB_ADDSTRINGW, 0, (LPARAM)list);
     free(list);
     return r;
