@@ -296,6 +296,14 @@ template <class T> constexpr size_t minimum_storage()
 // Raises an argument error when slot i holds an instance smaller than minimum bytes.
 void check_storage(LiValue *args, int i, size_t minimum);
 
+// Slot i's check for a parameter of type T, with the kind and the storage it needs known when the
+// wrapper is compiled: a row's checks come out as straight-line tag tests.
+template <class T> inline void check_slot(LiValue *args, int i)
+{
+    check_arg(kind_of<T>(), args[i]);
+    if constexpr (minimum_storage<T>() != 0) check_storage(args, i, minimum_storage<T>());
+}
+
 // The body every table wrapper shares: checks, copies, bounds, the call, the result, the write-back.
 // call(args, copies) makes the platform call.
 template <class R, class... A, class Call>
@@ -304,12 +312,20 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
     constexpr int N = sizeof...(A);
     static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
     static constexpr size_t sizes[N > 0 ? N : 1] = {element_size<A>()...};
-    static constexpr size_t minimums[N > 0 ? N : 1] = {minimum_storage<A>()...};
-    for (int i = 0; i < N; i++) {
-        check_arg(kinds[i], args[i]);
-        if (minimums[i]) check_storage(args, i, minimums[i]);
-    }
+    int slot = 0;
+    (check_slot<A>(args, slot++), ...);
+    (void)slot;
     WideCopy copies[N > 0 ? N : 1];
+    if constexpr (!((kind_of<A>() == Kind::WString) || ...)) {
+        // No copy to make or write back, so nothing allocates between the call and the return.
+        if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, 0);
+        if constexpr (std::is_void_v<R>) {
+            call(args, copies);
+            return Nil;
+        } else {
+            return make_result(call(args, copies));
+        }
+    }
     make_copies(copies, kinds, args, N);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
     ProtectedSlot result; // while the write-back allocates
