@@ -80,12 +80,17 @@ template <class T> constexpr Kind kind_of()
 // ---- per-call argument state ----------------------------------------------------------------------
 
 struct WideCopy {
-    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area
+    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area or a frame
     LiValue string = nullptr; // set: the copy is written back into it
     int units = 0;            // the copy's room
     bool exact = false;       // the text widened without loss, so reading it cannot change the string
     bool scratch = false;
+    bool framed = false;      // in the wrapper's own frame
 };
+
+// The room for UTF-16 copies a wrapper with text arguments keeps in its own frame: short text needs
+// neither the per-thread area nor the heap.
+constexpr size_t frame_units = 128;
 
 // Raises the check's type error for slot value v, or returns. The tags are compared here rather
 // than through the interpreter's predicates: this runs for every argument of every call.
@@ -201,9 +206,9 @@ template <class R> LiValue make_result(R r)
 }
 
 
-// Makes the UTF-16 copies of the string arguments, in the scratch area when it is free, else on
-// the heap; on failure frees those made and reports.
-void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
+// Makes the UTF-16 copies of the string arguments: in frame (frame_units long) when they fit there,
+// else in the scratch area when it is free, else on the heap; on failure frees those made and reports.
+void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame);
 void finish_copies(WideCopy *copies, int n);
 
 // ---- bounds: how much the platform may write or read through a buffer argument -----------------
@@ -326,7 +331,8 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
             return make_result(call(args, copies));
         }
     }
-    make_copies(copies, kinds, args, N);
+    wchar_t frame[frame_units];
+    make_copies(copies, kinds, args, N, frame);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
     ProtectedSlot result; // while the write-back allocates
     if constexpr (std::is_void_v<R>) call(args, copies);
