@@ -11,18 +11,6 @@
 #include "savra.h"
 #include "timing.h"
 
-// Cells made per evaluation of body, over n evaluations.
-static double script_cells(const char *body, int n)
-{
-    char buf[512];
-    snprintf(buf, sizeof buf,
-             "(setq cells-before (cells-allocated)) (dotimes (i %d) %s) (setq cells-made (- (cells-allocated) cells-before))",
-             n, body);
-    li_EvalString(buf);
-    LiValue v = li_SymbolValue(li_SymbolFind("cells-made"));
-    return (double)li_LVal(v) / n;
-}
-
 int main(int argc, char **argv)
 {
     const int N = 200000, T = 20000;

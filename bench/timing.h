@@ -1,5 +1,5 @@
-// The clock every benchmark reads, and the two ways a benchmark times a call: n rounds of a script
-// body in one evaluation, and n calls of a C function.
+// The clock every benchmark reads, the two ways a benchmark times a call (n rounds of a script body
+// in one evaluation, n calls of a C function), and the cells a script body makes.
 #pragma once
 
 #include <windows.h>
@@ -32,4 +32,15 @@ template <class F> static inline double c_ns(F f, int n)
     double t0 = now_ns();
     for (int i = 0; i < n; i++) f();
     return (now_ns() - t0) / n;
+}
+
+// Cells made per evaluation of BODY, over n evaluations (the loop's own included).
+static inline double script_cells(const char *body, int n)
+{
+    char buf[512];
+    snprintf(buf, sizeof buf,
+             "(setq cells-before (cells-allocated)) (dotimes (i %d) %s) (setq cells-made (- (cells-allocated) cells-before))",
+             n, body);
+    li_EvalString(buf);
+    return (double)li_LVal(li_SymbolValue(li_SymbolFind("cells-made"))) / n;
 }

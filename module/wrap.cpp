@@ -7,19 +7,21 @@
 
 namespace savrawin {
 
-void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n)
+void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame)
 {
     size_t total = 0;
     for (int i = 0; i < n; i++)
         if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = wide_room(args[i]));
     if (!total) return;
-    wchar_t *area = claim_scratch(total, ArgTop);
+    bool framed = total <= frame_units;
+    wchar_t *area = framed ? frame : claim_scratch(total, ArgTop);
     for (int i = 0; i < n; i++) {
         WideCopy &c = copies[i];
         if (!c.units) continue;
         if (area) {
             c.copy = area;
-            c.scratch = true;
+            c.scratch = !framed;
+            c.framed = framed;
             area += c.units;
         } else if (!(c.copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)c.units))) {
             finish_copies(copies, i);
@@ -36,8 +38,11 @@ void finish_copies(WideCopy *copies, int n)
         WideCopy &c = copies[i];
         if (!c.copy) continue;
         if (c.string) narrow_into(c.string, c.copy);
-        if (!c.scratch) free(c.copy);
-        else if (!area) area = c.copy;
+        if (c.scratch) {
+            if (!area) area = c.copy;
+        } else if (!c.framed) {
+            free(c.copy);
+        }
         c.copy = nullptr;
     }
     if (area) release_scratch(area);

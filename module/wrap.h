@@ -80,12 +80,17 @@ template <class T> constexpr Kind kind_of()
 // ---- per-call argument state ----------------------------------------------------------------------
 
 struct WideCopy {
-    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area
+    wchar_t *copy = nullptr; // freed after the write-back, unless it lies in the scratch area or a frame
     LiValue string = nullptr; // set: the copy is written back into it
     int units = 0;            // the copy's room
     bool exact = false;       // the text widened without loss, so reading it cannot change the string
     bool scratch = false;
+    bool framed = false;      // in the wrapper's own frame
 };
+
+// The room for UTF-16 copies a wrapper with text arguments keeps in its own frame: short text needs
+// neither the per-thread area nor the heap.
+constexpr size_t frame_units = 128;
 
 // Raises the check's type error for slot value v, or returns. The tags are compared here rather
 // than through the interpreter's predicates: this runs for every argument of every call.
@@ -187,9 +192,9 @@ template <class R> LiValue make_result(R r)
 }
 
 
-// Makes the UTF-16 copies of the string arguments, in the scratch area when it is free, else on
-// the heap; on failure frees those made and reports.
-void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n);
+// Makes the UTF-16 copies of the string arguments: in frame (frame_units long) when they fit there,
+// else in the scratch area when it is free, else on the heap; on failure frees those made and reports.
+void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame);
 void finish_copies(WideCopy *copies, int n);
 
 // ---- bounds: how much the platform may write or read through a buffer argument -----------------
@@ -282,6 +287,14 @@ template <class T> constexpr size_t minimum_storage()
 // Raises an argument error when slot i holds an instance smaller than minimum bytes.
 void check_storage(LiValue *args, int i, size_t minimum);
 
+// Slot i's check for a parameter of type T, with the kind and the storage it needs known when the
+// wrapper is compiled: a row's checks come out as straight-line tag tests.
+template <class T> inline void check_slot(LiValue *args, int i)
+{
+    check_arg(kind_of<T>(), args[i]);
+    if constexpr (minimum_storage<T>() != 0) check_storage(args, i, minimum_storage<T>());
+}
+
 // The body every table wrapper shares: checks, copies, bounds, the call, the result, the write-back.
 // call(args, copies) makes the platform call.
 template <class R, class... A, class Call>
@@ -290,13 +303,22 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
     constexpr int N = sizeof...(A);
     static constexpr Kind kinds[N > 0 ? N : 1] = {kind_of<A>()...};
     static constexpr size_t sizes[N > 0 ? N : 1] = {element_size<A>()...};
-    static constexpr size_t minimums[N > 0 ? N : 1] = {minimum_storage<A>()...};
-    for (int i = 0; i < N; i++) {
-        check_arg(kinds[i], args[i]);
-        if (minimums[i]) check_storage(args, i, minimums[i]);
-    }
+    int slot = 0;
+    (check_slot<A>(args, slot++), ...);
+    (void)slot;
     WideCopy copies[N > 0 ? N : 1];
-    make_copies(copies, kinds, args, N);
+    if constexpr (!((kind_of<A>() == Kind::WString) || ...)) {
+        // No copy to make or write back, so nothing allocates between the call and the return.
+        if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, 0);
+        if constexpr (std::is_void_v<R>) {
+            call(args, copies);
+            return Nil;
+        } else {
+            return make_result(call(args, copies));
+        }
+    }
+    wchar_t frame[frame_units];
+    make_copies(copies, kinds, args, N, frame);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
     ProtectedSlot result; // while the write-back allocates
     if constexpr (std::is_void_v<R>) call(args, copies);

@@ -125,6 +125,23 @@ static LiValue eval_method_form(LiValue x, LiValue name)
 }
 
 static LiValue eval_special(int id, LiValue x);
+static LiValue eval_cons(LiValue x);
+
+// Most arguments are constants and variables: those are read here without a call into eval.
+static inline LiValue eval_argument(LiValue x)
+{
+    switch (li_Tag(x)) {
+    case LI_CONS:
+        return eval_cons(x);
+    case LI_SYMBOL: {
+        LiValue v = sym_value(x);
+        if (v != Undef) return v;
+        return eval(x);
+    }
+    default:
+        return x;
+    }
+}
 
 static LiValue eval_cons(LiValue x)
 {
@@ -154,11 +171,11 @@ static LiValue eval_cons(LiValue x)
     push(fn);
     enter_frame(x);
     for (LiValue a = cdr(x); consp(a); a = cdr(a)) {
-        LiValue v = eval(car(a));
-        push(v);
+        push(eval_argument(car(a)));
         if (ArgTop >= g_stack_limit) stack_overflow();
     }
-    LiValue r = apply(fn, base + 1, (int)(ArgTop - base) - 1);
+    int argc = (int)(ArgTop - base) - 1;
+    LiValue r = li_Tag(fn) == LI_NATIVE ? call_native(native_rec(fn), base + 1, argc, false) : apply(fn, base + 1, argc);
     ArgTop = base;
     g_depth--;
     return r;
