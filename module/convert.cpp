@@ -50,7 +50,9 @@ int widen(const char *text, int length, wchar_t *buf, int n, bool *exact)
         }
         if (w > 0) written = k + w - 1;
     }
-    memset(buf + written, 0, sizeof(wchar_t) * (size_t)(n - written));
+    // An argument's copy has room for its terminator and no more: no call into the runtime for it.
+    if (written < n) buf[written] = 0;
+    if (n - written > 1) memset(buf + written + 1, 0, sizeof(wchar_t) * (size_t)(n - written - 1));
     if (exact) *exact = lossless;
     return written;
 }
