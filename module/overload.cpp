@@ -1,5 +1,9 @@
 #include "overload.h"
 
+#include <string.h>
+
+#include <string>
+
 namespace savrawin {
 
 namespace {
@@ -29,6 +33,23 @@ LiValue dispatch(const Overload &o, LiValue list)
         if (fits(o.candidates[i], list, n)) return li_CallCLVFunction(o.candidates[i].entry, list);
     li_Error(o.failure);
     return Nil;
+}
+
+const char *forms_text(const Overload &o)
+{
+    std::string text;
+    for (int i = 0; i < o.count; i++) {
+        const Candidate &c = o.candidates[i];
+        bool first = true;
+        for (int p = 0; c.names && p < c.n; p++) {
+            if (!c.names[p]) continue;
+            if (!first) text += ' ';
+            text += c.names[p];
+            first = false;
+        }
+        text += '\n';
+    }
+    return strdup(text.c_str());
 }
 
 } // namespace savrawin

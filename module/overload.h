@@ -4,17 +4,22 @@
 // dispatcher does not test and report their own type errors.
 #pragma once
 
+#include <stddef.h>
+#include <utility>
+
 #include "savra.h"
 #include "protected_eval.h"
 
 namespace savrawin {
 
 // One form: its total argument count (a method's instance included), one test letter per
-// position (I: an integer value, S: nil or a string, A: anything) and its wrapper.
+// position (I: an integer value, S: nil or a string, A: anything), its wrapper, and a name per
+// position for describe (null for the instance), when the form comes with names.
 struct Candidate {
     int n;
     const char *tests;
     LiEntry entry;
+    const char *const *names = nullptr;
 };
 
 struct Overload {
@@ -25,6 +30,45 @@ struct Overload {
 
 // Tries the candidates on list and calls the first that fits with the whole list.
 LiValue dispatch(const Overload &o, LiValue list);
+
+// What describe shows for the dispatcher of o: a line per candidate in trial order, its names
+// separated by spaces. A copy that lives as long as the module.
+const char *forms_text(const Overload &o);
+
+// ---- hand-written forms ---------------------------------------------------------------------------
+// A form is one row: its wrapper and its parameters, each a test letter and a name, from which the
+// dispatcher's count and tests and describe's line all come.
+//
+//   SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded 'CMenu'",
+//                  form(menu_empty), form(menu_holding, integer("hMenu")));
+
+struct FormParam {
+    char test;
+    const char *name;
+};
+constexpr FormParam integer(const char *name) { return {'I', name}; }
+constexpr FormParam any(const char *name) { return {'A', name}; }
+// A method's receiver: any value (the wrapper checks it), and no name of its own.
+constexpr FormParam instance{'A', nullptr};
+
+constexpr int form_params_max = 8;
+struct Form {
+    LiEntry entry;
+    int n;
+    char tests[form_params_max + 1];
+    const char *names[form_params_max];
+};
+template <class... P> constexpr Form form(LiEntry entry, P... params)
+{
+    static_assert(sizeof...(P) <= form_params_max, "at most eight parameters a form");
+    return {entry, (int)sizeof...(P), {params.test..., 0}, {params.name...}};
+}
+
+// The dispatcher's view of a static table of forms.
+template <const auto &Forms, class = std::make_index_sequence<sizeof Forms / sizeof Forms[0]>> struct CandidatesOf;
+template <const auto &Forms, size_t... I> struct CandidatesOf<Forms, std::index_sequence<I...>> {
+    static constexpr Candidate list[] = {{Forms[I].n, Forms[I].tests, Forms[I].entry, Forms[I].names}...};
+};
 
 // Entries for a global name (the list arrives in slot 0) and for a method (the instance in slot
 // 0, the rest of the arguments as a list in slot 1).
@@ -54,14 +98,25 @@ inline LiValue argument_list(int n)
 }
 
 constexpr uint32_t rest_parameter = 0x60000000;
-inline void register_overloaded_function(const char *name, LiEntry entry) { li_CLFunction(name, entry, 1, "args", rest_parameter); }
 inline void register_overloaded_method(LiValue cls, const char *name, LiEntry entry)
 {
     li_DefCMethod(cls, name, entry, 1, "args", rest_parameter);
 }
+// A table's dispatcher under a global name or as a method, with its forms for describe.
+template <const Overload &O> void register_overloaded_function(const char *name)
+{
+    li_CLFunction(name, global_dispatcher<O>, 1, "args", rest_parameter);
+    li_DescribeForms(global_dispatcher<O>, forms_text(O));
+}
+template <const Overload &O> void register_overloaded_method(LiValue cls, const char *name)
+{
+    register_overloaded_method(cls, name, method_dispatcher<O>);
+    li_DescribeForms(method_dispatcher<O>, forms_text(O));
+}
 
 #define SAVRA_OVERLOAD(var, failure, ...)                                                                              \
-    constexpr ::savrawin::Candidate var##_candidates[] = {__VA_ARGS__};                                                \
-    constexpr ::savrawin::Overload var = {failure, var##_candidates, sizeof var##_candidates / sizeof var##_candidates[0]}
+    constexpr ::savrawin::Form var##_forms[] = {__VA_ARGS__};                                                          \
+    constexpr ::savrawin::Overload var = {failure, ::savrawin::CandidatesOf<var##_forms>::list,                      \
+                                          sizeof var##_forms / sizeof var##_forms[0]}
 
 } // namespace savrawin

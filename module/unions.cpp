@@ -39,10 +39,11 @@ LiValue string_text()
     return u;
 }
 
-SAVRA_OVERLOAD(rect_forms, "No matching function for overloaded '_U_RECT'", {0, "", rect_none}, {1, "A", rect_of});
-SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded '_U_MENUorID'", {1, "I", menu_or_id});
-SAVRA_OVERLOAD(string_forms, "No matching function for overloaded '_U_STRINGorID'", {1, "I", string_id},
-               {1, "A", string_text});
+SAVRA_OVERLOAD(rect_forms, "No matching function for overloaded '_U_RECT'", form(rect_none), form(rect_of, any("lpRect")));
+// A menu handle and a child window's id are both an integer: one form takes either.
+SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded '_U_MENUorID'", form(menu_or_id, integer("hMenuOrID")));
+SAVRA_OVERLOAD(string_forms, "No matching function for overloaded '_U_STRINGorID'", form(string_id, integer("nID")),
+               form(string_text, any("lpString")));
 
 } // namespace
 
@@ -61,9 +62,9 @@ LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue arg
 
 void register_union_constructors()
 {
-    register_overloaded_function("new__U_RECT", global_dispatcher<rect_forms>);
-    register_overloaded_function("new__U_MENUorID", global_dispatcher<menu_forms>);
-    register_overloaded_function("new__U_STRINGorID", global_dispatcher<string_forms>);
+    register_overloaded_function<rect_forms>("new__U_RECT");
+    register_overloaded_function<menu_forms>("new__U_MENUorID");
+    register_overloaded_function<string_forms>("new__U_STRINGorID");
 }
 
 } // namespace savrawin

@@ -84,8 +84,10 @@ LiValue color_dialog0() { return make_color_dialog(0); }
 LiValue color_dialog1() { return make_color_dialog(1); }
 LiValue color_dialog2() { return make_color_dialog(2); }
 LiValue color_dialog3() { return make_color_dialog(3); }
-SAVRA_OVERLOAD(color_dialog_forms, "No matching function for overloaded 'SColorDialog'", {0, "", color_dialog0},
-               {1, "I", color_dialog1}, {2, "II", color_dialog2}, {3, "III", color_dialog3});
+constexpr FormParam clr_init = integer("clrInit"), color_flags = integer("dwFlags"), color_parent = integer("hWndParent");
+SAVRA_OVERLOAD(color_dialog_forms, "No matching function for overloaded 'SColorDialog'", form(color_dialog0),
+               form(color_dialog1, clr_init), form(color_dialog2, clr_init, color_flags),
+               form(color_dialog3, clr_init, color_flags, color_parent));
 
 // 76, the record without its last three fields, on platforms older than them.
 DWORD file_record_size()
@@ -141,9 +143,13 @@ LiValue file_dialog3() { return make_file_dialog(3); }
 LiValue file_dialog4() { return make_file_dialog(4); }
 LiValue file_dialog5() { return make_file_dialog(5); }
 LiValue file_dialog6() { return make_file_dialog(6); }
-SAVRA_OVERLOAD(file_dialog_forms, "No matching function for overloaded 'SFileDialog'", {1, "I", file_dialog1},
-               {2, "IA", file_dialog2}, {3, "IAA", file_dialog3}, {4, "IAAI", file_dialog4}, {5, "IAAIA", file_dialog5},
-               {6, "IAAIAI", file_dialog6});
+constexpr FormParam file_open = integer("bOpenFileDialog"), file_def_ext = any("lpszDefExt"), file_name = any("lpszFileName"),
+                    file_flags = integer("dwFlags"), file_filter = any("lpszFilter"), file_parent = integer("hWndParent");
+SAVRA_OVERLOAD(file_dialog_forms, "No matching function for overloaded 'SFileDialog'", form(file_dialog1, file_open),
+               form(file_dialog2, file_open, file_def_ext), form(file_dialog3, file_open, file_def_ext, file_name),
+               form(file_dialog4, file_open, file_def_ext, file_name, file_flags),
+               form(file_dialog5, file_open, file_def_ext, file_name, file_flags, file_filter),
+               form(file_dialog6, file_open, file_def_ext, file_name, file_flags, file_filter, file_parent));
 
 // `new` of the two classes (and of script classes derived from them) takes the creator forms.
 // The creator makes an instance of the base class; its object moves to the instance `new` made,
@@ -442,9 +448,9 @@ int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM, LPARAM data)
 
 void register_common_dialog_methods()
 {
-    register_overloaded_function("new_SColorDialog", global_dispatcher<color_dialog_forms>);
+    register_overloaded_function<color_dialog_forms>("new_SColorDialog");
     register_control_methods(cls_SColorDialog, "SColorDialog", color_rows, rows_in(color_rows));
-    register_overloaded_function("new_SFileDialog", global_dispatcher<file_dialog_forms>);
+    register_overloaded_function<file_dialog_forms>("new_SFileDialog");
     register_control_methods(cls_SFileDialog, "SFileDialog", file_rows, rows_in(file_rows));
     li_CLFunction("SFolderDialogType", SFolderDialogType, 0);
     using Folder = DoModalRows<FolderDialogObject, folder_do_modal>;

@@ -38,7 +38,7 @@ LiValue make_menu(HMENU h, int nargs)
 }
 LiValue menu_empty() { return make_menu(nullptr, 0); }
 LiValue menu_holding() { return make_menu((HMENU)(uintptr_t)(uint32_t)li_LVal(ArgBase[0]), 1); }
-SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded 'CMenu'", {0, "", menu_empty}, {1, "I", menu_holding});
+SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded 'CMenu'", form(menu_empty), form(menu_holding, integer("hMenu")));
 
 // ---- operations with more to them than one platform call ----------------------------------------------
 
@@ -264,7 +264,7 @@ void register_menu_methods()
                              [&](auto... pairs) { li_CLFunction(names[k], r.forms[0].entry, r.param_count + 1, pairs...); });
         k++;
     }
-    register_overloaded_function("new_CMenu", global_dispatcher<menu_forms>);
+    register_overloaded_function<menu_forms>("new_CMenu");
     li_CLFunction("CMenuItemInfoType", CMenuItemInfoType, 0);
 }
 

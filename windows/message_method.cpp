@@ -5,8 +5,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <string>
-
 namespace savrawin {
 
 namespace {
@@ -30,26 +28,12 @@ const auto pool_entry = pool_entries(std::make_index_sequence<pool_size>{});
 
 bool same_form(const Candidate &a, const Candidate &b) { return a.n == b.n && strcmp(a.tests, b.tests) == 0; }
 
-// One line per candidate, in trial order: the parameter names of the row it came from, as many as
-// the form takes (its count less the instance). What describe shows for the dispatcher.
-const char *forms_text(const ControlMethod *rows, size_t n, const Candidate *candidates, int used)
+// A candidate's names: none for the instance, then its row's, as many as the form takes.
+const char *const *names_of(const ControlMethod &r, int n)
 {
-    std::string text;
-    for (int k = 0; k < used; k++) {
-        for (size_t i = 0; i < n; i++) {
-            const ControlMethod &r = rows[i];
-            bool mine = false;
-            for (int f = 0; f < r.form_count && !mine; f++) mine = r.forms[f].entry == candidates[k].entry && r.forms[f].n == candidates[k].n;
-            if (!mine) continue;
-            for (int p = 0; p < candidates[k].n - 1; p++) {
-                if (p) text += ' ';
-                text += r.params[p];
-            }
-            break;
-        }
-        text += '\n';
-    }
-    return strdup(text.c_str());
+    const char **names = (const char **)calloc((size_t)n, sizeof *names);
+    for (int p = 1; p < n; p++) names[p] = r.params[p - 1];
+    return names;
 }
 
 // A form whose count and tests an earlier one already meets is never reached: it is left out.
@@ -68,13 +52,15 @@ LiEntry make_dispatcher(const char *class_name, const ControlMethod *rows, size_
             const Candidate &c = rows[i].forms[f];
             bool reached = true;
             for (int k = 0; k < used && reached; k++) reached = !same_form(candidates[k], c);
-            if (reached) candidates[used++] = c;
+            if (!reached) continue;
+            candidates[used] = c;
+            candidates[used++].names = names_of(rows[i], c.n);
         }
     size_t length = strlen(class_name) + strlen(rows[0].name) + 48;
     char *failure = (char *)malloc(length);
     snprintf(failure, length, "No matching function for overloaded '%s::%s'", class_name, rows[0].name);
     pool[pool_used] = Overload{failure, candidates, used};
-    if (used) li_DescribeForms(pool_entry[pool_used], forms_text(rows, n, candidates, used));
+    if (used) li_DescribeForms(pool_entry[pool_used], forms_text(pool[pool_used]));
     return pool_entry[pool_used++];
 }
 

@@ -208,10 +208,11 @@ LiValue DialogCreate2()
     return create_dialog(parent, 0);
 }
 
-SAVRA_OVERLOAD(do_modal_forms, "No matching function for overloaded 'SDialog::DoModal'", {1, "A", DoModal0},
-               {2, "AI", DoModal1}, {3, "AII", DoModal2});
-SAVRA_OVERLOAD(dialog_create_forms, "No matching function for overloaded 'SDialog::Create'", {2, "AI", DialogCreate1},
-               {3, "AIA", DialogCreate2});
+constexpr FormParam dialog_parent = integer("hWndParent");
+SAVRA_OVERLOAD(do_modal_forms, "No matching function for overloaded 'SDialog::DoModal'", form(DoModal0, instance),
+               form(DoModal1, instance, dialog_parent), form(DoModal2, instance, dialog_parent, integer("dwInitParam")));
+SAVRA_OVERLOAD(dialog_create_forms, "No matching function for overloaded 'SDialog::Create'",
+               form(DialogCreate1, instance, dialog_parent), form(DialogCreate2, instance, dialog_parent, any("dwInitParam")));
 
 BOOL WINAPI EndDialogWithCode(HWND h, INT_PTR code) { return EndDialog(h, code); }
 
@@ -280,8 +281,8 @@ void register_window_class_methods()
         li_CLFunction(names[i], type_functions[i], 0);
     }
     li_CLFunction("SDialogType", dialog_type, 0);
-    register_overloaded_method(cls_SDialog, "DoModal", method_dispatcher<do_modal_forms>);
-    register_overloaded_method(cls_SDialog, "Create", method_dispatcher<dialog_create_forms>);
+    register_overloaded_method<do_modal_forms>(cls_SDialog, "DoModal");
+    register_overloaded_method<dialog_create_forms>(cls_SDialog, "Create");
     register_methods(cls_SDialog, dialog_methods, sizeof dialog_methods / sizeof dialog_methods[0]);
 }
 
