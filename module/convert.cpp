@@ -17,9 +17,9 @@ int ascii_length(const wchar_t *text, int units)
     return (units >= 0 && k == units) || !text[k] ? k : -1;
 }
 
-// Sixteen bytes a step while none is NUL or above 0x7F, for long text; the build targets plain
-// i686, so the wide steps are compiled for SSE2 and taken only where the processor has it.
-__attribute__((target("sse2"))) int widen_ascii_16(const char *text, int length, wchar_t *out)
+// Sixteen, then eight bytes a step while none is NUL or above 0x7F. The build targets plain i686,
+// so these steps are compiled for SSE2 and taken only where the processor has it.
+__attribute__((target("sse2"))) int widen_ascii_sse2(const char *text, int length, wchar_t *out)
 {
     int k = 0;
     const __m128i zero = _mm_setzero_si128();
@@ -29,15 +29,20 @@ __attribute__((target("sse2"))) int widen_ascii_16(const char *text, int length,
         _mm_storeu_si128((__m128i *)(out + k), _mm_unpacklo_epi8(b, zero));
         _mm_storeu_si128((__m128i *)(out + k + 8), _mm_unpackhi_epi8(b, zero));
     }
+    for (; k + 8 <= length; k += 8) {
+        __m128i b = _mm_loadl_epi64((const __m128i *)(text + k));
+        if ((_mm_movemask_epi8(b) | _mm_movemask_epi8(_mm_cmpeq_epi8(b, zero))) & 0xFF) break;
+        _mm_storeu_si128((__m128i *)(out + k), _mm_unpacklo_epi8(b, zero));
+    }
     return k;
 }
 const bool has_sse2 = IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE);
 
 // Copies text's leading plain ASCII (at most length bytes, up to a NUL or a byte above 0x7F) to
-// out; returns how many bytes that was. Four bytes a step while no byte is NUL or above 0x7F.
+// out; returns how many bytes that was. What the wide steps leave goes four bytes, then one a step.
 int widen_ascii(const char *text, int length, wchar_t *out)
 {
-    int k = length >= 32 && has_sse2 ? widen_ascii_16(text, length, out) : 0;
+    int k = length >= 8 && has_sse2 ? widen_ascii_sse2(text, length, out) : 0;
     for (; k + 4 <= length; k += 4) {
         uint32_t w;
         memcpy(&w, text + k, 4);

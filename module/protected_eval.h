@@ -2,6 +2,7 @@
 // test module too) uses the same protocol:
 //   ProtectedSlot    keeps a value reachable by the collector while native code allocates
 //   ListBuilder      a list made front to back under the same protection
+//   CallFrame        consecutive protected slots holding a script call's function and arguments
 //   protected_eval   evaluates under an error trap and leaves the interpreter's stacks as it found them
 #pragma once
 
@@ -31,6 +32,23 @@ public:
 
 private:
     LiValue *slot_;
+};
+
+// Consecutive slots, pushed one by one and given back together: the function and arguments of a
+// script call the platform's callback makes. A value is made before its slot is taken, so a
+// collection while it is made sees only filled slots.
+class CallFrame {
+public:
+    CallFrame() : base_(ArgTop) {}
+    ~CallFrame() { ArgTop = base_; }
+    CallFrame(const CallFrame &) = delete;
+    CallFrame &operator=(const CallFrame &) = delete;
+
+    void push(LiValue v) { *ArgTop++ = v; }
+    LiValue *slots() const { return base_; }
+
+private:
+    LiValue *base_;
 };
 
 // A list built front to back, its head and last cell protected while it grows.

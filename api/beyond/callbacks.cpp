@@ -20,11 +20,10 @@ void check_function(LiValue v)
 BOOL CALLBACK enumerate_one(HWND hwnd, LPARAM context)
 {
     const LiValue *function_and_lparam = (const LiValue *)context;
-    LiValue *base = ArgTop;
-    *ArgTop++ = li_CreateLong((int32_t)(uintptr_t)hwnd);
-    *ArgTop++ = function_and_lparam[1];
-    LiValue r = run_script_function(function_and_lparam[0], base, 2);
-    ArgTop = base;
+    CallFrame frame;
+    frame.push(li_CreateLong((int32_t)(uintptr_t)hwnd));
+    frame.push(function_and_lparam[1]);
+    LiValue r = run_script_function(function_and_lparam[0], frame.slots(), 2);
     return r != Nil && !(li_LongP(r) && li_LVal(r) == 0);
 }
 
@@ -99,14 +98,13 @@ VOID CALLBACK timer_procedure(HWND hwnd, UINT uMsg, UINT_PTR idEvent, DWORD dwTi
 {
     LiValue cell = timer_cell(hwnd, idEvent);
     if (cell == Nil) return;
-    LiValue *base = ArgTop;
-    *ArgTop++ = li_PairTail(cell);
-    *ArgTop++ = li_CreateLong((int32_t)(uintptr_t)hwnd);
-    *ArgTop++ = li_CreateLong((int32_t)uMsg);
-    *ArgTop++ = li_CreateLong((int32_t)idEvent);
-    *ArgTop++ = li_CreateLong((int32_t)dwTime);
-    run_script_function(base[0], base + 1, 4);
-    ArgTop = base;
+    CallFrame frame;
+    frame.push(li_PairTail(cell));
+    frame.push(li_CreateLong((int32_t)(uintptr_t)hwnd));
+    frame.push(li_CreateLong((int32_t)uMsg));
+    frame.push(li_CreateLong((int32_t)idEvent));
+    frame.push(li_CreateLong((int32_t)dwTime));
+    run_script_function(frame.slots()[0], frame.slots() + 1, 4);
 }
 
 } // namespace

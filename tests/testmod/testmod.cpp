@@ -152,14 +152,11 @@ LiValue tm_peek()
 // A value kept alive only by the protection slot must survive a collection forced meanwhile.
 LiValue tm_gc_protected()
 {
-    LiValue kept = li_CreateString("kept by the protection slot");
-    *ArgTop++ = kept;
-    LiValue form = li_Cons(li_SymbolFind("gc"), Nil);
-    *ArgTop++ = form;
+    savrawin::ProtectedSlot kept(li_CreateString("kept by the protection slot"));
+    savrawin::ProtectedSlot form(li_Cons(li_SymbolFind("gc"), Nil));
     li_Eval(form);
     for (int i = 0; i < 20000; i++) li_CreateString("churn that reuses freed cells");
     li_Eval(form);
-    ArgTop -= 2;
     return kept;
 }
 
@@ -230,15 +227,11 @@ LiValue tm_view_point() { return li_CreateNonNullInstanceNoalloc(static_point, c
 LiValue tm_enum_array()
 {
     int32_t n = need_number(A(0));
-    LiValue arr = li_MakeArray(0);
-    *ArgTop++ = arr;
+    savrawin::ProtectedSlot arr(li_MakeArray(0));
     for (int32_t i = 0; i < n; i++) {
-        LiValue v = li_CreateLong(i * i);
-        *ArgTop++ = v;
+        savrawin::ProtectedSlot v(li_CreateLong(i * i));
         li_Aset(arr, li_Length(arr), v);
-        ArgTop--;
     }
-    ArgTop--;
     return arr;
 }
 
@@ -257,13 +250,9 @@ LiValue tm_destroy()
 
 LiValue tm_counts()
 {
-    LiValue l = li_Cons(li_CreateLong(instance_hook_calls), Nil);
-    *ArgTop++ = l;
+    savrawin::ProtectedSlot l(li_Cons(li_CreateLong(instance_hook_calls), Nil));
     l = li_Cons(li_CreateLong(dtor_calls), l);
-    ArgTop[-1] = l;
-    l = li_Cons(li_CreateLong(ctor_calls), l);
-    ArgTop--;
-    return l;
+    return li_Cons(li_CreateLong(ctor_calls), l);
 }
 
 // ---- the layout invariant: a class's fields, its size and what its constructor makes -----------------
