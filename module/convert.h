@@ -40,8 +40,8 @@ void narrow_into(LiValue s, const wchar_t *text);
 // (stopping early at a terminator). Nil for NULL.
 LiValue wide_text_result(const wchar_t *text, int units = -1);
 
-// A per-thread area string arguments are widened into, kept from call to call and grown when a
-// call needs more: a call with short text touches no heap. One call at a time holds it; a call
+// A per-thread area the string arguments too long for the wrapper's frame are widened into, kept
+// from call to call and grown when a call needs more. One call at a time holds it; a call
 // made while it is held (from a callback inside the platform call) is told to use the heap.
 // level: the collector stack's top when the claim is made. A holder is only alive while the stack
 // stands above its level, so an error that unwound past the holder leaves a claim the next call
