@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "savra.h"
+#include "../../module/protected_eval.h"
 
 namespace {
 
@@ -122,21 +123,18 @@ LiValue cp_watch()
     return Nil;
 }
 
-// Conses V onto the list in *LIST; V stays on the collector-visible stack while the pair is made.
-void push_front(LiValue *list, LiValue v)
+// Conses v onto list; v stays reachable while the pair is made.
+void push_front(savrawin::ProtectedSlot &list, LiValue v)
 {
-    *ArgTop++ = v;
-    *list = li_Cons(ArgTop[-1], *list);
-    ArgTop--;
+    savrawin::ProtectedSlot kept(v);
+    list = li_Cons(kept, list);
 }
 
 LiValue cp_events()
 {
-    LiValue *rows = ArgTop, *row = ArgTop + 1; // both rooted while the list is built
-    *rows = *row = Nil;
-    ArgTop += 2;
+    savrawin::ProtectedSlot rows, row;
     for (auto it = events.rbegin(); it != events.rend(); ++it) {
-        *row = Nil;
+        row = Nil;
         if (it->kind == "constants") {
             for (int32_t n : {it->t1, it->same, it->bound, it->distinct, it->count}) push_front(row, li_CreateLong(n));
         } else {
@@ -144,10 +142,9 @@ LiValue cp_events()
             push_front(row, it->kind == "class" ? li_CreateString(it->text.c_str()) : li_CreateLong(it->count));
         }
         push_front(row, li_CreateString(it->kind.c_str()));
-        push_front(rows, *row);
+        push_front(rows, row);
     }
-    ArgTop = rows;
-    return *rows;
+    return rows;
 }
 
 LiValue cp_entry()
@@ -157,11 +154,8 @@ LiValue cp_entry()
     const auto &table = tables[t - 1];
     if (i < 0) i += table.second;
     if (i < 0 || i >= table.second) li_Error("cp-entry: no such entry");
-    LiValue *name = ArgTop++;
-    *name = li_CreateString(table.first[i].name);
-    LiValue pair = li_Cons(*name, li_CreateLong(table.first[i].value));
-    ArgTop = name;
-    return pair;
+    savrawin::ProtectedSlot name(li_CreateString(table.first[i].name));
+    return li_Cons(name, li_CreateLong(table.first[i].value));
 }
 
 // Drops the reference cp-watch took, once load-module holds its own.
