@@ -27,12 +27,8 @@ int main(int argc, char **argv)
     volatile RECT rc = {1, 2, 3, 4};
     volatile MSG msg = {};
     volatile LONG sink = 0;
-    double t0 = now_ns();
-    for (int i = 0; i < N; i++) sink = rc.left;
-    double c_left = (now_ns() - t0) / N;
-    t0 = now_ns();
-    for (int i = 0; i < N; i++) sink = msg.pt.x;
-    double c_ptx = (now_ns() - t0) / N;
+    double c_left = c_ns([&] { sink = rc.left; }, N);
+    double c_ptx = c_ns([&] { sink = msg.pt.x; }, N);
 
     printf("%-34s %10s %10s\n", "field read", "script ns", "C ns");
     printf("%-34s %10.1f %10.2f\n", "RECT.left", left, c_left);

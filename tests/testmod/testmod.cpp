@@ -317,6 +317,23 @@ LiValue tm_private_kb()
 LiValue tm_run_method() { return liRunMethod(A(0), A(1), Nil, 0); }
 LiValue tm_error() { li_Error("raised by testmod"); }
 
+// A C++ exception thrown two frames down and caught here: the unwinder finds this image's frames
+// only if the start file registered them.
+__attribute__((noinline)) void throw_depth(int depth, int value)
+{
+    if (depth == 0) throw value;
+    throw_depth(depth - 1, value + 1);
+}
+LiValue tm_unwind()
+{
+    try {
+        throw_depth(2, 40);
+    } catch (int caught) {
+        return li_CreateLong(caught);
+    }
+    return Nil;
+}
+
 LiValue sample_sum()
 {
     Sample *s = (Sample *)li_InstanceData(A(0));
@@ -371,6 +388,7 @@ int testmod_init(void)
     li_CLFunction("tm-counts", tm_counts, 0);
     li_CLFunction("tm-run-method", tm_run_method, 2, "instance", 0, "name", 0);
     li_CLFunction("tm-error", tm_error, 0);
+    li_CLFunction("tm-unwind", tm_unwind, 0);
     li_MakeClass("TShort", Nil, Nil, far_field, 16, short_ctor, short_dtor);
     li_CLFunction("tm-make-class", tm_make_class, 2, "name", 0, "size", 0);
     li_CLFunction("tm-make-hooked-child", tm_make_hooked_child, 2, "name", 0, "size", 0);
