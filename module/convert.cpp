@@ -86,14 +86,14 @@ void widen_into(LiValue v, wchar_t *buf, int units)
     widen(text, (int)strlen(text), buf, units);
 }
 
-wchar_t *make_wide_copy(LiValue v, int *units)
+wchar_t *make_wide_copy(LiValue v, int *length)
 {
     if (!li_StringP(v)) return nullptr;
     int n = wide_room(v);
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
-    if (units) *units = n;
-    widen(li_SVal(v), li_Length(v), copy, n);
+    int written = widen(li_SVal(v), li_Length(v), copy, n);
+    if (length) *length = written;
     return copy;
 }
 
@@ -192,10 +192,11 @@ void release_scratch(const wchar_t *area)
     a->holder = nullptr;
 }
 
-WideText::WideText(LiValue v) : text_(make_wide_copy(v, &length_))
+// In the body, not the initialiser list: length_'s own initialiser would run after text_'s.
+WideText::WideText(LiValue v)
 {
-    if (text_) length_ = (int)wcslen(text_);
-    else failed_ = li_StringP(v);
+    text_ = make_wide_copy(v, &length_);
+    if (!text_) failed_ = li_StringP(v);
 }
 
 WideText::~WideText() { free(text_); }

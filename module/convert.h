@@ -23,9 +23,9 @@ inline int wide_room(LiValue v) { return (int)li_StringLength(v) + 1; }
 // zeroed past the text.
 void widen_into(LiValue v, wchar_t *buf, int units);
 // A fresh heap copy of a script string, sized L + 1 units so a pre-sized string works as an output
-// buffer. NULL for nil, for a buffer that is not a string and when memory runs out. *units, when
-// asked for, receives the room.
-wchar_t *make_wide_copy(LiValue v, int *units = nullptr);
+// buffer. NULL for nil, for a buffer that is not a string and when memory runs out. *length, when
+// asked for, receives the text's length in units (up to its first NUL).
+wchar_t *make_wide_copy(LiValue v, int *length = nullptr);
 // The whole of bytes of text, NULs inside it included, then two terminators: a list of texts each
 // ended by a NUL and the list by an empty one. A heap block (free it), NULL when memory runs out.
 wchar_t *widen_list(const char *text, int bytes);
