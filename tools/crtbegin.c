@@ -7,7 +7,8 @@
  * first in the driver's search for start files. */
 #include <stdlib.h>
 
-/* The unwinder's record of one registered image: opaque here, 24 bytes in this toolchain's libgcc. */
+/* The unwinder's record of one registered image: opaque here, with room to spare (it is 24 bytes in
+ * this toolchain's libgcc). */
 struct object {
     void *words[8];
 };
@@ -15,8 +16,9 @@ struct object {
 extern void __register_frame_info(const void *, struct object *) __attribute__((weak));
 extern void *__deregister_frame_info(const void *) __attribute__((weak));
 
-/* Linked first among the objects with unwind tables, so this empty array marks where they begin;
- * crtend.o ends them with a zero word. */
+/* Linked right after the runtime's start object and before the image's own objects, so this empty
+ * array marks where their unwind tables begin, as the toolchain's file does; crtend.o ends them
+ * with a zero word. */
 static const char eh_frame_begin[] __attribute__((used, section(".eh_frame"), aligned(4))) = {};
 static struct object registered;
 
