@@ -80,11 +80,7 @@ int widen(const char *text, int length, wchar_t *buf, int n, bool *exact)
     return written;
 }
 
-void widen_into(LiValue v, wchar_t *buf, int units)
-{
-    const char *text = li_SVal(v);
-    widen(text, (int)strlen(text), buf, units);
-}
+void widen_into(LiValue v, wchar_t *buf, int units) { widen(li_SVal(v), li_Length(v), buf, units); }
 
 wchar_t *make_wide_copy(LiValue v, int *length)
 {
@@ -92,7 +88,7 @@ wchar_t *make_wide_copy(LiValue v, int *length)
     int n = wide_room(v);
     wchar_t *copy = (wchar_t *)malloc(sizeof(wchar_t) * (size_t)n);
     if (!copy) return nullptr;
-    int written = widen(li_SVal(v), li_Length(v), copy, n);
+    int written = widen(li_SVal(v), n - 1, copy, n);
     if (length) *length = written;
     return copy;
 }
