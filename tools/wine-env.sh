@@ -1,16 +1,21 @@
 # shellcheck shell=bash
-# Sourced. Runs 32-bit Windows programs under Wine, inside the tools/vm-run guest or natively where Wine works.
-# Safe to source into scripts using set -e.
+# Sourced. Runs 32-bit Windows programs under Wine: natively, under tools/i386-run's emulation, or inside
+# the tools/vm-run guest. Safe to source into scripts using set -e.
 #
 #   savra_wine_available      0 if this machine can run 32-bit Windows programs (else use tools/vm-run)
 #   savra_wine_begin          start a session: one wineserver and one display for many runs
-#   savra_wine_run PROG ARGS  run PROG; returns its exit code (outside a session: a one-off session)
+#   savra_wine_run PROG ARGS  run PROG; returns its exit code (outside a session: a one-off run)
 #   savra_wine_end            stop the session's wineserver and private Xvfb
 #   savra_wine_prefix         create the prefix if missing (begin and the one-off run call it)
-#   savra_wine_create_prefix  only that, with its own display (tools/setup)
+#   savra_wine_create_prefix  create the prefixes with a display of their own (tools/setup, tools/build)
+#   savra_wine_prefixes_exist 0 when both are there
 #
-# Prefix: $SAVRA_WINEPREFIX, else the guest's prepared /var/lib/savra-wine/prefix, else one under ~/.cache;
-# created on first use by whichever entry comes first. Display: $DISPLAY if it answers, else a private Xvfb.
+# Prefixes: $SAVRA_WINEPREFIX, else the guest's prepared /var/lib/savra-wine/prefix, else two under
+# ~/.cache/savra: one for one-off runs (./savra) and one for sessions (./run-tests, bench/run), so a test
+# run and a script started beside it never share a wineserver. Created on first use by whichever entry
+# comes first. Display: $DISPLAY if it answers; else a session starts a private Xvfb, and one-off runs
+# share one Xvfb that stays up (a prefix's wineserver and desktop keep the display they started on, so
+# runs of one prefix must agree on it).
 
 _savra_wine_session=0
 _savra_xvfb_pid=
@@ -19,69 +24,76 @@ _savra_keep_dir=
 _savra_keep_fd=
 _savra_keep_pid=
 
-# Wine closes the desktop (explorer.exe) a second after its last user exits, and the next program pays
-# seconds to start it again. A session keeps this one attached: it makes sure the desktop exists, says
-# "ready", then blocks reading stdin until the session closes that pipe.
-_savra_keeper_c='#include <windows.h>
-#include <stdio.h>
-int main(void)
-{
-    char buf[256];
-    DWORD n;
-    GetDesktopWindow();
-    puts("ready");
-    fflush(stdout);
-    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buf, sizeof buf, &n, NULL) && n)
-        ;
-    return 0;
-}'
+# tools/desktop-keeper.c: started before a session's or a one-off run's programs, it holds Wine's desktop up
+# and proves it answers.
+_savra_keeper_src=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/desktop-keeper.c
 
 # savra_wine_build_keeper DEST.exe: needs the mingw cross compiler; tools/setup builds the guest's copy.
 savra_wine_build_keeper() {
-	local src
-	src=$(mktemp --suffix=.c) || return 1
-	printf '%s\n' "$_savra_keeper_c" >"$src"
-	mkdir -p "$(dirname "$1")"
-	i686-w64-mingw32-gcc -O2 -s "$src" -o "$1"
-	local rc=$?
-	rm -f "$src"
-	return $rc
+	mkdir -p "$(dirname "$1")" && i686-w64-mingw32-gcc -O2 -s "$_savra_keeper_src" -o "$1"
 }
 
 _savra_keeper_path() {
 	local k=${SAVRA_WINE_KEEPER:-}
-	[ -n "$k" ] && { echo "$k"; return; }
+	[ -n "$k" ] && { [ -f "$k" ] && echo "$k"; return; }
 	[ -f /var/lib/savra-wine/keeper.exe ] && { echo /var/lib/savra-wine/keeper.exe; return; }
-	k=${XDG_CACHE_HOME:-$HOME/.cache}/savra/keeper.exe
+	k=${XDG_CACHE_HOME:-$HOME/.cache}/savra/keeper-$(cksum <"$_savra_keeper_src" | cut -d' ' -f1).exe
 	if [ ! -f "$k" ] && command -v i686-w64-mingw32-gcc >/dev/null 2>&1; then
 		savra_wine_build_keeper "$k" 2>/dev/null
 	fi
 	[ -f "$k" ] && echo "$k"
 }
 
-_savra_start_keeper() {
-	local k i
+# How long a run waits for Wine's desktop before it gives up with a message (seconds).
+_savra_desktop_wait=${SAVRA_DESKTOP_WAIT:-180}
+
+# Starts the keeper and waits until the desktop answers; a keeper that found none is started again.
+# Fails (after one clear line) when the desktop is not up within the bound. Without a keeper (no cross
+# compiler to build one) it carries on as before.
+_savra_start_keeper() { # [LINGER-SECONDS]
+	local k i t0=$SECONDS last=
 	k=$(_savra_keeper_path) || return 0
 	[ -n "$k" ] || return 0
 	_savra_keep_dir=$(mktemp -d) || return 0
-	mkfifo "$_savra_keep_dir/in"
-	: >"$_savra_keep_dir/out"
-	wine "$k" <"$_savra_keep_dir/in" >"$_savra_keep_dir/out" 2>/dev/null &
-	_savra_keep_pid=$!
-	exec {_savra_keep_fd}>"$_savra_keep_dir/in"
-	for ((i = 0; i < 1500; i++)); do
-		[[ $(<"$_savra_keep_dir/out") == *ready* ]] && return 0
-		kill -0 "$_savra_keep_pid" 2>/dev/null || break
-		sleep 0.2
+	while :; do
+		rm -f "$_savra_keep_dir/in"
+		mkfifo "$_savra_keep_dir/in"
+		: >"$_savra_keep_dir/out"
+		wine "$k" "$@" <"$_savra_keep_dir/in" >"$_savra_keep_dir/out" 2>/dev/null &
+		_savra_keep_pid=$!
+		exec {_savra_keep_fd}>"$_savra_keep_dir/in"
+		for ((i = 0; ; i++)); do
+			[[ $(<"$_savra_keep_dir/out") == *ready* ]] && return 0
+			kill -0 "$_savra_keep_pid" 2>/dev/null || break
+			[ $((SECONDS - t0)) -lt "$_savra_desktop_wait" ] || break
+			sleep 0.1
+		done
+		last=$(tr -d '\r' <"$_savra_keep_dir/out")
+		kill "$_savra_keep_pid" 2>/dev/null || true
+		_savra_stop_keeper keep-dir
+		[ $((SECONDS - t0)) -lt "$_savra_desktop_wait" ] || break
+		sleep 1
 	done
-	_savra_wine_say "the desktop keeper did not start; programs will start slower"
+	rm -rf "$_savra_keep_dir"
+	_savra_keep_dir=
+	_savra_wine_say "Wine's desktop did not come up within $_savra_desktop_wait s${last:+ ($last)}; is the display $DISPLAY usable?"
+	return 1
 }
 
-_savra_stop_keeper() {
+# A one-off run's keeper lingers on its own after its input closes; nothing waits for it.
+_savra_release_keeper() {
 	if [ -n "$_savra_keep_fd" ]; then exec {_savra_keep_fd}>&-; fi
-	if [ -n "$_savra_keep_pid" ]; then wait "$_savra_keep_pid" 2>/dev/null || true; fi
 	if [ -n "$_savra_keep_dir" ]; then rm -rf "$_savra_keep_dir"; fi
 	_savra_keep_fd= _savra_keep_pid= _savra_keep_dir=
+}
+
+_savra_stop_keeper() { # [keep-dir]
+	if [ -n "$_savra_keep_fd" ]; then exec {_savra_keep_fd}>&-; fi
+	if [ -n "$_savra_keep_pid" ]; then wait "$_savra_keep_pid" 2>/dev/null || true; fi
+	_savra_keep_fd= _savra_keep_pid=
+	[ "${1:-}" = keep-dir ] && return 0
+	if [ -n "$_savra_keep_dir" ]; then rm -rf "$_savra_keep_dir"; fi
+	_savra_keep_dir=
 }
 
 _savra_wine_say() { printf 'wine-env: %s\n' "$*" >&2; }
@@ -117,12 +129,16 @@ _savra_display_ok() {
 	esac
 }
 
-_savra_start_xvfb() {
-	local f i n
+_savra_start_xvfb() { # [detached LOCK-FD]: a detached Xvfb outlives the run and must not hold its lock
+	local f i n close=${2:-}
 	command -v Xvfb >/dev/null 2>&1 || { _savra_wine_say "no DISPLAY and no Xvfb"; return 1; }
 	f=$(mktemp)
 	# -displayfd picks a free display number and reports it once the server accepts connections.
-	Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$f" >/dev/null 2>&1 &
+	if [ "${1:-}" = detached ]; then
+		setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$f" </dev/null >/dev/null 2>&1 {close}>&- &
+	else
+		Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$f" >/dev/null 2>&1 &
+	fi
 	_savra_xvfb_pid=$!
 	for ((i = 0; i < 600; i++)); do
 		n=$(cat "$f" 2>/dev/null)
@@ -146,17 +162,42 @@ _savra_stop_xvfb() {
 	_savra_xvfb_pid=
 }
 
-_savra_wine_env() {
+_savra_cache_dir() { echo "${XDG_CACHE_HOME:-$HOME/.cache}/savra"; }
+
+_savra_wine_env() { # [session]
 	local p=${SAVRA_WINEPREFIX:-}
 	if [ -z "$p" ]; then
 		if [ -d /var/lib/savra-wine/prefix ]; then
 			p=/var/lib/savra-wine/prefix
+		elif [ "${1:-}" = session ]; then
+			p=$(_savra_cache_dir)/session-prefix
 		else
-			p=${XDG_CACHE_HOME:-$HOME/.cache}/savra/wine-prefix
+			p=$(_savra_cache_dir)/wine-prefix
 		fi
 	fi
 	# A crashing program must end, not wait in the debugger Wine would start for it.
 	export WINEPREFIX=$p WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+}
+
+# The Xvfb that one-off runs share: started by the first run that needs it and left up, recorded as
+# "DISPLAY-NUMBER PID" so later runs find it.
+_savra_shared_xvfb() {
+	local dir rec lock n pid
+	dir=$(_savra_cache_dir)
+	rec=$dir/xvfb
+	mkdir -p "$dir" || return 1
+	exec {lock}>"$rec.lock" || return 1
+	flock "$lock"
+	if read -r n pid <"$rec" 2>/dev/null && kill -0 "$pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+		export DISPLAY=:$n
+	elif _savra_start_xvfb detached "$lock"; then
+		echo "${DISPLAY#:} $_savra_xvfb_pid" >"$rec"
+		_savra_xvfb_pid=
+	else
+		exec {lock}>&-
+		return 1
+	fi
+	exec {lock}>&-
 }
 
 _savra_wine_check() {
@@ -175,7 +216,10 @@ savra_wine_prefix() {
 	mkdir -p "$(dirname "$p")" || return 1
 	local lock rc=0 t0=$SECONDS
 	exec {lock}>"$p.lock" || return 1
-	flock "$lock"
+	if ! flock -n "$lock"; then
+		_savra_wine_say "waiting for the Wine prefix that another run is creating ($p)"
+		flock "$lock"
+	fi
 	if [ ! -f "$p/system.reg" ] || [ -e "$p.creating" ]; then
 		_savra_wine_say "creating the Wine prefix $p (once; about 20 s, minutes under emulation)"
 		rm -rf "$p"
@@ -202,16 +246,35 @@ _savra_wineboot() {
 	return $rc
 }
 
-# savra_wine_create_prefix: set-up's call: the prefix and nothing else (no session, no desktop left running).
+# savra_wine_prefixes_exist: 0 when both prefixes are complete (what savra_wine_create_prefix makes).
+savra_wine_prefixes_exist() {
+	(
+		_savra_wine_env && [ -f "$WINEPREFIX/system.reg" ] && [ ! -e "$WINEPREFIX.creating" ] &&
+			_savra_wine_env session && [ -f "$WINEPREFIX/system.reg" ] && [ ! -e "$WINEPREFIX.creating" ]
+	)
+}
+
+# savra_wine_create_prefix: set-up's call: the prefixes and nothing else (no session, no desktop left
+# running). The session prefix starts as a copy of the one-off one, made while no server runs on it.
 savra_wine_create_prefix() {
 	_savra_wine_check || return 1
 	_savra_wine_env
-	[ -f "$WINEPREFIX/system.reg" ] && return 0
-	local saved=${DISPLAY-} had=${DISPLAY+x} rc=0
+	local one_off=$WINEPREFIX session saved=${DISPLAY-} had=${DISPLAY+x} rc=0
+	_savra_wine_env session
+	session=$WINEPREFIX
+	savra_wine_prefixes_exist && return 0
 	_savra_display_ok || _savra_start_xvfb || return 1
-	savra_wine_prefix || rc=1
+	# No server outlives this: wineboot's pass waits for it to end (and a -k here could stop the server
+	# of a run that took the prefix over as soon as the lock was free).
+	export WINEPREFIX=$one_off
+	if savra_wine_prefix; then
+		if [ "$session" != "$one_off" ] && [ ! -f "$session/system.reg" ]; then
+			rm -rf "$session.tmp" && cp -a "$one_off" "$session.tmp" && mv "$session.tmp" "$session" || rc=1
+		fi
+	else
+		rc=1
+	fi
 	if [ -n "$_savra_xvfb_pid" ]; then
-		wineserver -k >/dev/null 2>&1 || true
 		_savra_stop_xvfb
 		if [ -n "$had" ]; then export DISPLAY=$saved; else unset DISPLAY; fi
 	fi
@@ -221,7 +284,7 @@ savra_wine_create_prefix() {
 savra_wine_begin() {
 	[ $_savra_wine_session = 1 ] && return 0
 	_savra_wine_check || return 1
-	_savra_wine_env
+	_savra_wine_env session
 	_savra_saved_display=${DISPLAY-}
 	_savra_display_ok || _savra_start_xvfb || return 1
 	savra_wine_prefix || { _savra_stop_xvfb; return 1; }
@@ -229,7 +292,7 @@ savra_wine_begin() {
 	wineserver -p || { _savra_stop_xvfb; return 1; }
 	_savra_wine_session=1
 	# Also pays Wine's session start (services, desktop) here rather than in the first program.
-	_savra_start_keeper
+	_savra_start_keeper || { savra_wine_end; return 1; }
 	return 0
 }
 
@@ -239,22 +302,18 @@ savra_wine_run() {
 		wine "$@" || rc=$?
 		return $rc
 	fi
-	# One-off: no persistent server, so runs sharing a prefix do not stop each other's wineserver.
+	# One-off: no persistent server (it ends with its last program, or a minute later with the keeper
+	# that lingers for the next run), and the shared display, so runs of one prefix never stop each
+	# other's server or leave it on a display that is gone.
 	_savra_wine_check || return 1
 	_savra_wine_env
-	local saved=${DISPLAY-} had=${DISPLAY+x}
-	_savra_display_ok || _savra_start_xvfb || return 1
-	if savra_wine_prefix; then
+	_savra_display_ok || _savra_shared_xvfb || return 1
+	if savra_wine_prefix && _savra_start_keeper "${SAVRA_DESKTOP_LINGER:-60}"; then
 		wine "$@" || rc=$?
 	else
 		rc=1
 	fi
-	if [ -n "$_savra_xvfb_pid" ]; then
-		# The server lingers a few seconds for the next client; it must not outlive our display.
-		wineserver -k >/dev/null 2>&1 || true
-		_savra_stop_xvfb
-		if [ -n "$had" ]; then export DISPLAY=$saved; else unset DISPLAY; fi
-	fi
+	_savra_release_keeper
 	return $rc
 }
 
