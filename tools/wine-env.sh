@@ -188,7 +188,7 @@ _savra_shared_xvfb() {
 	mkdir -p "$dir" || return 1
 	exec {lock}>"$rec.lock" || return 1
 	flock "$lock"
-	if read -r n pid <"$rec" 2>/dev/null && kill -0 "$pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+	if { read -r n pid <"$rec"; } 2>/dev/null && kill -0 "$pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
 		export DISPLAY=:$n
 	elif _savra_start_xvfb detached "$lock"; then
 		echo "${DISPLAY#:} $_savra_xvfb_pid" >"$rec"
