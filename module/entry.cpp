@@ -5,10 +5,11 @@
 #include <windows.h>
 
 #include "savra.h"
-#include "wrap.h"
-#include "constants.h"
 #include "registration.h"
+#include "../api/constants/constants.h"
 #include "../structs/model.h"
+#include "../structs/classes.h"
+#include "../windows/classes.h"
 
 namespace savrawin {
 extern HINSTANCE module_instance;
@@ -28,7 +29,8 @@ constexpr void (*registration[])() = {
     install_first_constant_table,
     sort_function_cache,
     // every class, structures first, and the window classes' Create methods
-    create_classes,
+    create_structure_classes,
+    create_window_classes,
     register_window_create_methods,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions, the window base's globals

@@ -7,10 +7,10 @@
 #include <stdio.h>
 
 #include "../api/controls/adapters.h"
-#include "../module/bridge.h"
-#include "../structs/classes.h"
+#include "../binding/bridge.h"
+#include "classes.h"
 #include "common_dialogs.h"
-#include "message_method.h"
+#include "window_rows.h"
 #include "static_data.h"
 
 namespace savrawin {

@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "../api/controls/adapters.h"
-#include "../structs/classes.h"
+#include "classes.h"
 
 namespace savrawin {
 

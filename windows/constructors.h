@@ -17,9 +17,6 @@ LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args)
 // Instance-destructor hooks: the window base's own block; a window object (its window first).
 void destroy_SWindowBase(LiValue inst);
 void destroy_window_instance(LiValue inst);
-LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args);
-LiValue construct__U_MENUorID(LiValue inst, void *data, int owned, LiValue args);
-LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue args);
 LiValue construct_CMenu(LiValue inst, void *data, int owned, LiValue args);
 void destruct_CMenu(LiValue inst);
 LiValue construct_CMenuItemInfo(LiValue inst, void *data, int owned, LiValue args);

@@ -1,11 +1,9 @@
 #include "handlers.h"
 
-#include "../module/bridge.h"
-#include "../module/protected_eval.h"
-#include "../structs/classes.h"
+#include "../binding/bridge.h"
+#include "../binding/wrap.h"
+#include "classes.h"
 #include "../structs/model.h"
-
-#include "../module/wrap.h"
 
 namespace savrawin {
 
@@ -144,6 +142,34 @@ LiValue CommandHandler_entry()
     key.CmdID = (WORD)integer_arg(ArgBase[2]);
     key.kind = COMMAND;
     return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
+}
+
+// The handler's expression sees the message's values as locals.
+LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return run_handler(expression, [&] {
+        bind_local("uMsg", [&] { return li_CreateLong((int32_t)uMsg); });
+        bind_local("wParam", [&] { return li_CreateLong((int32_t)wParam); });
+        bind_local("lParam", [&] { return li_CreateLong((int32_t)lParam); });
+    });
+}
+
+LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh)
+{
+    return run_handler(expression, [&] {
+        // A view of the sender's memory: valid only while the handler runs.
+        bind_local("pnmh", [&] { return li_CreateInstance(cls_NMHDR, pnmh, 0); });
+        bind_local("idCtrl", [&] { return li_CreateLong(idCtrl); });
+    });
+}
+
+LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl)
+{
+    return run_handler(expression, [&] {
+        bind_local("wNotifyCode", [&] { return li_CreateLong(wNotifyCode); });
+        bind_local("wID", [&] { return li_CreateLong(wID); });
+        bind_local("hWndCtl", [&] { return li_CreateLong((int32_t)(uintptr_t)hWndCtl); });
+    });
 }
 
 // Runs every record equal to key, first to last; nullptr when there is none.

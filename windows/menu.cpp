@@ -5,9 +5,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "../structs/classes.h"
+#include "classes.h"
 #include "constructors.h"
-#include "message_method.h"
+#include "window_rows.h"
 
 namespace savrawin {
 

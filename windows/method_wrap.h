@@ -2,7 +2,7 @@
 // first (HWND) parameter, the other parameters are deduced as for global wrappers.
 #pragma once
 
-#include "../module/wrap.h"
+#include "../binding/wrap.h"
 #include "window_base.h"
 
 namespace savrawin {

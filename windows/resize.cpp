@@ -5,7 +5,7 @@
 #include "halden.h"
 #include "method_wrap.h"
 #include "window_object.h"
-#include "../structs/classes.h"
+#include "classes.h"
 
 namespace savrawin {
 

@@ -3,8 +3,8 @@
 #include "common_dialogs.h"
 #include "handlers.h"
 #include "method_wrap.h"
-#include "../module/convert.h"
-#include "../structs/classes.h"
+#include "../binding/convert.h"
+#include "classes.h"
 
 namespace savrawin {
 

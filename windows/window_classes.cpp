@@ -7,8 +7,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../module/overload.h"
-#include "../structs/classes.h"
+#include "../binding/overload.h"
+#include "classes.h"
 #include "constructors.h"
 #include "handlers.h"
 #include "method_wrap.h"

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "message_method.h"
+#include "window_rows.h"
 #include "method_wrap.h"
 
 namespace savrawin {

@@ -47,6 +47,19 @@ LRESULT text_with_room(HWND h, UINT msg, WPARAM wp, size_t room, WideBuffer buff
     return send_into_copy(h, msg, wp, room, buffer);
 }
 
+namespace {
+LiValue packed_pair(LiValue cls, uint32_t packed)
+{
+    LONG *pair = (LONG *)LI_Malloc(2 * sizeof(LONG));
+    pair[0] = (SHORT)LOWORD(packed);
+    pair[1] = (SHORT)HIWORD(packed);
+    return li_CreateNonNullInstanceAlloc(pair, cls, Nil);
+}
+} // namespace
+
+LiValue PackedPoint::value() const { return packed_pair(cls_POINT, bits); }
+LiValue PackedSize::value() const { return packed_pair(cls_SIZE, bits); }
+
 // ---- the class-name globals ------------------------------------------------------------------------
 
 namespace {

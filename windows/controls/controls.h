@@ -7,15 +7,13 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "../../structs/classes.h"
-#include "../message_method.h"
+#include "../classes.h"
+#include "../window_rows.h"
 
 namespace savrawin {
 
 using msg::Bounds;
 using msg::LIs;
-using msg::ReturnsPoint;
-using msg::ReturnsSize;
 using msg::TestedText;
 using msg::TextAt;
 using msg::WIs;
@@ -26,6 +24,18 @@ template <class T, int32_t... D> using WHigh = msg::Arg<T, msg::To::WHigh, D...>
 template <class T, int32_t... D> using LLow = msg::Arg<T, msg::To::LLow, D...>;
 template <class T, int32_t... D> using LHigh = msg::Arg<T, msg::To::LHigh, D...>;
 template <class T, int32_t... D> using WOr = msg::Arg<T, msg::To::WOr, D...>;
+
+// A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
+// owns its 8 bytes.
+struct PackedPoint {
+    uint32_t bits;
+    LiValue value() const;
+};
+struct PackedSize {
+    uint32_t bits;
+    LiValue value() const;
+};
+using ReturnsPoint = msg::Returns<PackedPoint>;
 
 // A class's table, as the registration walks it.
 struct ControlTable {

@@ -1,7 +1,7 @@
 // SListBox and SDragListBox.
 #include "controls.h"
 
-#include "../../module/late_bound.h"
+#include "../../binding/late_bound.h"
 
 SAVRA_BY_ORDINAL("comctl32.dll", MakeDragList, 13)
 SAVRA_BY_ORDINAL("comctl32.dll", LBItemFromPt, 14)

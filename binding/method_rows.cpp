@@ -1,4 +1,4 @@
-#include "message_method.h"
+#include "method_rows.h"
 
 #include <array>
 #include <stdio.h>

@@ -1,36 +1,20 @@
-// The argument unions, the dialog-template helper, and the window, control, dialog and menu classes.
-// None has an SDK type to check against: their blocks are the module's own native objects (and the
-// unions' single words), so sizes and offsets are the ones those objects are laid out with.
+// The window, control, dialog and menu classes, as the class catalogue creates them after the
+// structures and the argument classes. None has an SDK type to check against: their blocks are the
+// module's own native objects, so sizes and offsets are the ones those objects are laid out with.
 // Rows are the arguments of li_MakeClass, with the instance-destructor hook the class gets.
-#include "catalogue.h"
-#include "../windows/common_dialogs.h"
-#include "../windows/constructors.h"
-#include "../windows/window_object.h"
+#include "../structs/catalogue.h"
+#include "classes.h"
+#include "common_dialogs.h"
+#include "constructors.h"
+#include "window_object.h"
 
 namespace savrawin {
 
 #define SAVRA_DEFINE_CLASS(NAME) LiValue cls_##NAME;
-ARGUMENT_CLASSES(SAVRA_DEFINE_CLASS, )
-WINDOW_CLASSES(SAVRA_DEFINE_CLASS, )
+WINDOW_CLASS_LIST(SAVRA_DEFINE_CLASS, )
 #undef SAVRA_DEFINE_CLASS
 
 static LiStrucField no_fields[] = {SF_END};
-
-// ---- argument unions and the dialog-template helper -----------------------------------------------------
-
-static LiStrucField _U_RECT_fields[] = {SF_PTR("m_lpRect", 0, cls_RECT), SF_END};
-static LiStrucField _U_MENUorID_fields[] = {SF_UL("m_hMenu", 0), SF_END};
-static LiStrucField _U_STRINGorID_fields[] = {SF_W("m_lpstr", 0), SF_END};
-
-#define ROW(NAME, SUPER, FIELDS, SIZE, CTOR, DTOR) {#NAME, &cls_##NAME, SUPER, FIELDS, SIZE, CTOR, DTOR, nullptr}
-
-// name, superclass, fields, size, constructor hook, destructor hook
-const ClassRow argument_classes[] = {
-    ROW(_U_RECT, nullptr, _U_RECT_fields, 4, construct__U_RECT, nullptr),
-    ROW(_U_MENUorID, nullptr, _U_MENUorID_fields, 4, construct__U_MENUorID, nullptr),
-    ROW(_U_STRINGorID, nullptr, _U_STRINGorID_fields, 4, construct__U_STRINGorID, nullptr),
-    ROW(_DialogSplitHelper, nullptr, no_fields, 1, nullptr, nullptr),
-};
 
 // ---- window, control, dialog and menu classes -------------------------------------------------------------
 // Their instances' data are native objects of C++ types, each named on its row below: the
@@ -88,7 +72,7 @@ static_assert(offsetof(FolderDialogObject, m_hWnd) == 0 && offsetof(FontDialogOb
               "the SDialog-derived dialogs' m_hWnd");
 
 // name, superclass, fields, size, native object, constructor hook, instance-destructor hook
-#define WINDOW_CLASSES(X)                                                                                              \
+#define NATIVE_CLASSES(X)                                                                                              \
     X(SWindowBase, nullptr, SWindowBase_fields, 80, SWindowBase, construct_SWindowBase, destroy_SWindowBase)           \
     X(SDialog, &cls_SWindowBase, no_fields, 156, DialogObject, construct_window<&cls_SDialog>, destroy_window_instance) \
     WINDOW_ROW(X, SStatic, &cls_SWindowBase, ResizableWindow)                                                          \
@@ -141,15 +125,20 @@ static_assert(offsetof(FolderDialogObject, m_hWnd) == 0 && offsetof(FontDialogOb
 #define NATIVE_CHECK(NAME, SUPER, FIELDS, SIZE, TYPE, CTOR, DESTROY)                                                   \
     static_assert(sizeof(TYPE) >= (SIZE), #NAME ": the native object holds the class's size");                        \
     static_assert(data_bytes<TYPE> >= sizeof(HWND), #NAME ": the data holds m_hWnd");
-WINDOW_CLASSES(NATIVE_CHECK)
+NATIVE_CLASSES(NATIVE_CHECK)
 
 #define NATIVE_ROW(NAME, SUPER, FIELDS, SIZE, TYPE, CTOR, DESTROY) {#NAME, &cls_##NAME, SUPER, FIELDS, SIZE, CTOR, nullptr, DESTROY},
 
+#define ROW(NAME, SUPER, FIELDS, SIZE, CTOR, DTOR) {#NAME, &cls_##NAME, SUPER, FIELDS, SIZE, CTOR, DTOR, nullptr}
+
 const ClassRow window_classes[] = {
-    WINDOW_CLASSES(NATIVE_ROW)
+    NATIVE_CLASSES(NATIVE_ROW)
     // Menu classes: an item record over MENUITEMINFO, and the menu handle holder.
     ROW(CMenuItemInfo, &cls_MENUITEMINFO, no_fields, 48, construct_CMenuItemInfo, nullptr),
     ROW(CMenu, nullptr, CMenu_fields, 4, construct_CMenu, destruct_CMenu),
 };
+static_assert(sizeof window_classes / sizeof window_classes[0] == 42, "the window layer's class count");
+
+void create_window_classes() { create_classes(window_classes, sizeof window_classes / sizeof window_classes[0]); }
 
 } // namespace savrawin

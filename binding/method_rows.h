@@ -21,9 +21,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "../module/overload.h"
-#include "../module/wrap.h"
-#include "window_base.h"
+#include "overload.h"
+#include "wrap.h"
 
 namespace savrawin {
 
@@ -44,9 +43,8 @@ template <class T, To D, int32_t... Default> struct Arg {
 // What the method fills in itself before the arguments are placed.
 template <uint32_t V> struct WIs {};
 template <uint32_t V> struct LIs {};
-// The message result's two signed 16-bit halves as a new POINT or SIZE.
-struct ReturnsPoint {};
-struct ReturnsSize {};
+// The message result as a value of type R (a class that makes its own script value).
+template <class R> struct Returns {};
 // Bounds of buffer arguments (module/wrap.h); positions count the script arguments.
 template <uint32_t... B> struct Bounds {
     static constexpr int count = sizeof...(B);
@@ -110,11 +108,8 @@ template <class... P> struct ResultOf {
     using type = LRESULT;
 };
 template <class H, class... T> struct ResultOf<H, T...> : ResultOf<T...> {};
-template <class... T> struct ResultOf<ReturnsPoint, T...> {
-    using type = PackedPoint;
-};
-template <class... T> struct ResultOf<ReturnsSize, T...> {
-    using type = PackedSize;
+template <class R, class... T> struct ResultOf<Returns<R>, T...> {
+    using type = R;
 };
 
 // The C++ type an argument converts through, and its dispatch test letter.
@@ -161,11 +156,9 @@ template <class Row, int Min, int Max, int... K> struct FormsOf<Row, Min, Max, s
         {Min + K + 1, Tests<typename Row::Params, Min + K>::text, &Row::template entry<Min + K>}...};
 };
 
-// The receiver as a row's function takes it first, checked before any argument: a window
-// handle for the window classes (an instance is required); other classes specialise it.
+// The receiver as a row's function takes it first, checked before any argument; the layer that
+// defines a class specialises it for the receiver type its rows take (a window handle, say).
 template <class Self> Self receiver();
-template <> inline HWND receiver<HWND>() { return window_arg(ArgBase[0])->m_hWnd; }
-inline HWND receiver_handle() { return receiver<HWND>(); }
 
 template <class... Args> constexpr int count_required()
 {
@@ -220,7 +213,7 @@ template <UINT Msg, class... Parts> struct Send {
 
     template <int Given> static LiValue entry()
     {
-        HWND h = msg::receiver_handle();
+        HWND h = msg::receiver<HWND>();
         return send<Given>(h, std::make_index_sequence<(size_t)Given>{});
     }
 
