@@ -5,12 +5,14 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <vector>
+
 namespace savrawin {
 
 namespace {
 
-// An entry has no data of its own, so each overloaded control method takes one slot of a fixed
-// pool of dispatcher entries; the slot holds its candidate table.
+// An entry has no data of its own, so each overloaded method takes one slot of a fixed pool of
+// dispatcher entries; the slot holds its candidate table.
 constexpr size_t pool_size = 256;
 Overload pool[pool_size];
 size_t pool_used = 0;
@@ -26,10 +28,16 @@ template <size_t... K> constexpr auto pool_entries(std::index_sequence<K...>)
 }
 const auto pool_entry = pool_entries(std::make_index_sequence<pool_size>{});
 
+[[noreturn]] void table_mistake(const char *class_name, const char *name, const char *what)
+{
+    fprintf(stderr, "savrawinfns: %s::%s: %s\n", class_name, name, what);
+    abort();
+}
+
 bool same_form(const Candidate &a, const Candidate &b) { return a.n == b.n && strcmp(a.tests, b.tests) == 0; }
 
 // A candidate's names: none for the instance, then its row's, as many as the form takes.
-const char *const *names_of(const ControlMethod &r, int n)
+const char *const *names_of(const MethodRow &r, int n)
 {
     const char **names = (const char **)calloc((size_t)n, sizeof *names);
     for (int p = 1; p < n; p++) names[p] = r.params[p - 1];
@@ -37,12 +45,9 @@ const char *const *names_of(const ControlMethod &r, int n)
 }
 
 // A form whose count and tests an earlier one already meets is never reached: it is left out.
-LiEntry make_dispatcher(const char *class_name, const ControlMethod *rows, size_t n)
+LiEntry make_dispatcher(const char *class_name, const MethodRow *rows, size_t n)
 {
-    if (pool_used == pool_size) {
-        fprintf(stderr, "savrawinfns: more overloaded control methods than dispatcher slots\n");
-        abort();
-    }
+    if (pool_used == pool_size) table_mistake(class_name, rows[0].name, "more overloaded methods than dispatcher slots");
     int total = 0;
     for (size_t i = 0; i < n; i++) total += rows[i].form_count;
     Candidate *candidates = total ? (Candidate *)calloc((size_t)total, sizeof(Candidate)) : nullptr;
@@ -64,19 +69,31 @@ LiEntry make_dispatcher(const char *class_name, const ControlMethod *rows, size_
     return pool_entry[pool_used++];
 }
 
+void register_plain(LiValue cls, const MethodRow &r)
+{
+    with_parameter_pairs(r.param_count, r.params,
+                         [&](auto... pairs) { li_DefCMethod(cls, r.name, r.forms[0].entry, r.param_count, pairs...); });
+}
+
 } // namespace
 
-void register_control_methods(LiValue cls, const char *class_name, const ControlMethod *rows, size_t n)
+void register_methods(LiValue cls, const char *class_name, MethodTable table)
 {
+    const MethodRow *rows = table.rows;
+    size_t n = table.count;
+    std::vector<const char *> done; // names whose rows have all been registered
     for (size_t i = 0; i < n;) {
+        const MethodRow &r = rows[i];
+        for (const char *name : done)
+            if (strcmp(name, r.name) == 0) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
         size_t j = i + 1;
-        while (j < n && strcmp(rows[j].name, rows[i].name) == 0) j++;
-        const ControlMethod &r = rows[i];
-        if (j == i + 1 && !r.overloaded)
-            with_parameter_pairs(r.param_count, r.params,
-                                 [&](auto... pairs) { li_DefCMethod(cls, r.name, r.forms[0].entry, r.param_count, pairs...); });
-        else
-            register_overloaded_method(cls, r.name, make_dispatcher(class_name, rows + i, j - i));
+        if (r.apart) register_plain(cls, r);
+        else {
+            while (j < n && !rows[j].apart && strcmp(rows[j].name, r.name) == 0) j++;
+            if (j == i + 1 && !r.overloaded) register_plain(cls, r);
+            else li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
+        }
+        if (j == n || !rows[j].apart || strcmp(rows[j].name, r.name) != 0) done.push_back(r.name);
         i = j;
     }
 }

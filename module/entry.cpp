@@ -28,10 +28,9 @@ constexpr void (*registration[])() = {
     register_handwritten_functions,
     install_first_constant_table,
     sort_function_cache,
-    // every class, structures first, and the window classes' Create methods
+    // every class, structures first
     create_structure_classes,
     create_window_classes,
-    register_window_create_methods,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions, the window base's globals
     register_kernel_functions,
@@ -44,8 +43,6 @@ constexpr void (*registration[])() = {
     // methods of the window, dialog and menu classes with their class functions
     register_window_base_methods,
     register_window_class_methods,
-    register_resize_methods,
-    register_subclass_methods,
     register_control_methods,
     register_own_control_methods,
     register_menu_methods,
@@ -53,10 +50,7 @@ constexpr void (*registration[])() = {
     // the second constant table
     install_second_constant_table,
     sort_function_cache,
-    // the message-handler methods, the window text method without arguments and MessageBox once
-    // more: these forms stay in force
-    register_message_handler_methods,
-    register_final_window_text_method,
+    // MessageBox once more: this form stays in force
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,

@@ -19,6 +19,26 @@ namespace savrawin {
 WINDOW_CLASS_LIST(SAVRA_DECLARE_CLASS, )
 #undef SAVRA_DECLARE_CLASS
 
+// The class whose instances hold a native object of type T, for the types that belong to one class:
+// the receiver of that class's method rows (window_rows.h).
+template <class T> struct NativeClass;
+#define SAVRA_NATIVE_CLASS(KEY, TYPE, NAME)                                                                            \
+    KEY TYPE;                                                                                                          \
+    template <> struct NativeClass<TYPE> {                                                                             \
+        static constexpr LiValue *cls = &cls_##NAME;                                                                   \
+    };
+SAVRA_NATIVE_CLASS(class, DialogObject, SDialog)
+SAVRA_NATIVE_CLASS(class, HyperLinkObject, SHyperLink)
+SAVRA_NATIVE_CLASS(class, BitmapButtonObject, SBitmapButton)
+SAVRA_NATIVE_CLASS(class, ColorDialogObject, SColorDialog)
+SAVRA_NATIVE_CLASS(class, FileDialogObject, SFileDialog)
+SAVRA_NATIVE_CLASS(class, FolderDialogObject, SFolderDialog)
+SAVRA_NATIVE_CLASS(class, FontDialogObject, SFontDialog)
+SAVRA_NATIVE_CLASS(class, PageSetupDialogObject, SPageSetupDialog)
+SAVRA_NATIVE_CLASS(class, PrintDialogObject, SPrintDialog)
+SAVRA_NATIVE_CLASS(struct, MenuObject, CMenu)
+#undef SAVRA_NATIVE_CLASS
+
 // Creates them, after the structure and argument classes. Run once, by the initialiser.
 void create_window_classes();
 

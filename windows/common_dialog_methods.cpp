@@ -17,42 +17,6 @@ namespace savrawin {
 
 namespace {
 
-// A method's receiver: an instance of cls (or a class derived from it) with its object.
-template <class T> T *dialog_object(LiValue v, LiValue cls)
-{
-    if (!li_IsDerived(v, cls) || !li_InstanceData(v)) li_InstError(v, cls);
-    return (T *)li_InstanceData(v);
-}
-
-} // namespace
-
-template <> ColorDialogObject *msg::receiver<ColorDialogObject *>()
-{
-    return dialog_object<ColorDialogObject>(ArgBase[0], cls_SColorDialog);
-}
-template <> FileDialogObject *msg::receiver<FileDialogObject *>()
-{
-    return dialog_object<FileDialogObject>(ArgBase[0], cls_SFileDialog);
-}
-template <> FolderDialogObject *msg::receiver<FolderDialogObject *>()
-{
-    return dialog_object<FolderDialogObject>(ArgBase[0], cls_SFolderDialog);
-}
-template <> FontDialogObject *msg::receiver<FontDialogObject *>()
-{
-    return dialog_object<FontDialogObject>(ArgBase[0], cls_SFontDialog);
-}
-template <> PageSetupDialogObject *msg::receiver<PageSetupDialogObject *>()
-{
-    return dialog_object<PageSetupDialogObject>(ArgBase[0], cls_SPageSetupDialog);
-}
-template <> PrintDialogObject *msg::receiver<PrintDialogObject *>()
-{
-    return dialog_object<PrintDialogObject>(ArgBase[0], cls_SPrintDialog);
-}
-
-namespace {
-
 // ---- registered messages ----------------------------------------------------------------------------
 
 volatile LONG set_rgb_slot, color_ok_slot;
@@ -305,9 +269,9 @@ BOOL file_end_dialog(FileDialogObject *o, int)
     return TRUE;
 }
 
-using TextBound = msg::Bounds<bound::make(0, bound::Count, 1)>;
+using TextBound = Bounds<bound::make(0, bound::Count, 1)>;
 
-const ControlMethod color_rows[] = {
+const MethodRow color_rows[] = {
     method<Call<do_modal_active<ColorDialogObject, color_do_modal>>>("DoModal"),
     method<Call<color_do_modal>>("DoModal", "hWndParent"),
     method<Call<color_get>>("GetColor"),
@@ -315,7 +279,7 @@ const ControlMethod color_rows[] = {
     method<Call<color_hwnd>>("GetHwnd"),
 };
 
-const ControlMethod file_rows[] = {
+const MethodRow file_rows[] = {
     method<Call<do_modal_active<FileDialogObject, file_do_modal>>>("DoModal"),
     method<Call<file_do_modal>>("DoModal", "hWndParent"),
     method<Call<file_hwnd>>("GetHwnd"),
@@ -329,8 +293,9 @@ const ControlMethod file_rows[] = {
     method<Call<file_end_dialog, IDOK>>("EndDialog", "nRetCode"),
 };
 
+// The four dialogs derived from SDialog have DoModal alone.
 template <class T, int (*F)(T *, HWND)> struct DoModalRows {
-    static constexpr ControlMethod rows[] = {
+    static constexpr MethodRow rows[] = {
         method<Call<do_modal_active<T, F>>>("DoModal"),
         method<Call<F>>("DoModal", "hWndParent"),
     };
@@ -449,21 +414,18 @@ int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM, LPARAM data)
 void register_common_dialog_methods()
 {
     register_overloaded_function<color_dialog_forms>("new_SColorDialog");
-    register_control_methods(cls_SColorDialog, "SColorDialog", color_rows, rows_in(color_rows));
+    register_methods(cls_SColorDialog, "SColorDialog", table(color_rows));
     register_overloaded_function<file_dialog_forms>("new_SFileDialog");
-    register_control_methods(cls_SFileDialog, "SFileDialog", file_rows, rows_in(file_rows));
+    register_methods(cls_SFileDialog, "SFileDialog", table(file_rows));
     li_CLFunction("SFolderDialogType", SFolderDialogType, 0);
-    using Folder = DoModalRows<FolderDialogObject, folder_do_modal>;
-    register_control_methods(cls_SFolderDialog, "SFolderDialog", Folder::rows, rows_in(Folder::rows));
+    register_methods(cls_SFolderDialog, "SFolderDialog", table(DoModalRows<FolderDialogObject, folder_do_modal>::rows));
     li_CLFunction("SFontDialogType", SFontDialogType, 0);
-    using Font = DoModalRows<FontDialogObject, font_do_modal>;
-    register_control_methods(cls_SFontDialog, "SFontDialog", Font::rows, rows_in(Font::rows));
+    register_methods(cls_SFontDialog, "SFontDialog", table(DoModalRows<FontDialogObject, font_do_modal>::rows));
     li_CLFunction("SPageSetupDialogType", SPageSetupDialogType, 0);
-    using PageSetup = DoModalRows<PageSetupDialogObject, page_setup_do_modal>;
-    register_control_methods(cls_SPageSetupDialog, "SPageSetupDialog", PageSetup::rows, rows_in(PageSetup::rows));
+    register_methods(cls_SPageSetupDialog, "SPageSetupDialog",
+                     table(DoModalRows<PageSetupDialogObject, page_setup_do_modal>::rows));
     li_CLFunction("SPrintDialogType", SPrintDialogType, 0);
-    using Print = DoModalRows<PrintDialogObject, print_do_modal>;
-    register_control_methods(cls_SPrintDialog, "SPrintDialog", Print::rows, rows_in(Print::rows));
+    register_methods(cls_SPrintDialog, "SPrintDialog", table(DoModalRows<PrintDialogObject, print_do_modal>::rows));
 }
 
 } // namespace savrawin

@@ -115,35 +115,6 @@ LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiVa
     return r->instance;
 }
 
-LiValue MessageHandler_entry()
-{
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.Msg = (UINT)integer_arg(ArgBase[1]);
-    key.kind = MESSAGE;
-    return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
-}
-
-LiValue NotifyHandler_entry()
-{
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.NotifyCode = integer_arg(ArgBase[1]);
-    key.NotifyCtrl = integer_arg(ArgBase[2]);
-    key.kind = NOTIFY;
-    return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
-}
-
-LiValue CommandHandler_entry()
-{
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.CmdCode = (WORD)integer_arg(ArgBase[1]);
-    key.CmdID = (WORD)integer_arg(ArgBase[2]);
-    key.kind = COMMAND;
-    return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
-}
-
 // The handler's expression sees the message's values as locals.
 LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
@@ -233,11 +204,33 @@ void release_handler_lists(SavraMessageHandler *h)
     }
 }
 
-void register_message_handler_methods()
+LiValue MessageHandler_entry()
 {
-    li_DefCMethod(cls_SWindowBase, "MessageHandler", MessageHandler_entry, 2, "uMsg", 0, "expression", 0);
-    li_DefCMethod(cls_SWindowBase, "NotifyHandler", NotifyHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
-    li_DefCMethod(cls_SWindowBase, "CommandHandler", CommandHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.Msg = (UINT)integer_arg(ArgBase[1]);
+    key.kind = MESSAGE;
+    return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
+}
+
+LiValue NotifyHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.NotifyCode = integer_arg(ArgBase[1]);
+    key.NotifyCtrl = integer_arg(ArgBase[2]);
+    key.kind = NOTIFY;
+    return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
+}
+
+LiValue CommandHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.CmdCode = (WORD)integer_arg(ArgBase[1]);
+    key.CmdID = (WORD)integer_arg(ArgBase[2]);
+    key.kind = COMMAND;
+    return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
 }
 
 } // namespace savrawin

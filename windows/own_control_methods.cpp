@@ -7,7 +7,7 @@ namespace savrawin {
 void register_own_control_methods()
 {
     for (const ControlTable *t : {&hyper_link_table, &bitmap_button_table})
-        register_control_methods(*t->cls, t->class_name, t->rows, t->count);
+        register_methods(*t->cls, t->class_name, t->rows);
 }
 
 } // namespace savrawin

@@ -7,13 +7,12 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../binding/overload.h"
 #include "classes.h"
 #include "constructors.h"
 #include "handlers.h"
-#include "method_wrap.h"
 #include "resize.h"
 #include "window_object.h"
+#include "window_rows.h"
 
 namespace savrawin {
 
@@ -115,29 +114,34 @@ LiValue Create_entry()
 // An existing window's messages go through the object's map. Its user data is left alone, so it
 // has no script instance for colour lookups and its final message frees nothing.
 
-LiValue SubclassWindow_entry()
+BOOL subclass_window(WindowObject *o, HWND hwnd)
 {
-    WindowObject *o = object_arg(ArgBase[0]);
-    HWND hwnd = handle_arg<HWND>(ArgBase[1]);
-    if (!o->PrepareThunk(WindowObject::WindowProc)) return li_CreateLong(0);
+    if (!o->PrepareThunk(WindowObject::WindowProc)) return FALSE;
     LONG_PTR previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->thunk);
-    if (!previous) return li_CreateLong(0);
+    if (!previous) return FALSE;
     o->super_proc = (WNDPROC)previous;
     o->base.m_hWnd = hwnd;
     o->OnAttached();
-    return li_CreateLong(1);
+    return TRUE;
 }
 
-LiValue UnsubclassWindow_entry()
+HWND unsubclass_window(WindowObject *o)
 {
-    WindowObject *o = object_arg(ArgBase[0]);
     HWND hwnd = o->base.m_hWnd;
-    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != (LONG_PTR)o->thunk) return li_CreateLong(0);
-    if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->super_proc)) return li_CreateLong(0);
+    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != (LONG_PTR)o->thunk) return nullptr;
+    if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)o->super_proc)) return nullptr;
     o->super_proc = DefWindowProcW;
     o->base.m_hWnd = nullptr;
-    return li_CreateLong((int32_t)(uintptr_t)hwnd);
+    return hwnd;
 }
+
+// The methods every window class with a window of its own has.
+const MethodRow window_rows[] = {
+    method<Entry<Create_entry, 'I', 'A', 'A', 'I', 'I'>>("Create", "hWndParent", "rect", "szWindowName", "dwStyle",
+                                                         "dwExStyle"),
+    method<Call<subclass_window>>("SubclassWindow", "hWnd"),
+    method<Call<unsubclass_window>>("UnsubclassWindow"),
+};
 
 // ---- construction ----------------------------------------------------------------------------------
 
@@ -171,6 +175,7 @@ INT_PTR run_modal(DialogObject *d, HWND parent, LPARAM param)
     add_create_data(&d->create_data, d);
     return DialogBoxParamW(module_instance, MAKEINTRESOURCEW(101), parent, DialogObject::StartDialogProc, param);
 }
+INT_PTR run_modal_active(DialogObject *d) { return run_modal(d, GetActiveWindow(), 0); }
 
 HWND run_modeless(DialogObject *d, HWND parent, LPARAM param)
 {
@@ -179,46 +184,25 @@ HWND run_modeless(DialogObject *d, HWND parent, LPARAM param)
     return CreateDialogParamW(module_instance, MAKEINTRESOURCEW(101), parent, DialogObject::StartDialogProc, param);
 }
 
-LiValue DoModal0() { return li_CreateLong((int32_t)run_modal(dialog_arg(ArgBase[0]), GetActiveWindow(), 0)); }
-LiValue DoModal1()
-{
-    DialogObject *d = dialog_arg(ArgBase[0]);
-    return li_CreateLong((int32_t)run_modal(d, handle_arg<HWND>(ArgBase[1]), 0));
-}
-LiValue DoModal2()
-{
-    DialogObject *d = dialog_arg(ArgBase[0]);
-    HWND parent = handle_arg<HWND>(ArgBase[1]);
-    return li_CreateLong((int32_t)run_modal(d, parent, (LPARAM)integer_arg(ArgBase[2])));
-}
-
-LiValue create_dialog(HWND parent, LPARAM param)
-{
-    return li_CreateLong((int32_t)(uintptr_t)run_modeless(dialog_arg(ArgBase[0]), parent, param));
-}
-LiValue DialogCreate1() { return create_dialog(handle_arg<HWND>(ArgBase[1]), 0); }
 // The second argument: an initialisation parameter, or a rectangle (nil or an instance) that is
 // accepted and ignored.
-LiValue DialogCreate2()
+LiValue DialogCreate_entry()
 {
     HWND parent = handle_arg<HWND>(ArgBase[1]);
     LiValue second = ArgBase[2];
-    if (li_LongP(second)) return create_dialog(parent, (LPARAM)li_LVal(second));
-    structure_arg(second);
-    return create_dialog(parent, 0);
+    LPARAM param = 0;
+    if (li_LongP(second)) param = (LPARAM)li_LVal(second);
+    else structure_arg(second);
+    return li_CreateLong((int32_t)(uintptr_t)run_modeless(dialog_arg(ArgBase[0]), parent, param));
 }
 
-constexpr FormParam dialog_parent = integer("hWndParent");
-SAVRA_OVERLOAD(do_modal_forms, "No matching function for overloaded 'SDialog::DoModal'", form(DoModal0, instance),
-               form(DoModal1, instance, dialog_parent), form(DoModal2, instance, dialog_parent, integer("dwInitParam")));
-SAVRA_OVERLOAD(dialog_create_forms, "No matching function for overloaded 'SDialog::Create'",
-               form(DialogCreate1, instance, dialog_parent), form(DialogCreate2, instance, dialog_parent, any("dwInitParam")));
-
-BOOL WINAPI EndDialogWithCode(HWND h, INT_PTR code) { return EndDialog(h, code); }
-
-const MethodRow dialog_methods[] = {
-    SAVRA_METHOD("MapDialogRect", MapDialogRect, "lpRect"),
-    SAVRA_METHOD("EndDialog", EndDialogWithCode, "nRetCode"),
+const MethodRow dialog_rows[] = {
+    method<Call<run_modal_active>>("DoModal"),
+    method<Call<run_modal, 0>>("DoModal", "hWndParent", "dwInitParam"),
+    method<Call<with<run_modeless, 0>>>("Create", "hWndParent"),
+    method<Entry<DialogCreate_entry, 'I', 'A'>>("Create", "hWndParent", "dwInitParam"),
+    method<Call<MapDialogRect>>("MapDialogRect", "lpRect"),
+    method<Call<EndDialog>>("EndDialog", "nRetCode"),
 };
 
 } // namespace
@@ -248,42 +232,21 @@ LiValue construct_window_for(const LiValue *cls, LiValue inst, void *data, int o
     return li_StrucBasicConstructor(inst, data, owned, args);
 }
 
-void register_window_create_methods()
-{
-    for (WindowClass &c : window_classes) {
-        LiValue cls = *c.script_class;
-        li_DefCMethod(cls, "Create", Create_entry, 5, "hWndParent", 0, "rect", 0, "szWindowName", 0, "dwStyle", 0, "dwExStyle", 0);
-    }
-}
-
-// The layout methods on the classes whose table row asks for them (derived classes inherit them).
-void register_resize_methods()
-{
-    for (const WindowClass &c : window_classes)
-        if (c.layout == Layout::Methods) add_resize_methods(*c.script_class);
-    add_resize_methods(*dialog_class.script_class);
-}
-
-void register_subclass_methods()
-{
-    for (WindowClass &c : window_classes) {
-        LiValue cls = *c.script_class;
-        li_DefCMethod(cls, "SubclassWindow", SubclassWindow_entry, 1, "hWnd", 0);
-        li_DefCMethod(cls, "UnsubclassWindow", UnsubclassWindow_entry, 0);
-    }
-}
-
+// Each class's methods, the layout methods on the classes whose row asks for them (derived classes
+// inherit them), and its Type function.
 void register_window_class_methods()
 {
     static char names[window_class_count][32];
     for (size_t i = 0; i < window_class_count; i++) {
-        snprintf(names[i], sizeof names[i], "%sType", window_classes[i].script_name);
+        const WindowClass &c = window_classes[i];
+        register_methods(*c.script_class, c.script_name, table(window_rows));
+        if (c.layout == Layout::Methods) register_methods(*c.script_class, c.script_name, resize_methods);
+        snprintf(names[i], sizeof names[i], "%sType", c.script_name);
         li_CLFunction(names[i], type_functions[i], 0);
     }
+    register_methods(cls_SDialog, "SDialog", table(dialog_rows));
+    register_methods(cls_SDialog, "SDialog", resize_methods);
     li_CLFunction("SDialogType", dialog_type, 0);
-    register_overloaded_method<do_modal_forms>(cls_SDialog, "DoModal");
-    register_overloaded_method<dialog_create_forms>(cls_SDialog, "Create");
-    register_methods(cls_SDialog, dialog_methods, sizeof dialog_methods / sizeof dialog_methods[0]);
 }
 
 } // namespace savrawin

@@ -184,15 +184,6 @@ inline DWORD set_masked_style(DWORD &field, DWORD style, DWORD mask)
     return previous;
 }
 
-// The native object of a method's receiver, which must be an instance of cls (or derived from it)
-// whose object is a T: the receiver of the rows of classes with behaviour of their own.
-template <class T> T *window_object_receiver(LiValue cls)
-{
-    LiValue v = ArgBase[0];
-    if (!li_IsDerived(v, cls)) li_InstError(v, cls);
-    return static_cast<T *>(WindowObject::of(window_arg(v)));
-}
-
 // Window user data: {script instance, native object}.
 struct WindowUserData {
     LiValue instance;

@@ -166,7 +166,7 @@ const ControlTable *const tables[] = {
 
 void register_control_methods()
 {
-    for (const ControlTable *t : tables) register_control_methods(*t->cls, t->class_name, t->rows, t->count);
+    for (const ControlTable *t : tables) register_methods(*t->cls, t->class_name, t->rows);
     for (const GlobalRow &g : class_globals) li_CLFunction(g.name, g.entry, 0);
 }
 

@@ -1,6 +1,5 @@
-// The control classes' method tables: one table per class, each a list of rows over the
-// message-method mechanism, grouped as the platform groups a control's messages (attributes,
-// then operations).
+// The control classes' method tables: one table per class, each a list of method rows grouped as
+// the platform groups a control's messages (attributes, then operations).
 #pragma once
 
 #include <windows.h>
@@ -11,19 +10,6 @@
 #include "../window_rows.h"
 
 namespace savrawin {
-
-using msg::Bounds;
-using msg::LIs;
-using msg::TestedText;
-using msg::TextAt;
-using msg::WIs;
-template <class T, int32_t... D> using W = msg::Arg<T, msg::To::W, D...>;
-template <class T, int32_t... D> using L = msg::Arg<T, msg::To::L, D...>;
-template <class T, int32_t... D> using WLow = msg::Arg<T, msg::To::WLow, D...>;
-template <class T, int32_t... D> using WHigh = msg::Arg<T, msg::To::WHigh, D...>;
-template <class T, int32_t... D> using LLow = msg::Arg<T, msg::To::LLow, D...>;
-template <class T, int32_t... D> using LHigh = msg::Arg<T, msg::To::LHigh, D...>;
-template <class T, int32_t... D> using WOr = msg::Arg<T, msg::To::WOr, D...>;
 
 // A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
 // owns its 8 bytes.
@@ -41,10 +27,9 @@ using ReturnsPoint = msg::Returns<PackedPoint>;
 struct ControlTable {
     const char *class_name;
     LiValue *cls;
-    const ControlMethod *rows;
-    size_t count;
+    MethodTable rows;
 };
-#define SAVRA_CONTROL_TABLE(Class, rows) {#Class, &cls_##Class, rows, rows_in(rows)}
+#define SAVRA_CONTROL_TABLE(Class, rows) {#Class, &cls_##Class, table(rows)}
 
 // Text a control copies out without being told the room (a list-box item, a status pane): its
 // length is asked first and the text read into a copy with room for it, then cut to the script's

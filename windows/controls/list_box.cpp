@@ -23,7 +23,7 @@ LRESULT list_box_sel_item_range(HWND h, BOOL select, int first, int last)
     return SendMessageW(h, LB_SELITEMRANGEEX, (WPARAM)last, (LPARAM)first);
 }
 
-const ControlMethod list_box_rows[] = {
+const MethodRow list_box_rows[] = {
     // Attributes.
     method<Send<LB_GETCOUNT>>("GetCount"),
     method<Send<LB_SETCOUNT, W<int>>>("SetCount", "cItems"),
@@ -66,13 +66,11 @@ const ControlMethod list_box_rows[] = {
     method<Call<list_box_sel_item_range>>("SelItemRange", "bSelect", "nFirstItem", "nLastItem"),
 };
 
-BOOL drag_make_drag_list(HWND h) { return MakeDragList_by_ordinal::call(h); }
-int drag_item_from_pt(HWND h, POINT pt, BOOL auto_scroll) { return LBItemFromPt_by_ordinal::call(h, pt, auto_scroll); }
 void drag_draw_insert(HWND h, int item) { DrawInsert_by_ordinal::call(GetParent(h), h, item); }
 
-const ControlMethod drag_list_box_rows[] = {
-    method<Call<drag_make_drag_list>>("MakeDragList"),
-    method<Call<drag_item_from_pt, 1>>("LBItemFromPt", "pt", "bAutoScroll"),
+const MethodRow drag_list_box_rows[] = {
+    method<Call<MakeDragList_by_ordinal::call>>("MakeDragList"),
+    method<Call<LBItemFromPt_by_ordinal::call, 1>>("LBItemFromPt", "pt", "bAutoScroll"),
     method<Call<drag_draw_insert>>("DrawInsert", "nItem"),
 };
 

@@ -10,8 +10,6 @@ LRESULT rich_select(HWND h, LONG start, LONG end)
     CHARRANGE range = {start, end};
     return SendMessageW(h, EM_EXSETSEL, 0, (LPARAM)&range);
 }
-LRESULT rich_set_sel_all(HWND h) { return rich_select(h, 0, -1); }
-LRESULT rich_set_sel_none(HWND h) { return rich_select(h, -1, 0); }
 
 // The selection can hold paragraph breaks that the control writes as two units.
 LRESULT rich_get_sel_text(HWND h, WideBuffer buffer)
@@ -22,8 +20,6 @@ LRESULT rich_get_sel_text(HWND h, WideBuffer buffer)
     return text_with_room(h, EM_GETSELTEXT, 0, 2 * length + 1, buffer);
 }
 
-LRESULT rich_set_background_system(HWND h) { return SendMessageW(h, EM_SETBKGNDCOLOR, 1, 0); }
-LRESULT rich_set_background(HWND h, COLORREF color) { return SendMessageW(h, EM_SETBKGNDCOLOR, 0, (LPARAM)color); }
 
 // The range is cut to what the buffer holds with a terminator; -1 reads to the end.
 LRESULT rich_get_text_range(HWND h, LONG start, LONG end, WideBuffer buffer)
@@ -104,7 +100,7 @@ using GetLineCounted = CheckedCall<edit_get_line, Bounds<bound::make(1, bound::C
 // overload is chosen.
 using GetTextExCounted = CheckedCall<rich_get_text_ex, Bounds<bound::make(0, bound::Count, 1)>, TextAt<4>, 1200, 0>;
 
-const ControlMethod rich_edit_rows[] = {
+const MethodRow rich_edit_rows[] = {
     // Attributes.
     method<Send<EM_GETLINECOUNT>>("GetLineCount"),
     method<Send<EM_GETMODIFY>>("GetModify"),
@@ -118,14 +114,14 @@ const ControlMethod rich_edit_rows[] = {
     method<Send<EM_CANPASTE, W<UINT, 0>>>("CanPaste", "nFormat"),
     no_forms("GetSel"),
     overloaded<Call<rich_select>>("SetSel", "nStartChar", "nEndChar"),
-    method<Call<rich_set_sel_all>>("SetSelAll"),
-    method<Call<rich_set_sel_none>>("SetSelNone"),
+    method<Call<with<rich_select, 0, -1>>>("SetSelAll"),
+    method<Call<with<rich_select, -1, 0>>>("SetSelNone"),
     method<Send<EM_GETEVENTMASK>>("GetEventMask"),
     method<Send<EM_GETLIMITTEXT>>("GetLimitText"),
     method<Call<rich_get_sel_text>>("GetSelText", "lpstrBuff"),
     method<Send<EM_SELECTIONTYPE>>("GetSelectionType"),
-    method<Call<rich_set_background_system>>("SetBackgroundColor"),
-    method<Call<rich_set_background>>("SetBackgroundColor", "cr"),
+    method<Send<EM_SETBKGNDCOLOR, WIs<1>>>("SetBackgroundColor"),
+    method<Send<EM_SETBKGNDCOLOR, L<COLORREF>>>("SetBackgroundColor", "cr"),
     method<Send<EM_SETEVENTMASK, L<DWORD>>>("SetEventMask", "dwEventMask"),
     method<Send<EM_SETTARGETDEVICE, W<HDC>, L<int>>>("SetTargetDevice", "hDC", "lLineWidth"),
     method<Send<WM_GETTEXTLENGTH>>("GetTextLength"),
