@@ -75,26 +75,61 @@ void register_plain(LiValue cls, const MethodRow &r)
                          [&](auto... pairs) { li_DefCMethod(cls, r.name, r.forms[0].entry, r.param_count, pairs...); });
 }
 
+void register_global(const MethodRow &r)
+{
+    if (r.creator) {
+        li_CLFunction(r.name, r.forms[0].entry, 1, "args", rest_parameter);
+        li_DescribeForms(r.forms[0].entry, forms_text(*r.creator));
+        return;
+    }
+    with_parameter_pairs(r.param_count, r.params,
+                         [&](auto... pairs) { li_CLFunction(r.name, r.forms[0].entry, r.param_count, pairs...); });
+}
+
+// A plain method as the global CLASS_NAME, the instance first.
+void register_as_global(const char *class_name, const MethodRow &r)
+{
+    size_t length = strlen(class_name) + strlen(r.name) + 2;
+    char *name = (char *)malloc(length);
+    snprintf(name, length, "%s_%s", class_name, r.name);
+    const char *params[15] = {"this"};
+    for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
+    with_parameter_pairs(r.param_count + 1, params,
+                         [&](auto... pairs) { li_CLFunction(name, r.forms[0].entry, r.param_count + 1, pairs...); });
+}
+
 } // namespace
 
-void register_methods(LiValue cls, const char *class_name, MethodTable table)
+void register_methods(LiValue cls, const char *class_name, const MethodTable *tables, size_t count)
 {
-    const MethodRow *rows = table.rows;
-    size_t n = table.count;
     std::vector<const char *> done; // names whose rows have all been registered
-    for (size_t i = 0; i < n;) {
-        const MethodRow &r = rows[i];
-        for (const char *name : done)
-            if (strcmp(name, r.name) == 0) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
-        size_t j = i + 1;
-        if (r.apart) register_plain(cls, r);
-        else {
-            while (j < n && !rows[j].apart && strcmp(rows[j].name, r.name) == 0) j++;
-            if (j == i + 1 && !r.overloaded) register_plain(cls, r);
-            else li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
+    for (size_t t = 0; t < count; t++) {
+        const MethodRow *rows = tables[t].rows;
+        size_t n = tables[t].count;
+        for (size_t i = 0; i < n;) {
+            const MethodRow &r = rows[i];
+            size_t j = i + 1;
+            if (r.kind == MethodRow::Global) {
+                register_global(r);
+                i = j;
+                continue;
+            }
+            for (const char *name : done)
+                if (strcmp(name, r.name) == 0)
+                    table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
+            if (r.kind == MethodRow::Apart) register_plain(cls, r);
+            else {
+                while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
+                if (j == i + 1 && !r.overloaded) {
+                    register_plain(cls, r);
+                    if (tables[t].methods_also_global) register_as_global(class_name, r);
+                } else {
+                    li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
+                }
+            }
+            if (j == n || rows[j].kind != MethodRow::Apart || strcmp(rows[j].name, r.name) != 0) done.push_back(r.name);
+            i = j;
         }
-        if (j == n || !rows[j].apart || strcmp(rows[j].name, r.name) != 0) done.push_back(r.name);
-        i = j;
     }
 }
 

@@ -16,7 +16,8 @@
 // overloaded method whose forms are its argument counts; consecutive rows of one name are one
 // overloaded method whose forms are tried in row order (first fit). A row made with `apart` keeps
 // its own argument count beside the dispatcher of its name. A class's rows of one name stand
-// together, so the table alone says which forms a name has and in which order.
+// together, so the table alone says which forms a name has and in which order. The table also holds
+// the global functions that come with the class (global, creator).
 #pragma once
 
 #include <windows.h>
@@ -321,7 +322,8 @@ template <UINT Msg, class... Parts> struct Send {
     using Sets = msg::Filter<msg::IsFieldIs, Parts...>;
     using Record = typename msg::RecordOfList<typename msg::Concat<Args, Sets>::type>::type;
     using Params = typename msg::ParamsOf<Args>::type;
-    using Bound = typename msg::Last<typename msg::Concat<msg::List<msg::Bounds<>>, msg::Filter<msg::IsBounds, Parts...>>::type>::type;
+    using BoundParts = typename msg::Concat<msg::List<msg::Bounds<>>, msg::Filter<msg::IsBounds, Parts...>>::type;
+    using Bound = typename msg::Last<BoundParts>::type;
     using R = typename msg::ResultOf<Parts...>::type;
     static constexpr bool has_record = !std::is_same_v<Record, msg::NoRecord>;
     static constexpr int max_args = (int)Args::size;
@@ -407,11 +409,10 @@ template <auto F, class B, class Text, int32_t... Defaults> struct CallRow {
     template <int Given, size_t... I> static LiValue invoke(typename Sig::self self, std::index_sequence<I...>)
     {
         static_assert(B::named_within(min_args), "bounds name arguments every form has");
-        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, B::values, B::count,
-                                                                  [self](LiValue *args, WideCopy *copies) {
-                                                                      return call_all<Given>(self, args, copies,
-                                                                                             std::make_index_sequence<(size_t)max_args>{});
-                                                                  });
+        auto call = [self](LiValue *args, WideCopy *copies) {
+            return call_all<Given>(self, args, copies, std::make_index_sequence<(size_t)max_args>{});
+        };
+        return wrapped_call<typename Sig::result, TypeAt<I>...>(ArgBase + 1, B::values, B::count, call);
     }
 
     template <int Given> static LiValue entry()
@@ -441,48 +442,79 @@ template <LiEntry E, char... Tests> struct Entry {
 // ---- rows and their registration ------------------------------------------------------------------
 
 struct MethodRow {
+    enum Kind : uint8_t {
+        Method, // a method; consecutive rows of one name are one dispatcher
+        Apart,  // a method under its own argument count beside its name's dispatcher
+        Global, // a global function the class brings with it, under its full name
+    };
     const char *name;
-    const Candidate *forms; // in trial order; the only one of a plain method
+    const Candidate *forms;  // in trial order; the only one of a plain method
     int form_count;
-    bool overloaded;        // registered under "args", as every method with more than one form
-    bool apart;             // registered under its own argument count beside its name's dispatcher
-    int param_count;        // of the longest form
+    bool overloaded;         // registered under "args", as every method with more than one form
+    Kind kind;
+    int param_count;         // of the longest form
     const char *params[14];
+    const Overload *creator; // a global dispatcher's forms (overload.h), or null
 };
 
 // A method of one row; it is overloaded when the row has defaults.
 template <class Row, class... Names> constexpr MethodRow method(const char *name, Names... params)
 {
     static_assert(sizeof...(Names) == Row::max_args, "one name per script argument");
-    return {name, Row::forms, Row::form_count, Row::form_count > 1, false, Row::max_args, {params...}};
+    return {name, Row::forms, Row::form_count, Row::form_count > 1, MethodRow::Method, Row::max_args, {params...},
+            nullptr};
 }
 // A method registered under "args" although it has one form.
 template <class Row, class... Names> constexpr MethodRow overloaded(const char *name, Names... params)
 {
     static_assert(sizeof...(Names) == Row::max_args, "one name per script argument");
-    return {name, Row::forms, Row::form_count, true, false, Row::max_args, {params...}};
+    return {name, Row::forms, Row::form_count, true, MethodRow::Method, Row::max_args, {params...}, nullptr};
 }
 // A one-form method registered under its own argument count even where rows of its name make a
 // dispatcher: calls with that count reach it directly, every other count the dispatcher.
 template <class Row, class... Names> constexpr MethodRow apart(const char *name, Names... params)
 {
     static_assert(sizeof...(Names) == Row::max_args && Row::form_count == 1, "one form, one name per script argument");
-    return {name, Row::forms, 1, false, true, Row::max_args, {params...}};
+    return {name, Row::forms, 1, false, MethodRow::Apart, Row::max_args, {params...}, nullptr};
 }
 // A name whose every call reports that no form fits.
-constexpr MethodRow no_forms(const char *name) { return {name, nullptr, 0, true, false, 0, {}}; }
+constexpr MethodRow no_forms(const char *name) { return {name, nullptr, 0, true, MethodRow::Method, 0, {}, nullptr}; }
 
-// A class's rows.
+// A global function of one hand-written entry (its arguments from slot 0, no receiver).
+template <class Row, class... Names> constexpr MethodRow global(const char *name, Names... params)
+{
+    static_assert(sizeof...(Names) == Row::max_args && Row::form_count == 1, "one form, one name per argument");
+    return {name, Row::forms, 1, false, MethodRow::Global, Row::max_args, {params...}, nullptr};
+}
+// A global dispatcher over the forms O: a class's creator, whose forms `new` takes too.
+template <const Overload &O> struct Creator {
+    static constexpr Candidate forms[] = {{0, "", global_dispatcher<O>}};
+};
+template <const Overload &O> constexpr MethodRow creator(const char *name)
+{
+    return {name, Creator<O>::forms, 1, true, MethodRow::Global, 0, {}, &O};
+}
+
+// A class's rows. When methods_also_global is set, every plain method is a global function too,
+// named CLASS_NAME and taking the instance first as "this".
 struct MethodTable {
     const MethodRow *rows;
     size_t count;
+    bool methods_also_global;
 };
-template <size_t N> constexpr MethodTable table(const MethodRow (&rows)[N]) { return {rows, N}; }
+template <size_t N> constexpr MethodTable table(const MethodRow (&rows)[N], bool methods_also_global = false)
+{
+    return {rows, N, methods_also_global};
+}
 
-// Registers a class's rows in table order: a lone plain row as a method of its parameters, every
-// other name (consecutive rows of one name, or a row with forms) under one dispatcher whose failure
-// names class_name; `apart` rows under their own counts. Rows of one name that do not stand together
-// are a mistake in the table, reported at start-up.
-void register_methods(LiValue cls, const char *class_name, MethodTable rows);
+// Registers a class's tables in order: a lone plain row as a method of its parameters, every other
+// name (consecutive rows of one name, or a row with forms) under one dispatcher whose failure names
+// class_name; apart rows under their own counts; global rows as functions. Rows of one name that do
+// not stand together (in one table) are a mistake in the tables, reported at start-up.
+void register_methods(LiValue cls, const char *class_name, const MethodTable *tables, size_t count);
+inline void register_methods(LiValue cls, const char *class_name, const MethodTable &table)
+{
+    register_methods(cls, class_name, &table, 1);
+}
 
 } // namespace savrawin

@@ -327,6 +327,6 @@ const MethodRow bitmap_button_rows[] = {
 
 } // namespace
 
-const ControlTable bitmap_button_table = SAVRA_CONTROL_TABLE(SBitmapButton, bitmap_button_rows);
+const MethodTable bitmap_button_methods = table(bitmap_button_rows);
 
 } // namespace savrawin

@@ -127,15 +127,6 @@ template <LiEntry Dispatcher> LiValue construct_moving(LiValue inst, void *data,
     return li_StrucBasicConstructor(inst, object, 1, args);
 }
 
-template <class T> LiValue dialog_type(LiValue cls)
-{
-    return li_CreateNonNullInstanceAlloc(new T(), cls, Nil);
-}
-LiValue SFolderDialogType() { return dialog_type<FolderDialogObject>(cls_SFolderDialog); }
-LiValue SFontDialogType() { return dialog_type<FontDialogObject>(cls_SFontDialog); }
-LiValue SPageSetupDialogType() { return dialog_type<PageSetupDialogObject>(cls_SPageSetupDialog); }
-LiValue SPrintDialogType() { return dialog_type<PrintDialogObject>(cls_SPrintDialog); }
-
 // ---- showing ----------------------------------------------------------------------------------------------
 
 // Runs show() with the object registered as the window being created on this thread, for its
@@ -272,6 +263,7 @@ BOOL file_end_dialog(FileDialogObject *o, int)
 using TextBound = Bounds<bound::make(0, bound::Count, 1)>;
 
 const MethodRow color_rows[] = {
+    creator<color_dialog_forms>("new_SColorDialog"),
     method<Call<do_modal_active<ColorDialogObject, color_do_modal>>>("DoModal"),
     method<Call<color_do_modal>>("DoModal", "hWndParent"),
     method<Call<color_get>>("GetColor"),
@@ -280,6 +272,7 @@ const MethodRow color_rows[] = {
 };
 
 const MethodRow file_rows[] = {
+    creator<file_dialog_forms>("new_SFileDialog"),
     method<Call<do_modal_active<FileDialogObject, file_do_modal>>>("DoModal"),
     method<Call<file_do_modal>>("DoModal", "hWndParent"),
     method<Call<file_hwnd>>("GetHwnd"),
@@ -411,21 +404,11 @@ int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM, LPARAM data)
     return 0;
 }
 
-void register_common_dialog_methods()
-{
-    register_overloaded_function<color_dialog_forms>("new_SColorDialog");
-    register_methods(cls_SColorDialog, "SColorDialog", table(color_rows));
-    register_overloaded_function<file_dialog_forms>("new_SFileDialog");
-    register_methods(cls_SFileDialog, "SFileDialog", table(file_rows));
-    li_CLFunction("SFolderDialogType", SFolderDialogType, 0);
-    register_methods(cls_SFolderDialog, "SFolderDialog", table(DoModalRows<FolderDialogObject, folder_do_modal>::rows));
-    li_CLFunction("SFontDialogType", SFontDialogType, 0);
-    register_methods(cls_SFontDialog, "SFontDialog", table(DoModalRows<FontDialogObject, font_do_modal>::rows));
-    li_CLFunction("SPageSetupDialogType", SPageSetupDialogType, 0);
-    register_methods(cls_SPageSetupDialog, "SPageSetupDialog",
-                     table(DoModalRows<PageSetupDialogObject, page_setup_do_modal>::rows));
-    li_CLFunction("SPrintDialogType", SPrintDialogType, 0);
-    register_methods(cls_SPrintDialog, "SPrintDialog", table(DoModalRows<PrintDialogObject, print_do_modal>::rows));
-}
+const MethodTable color_dialog_methods = table(color_rows);
+const MethodTable file_dialog_methods = table(file_rows);
+const MethodTable folder_dialog_methods = table(DoModalRows<FolderDialogObject, folder_do_modal>::rows);
+const MethodTable font_dialog_methods = table(DoModalRows<FontDialogObject, font_do_modal>::rows);
+const MethodTable page_setup_dialog_methods = table(DoModalRows<PageSetupDialogObject, page_setup_do_modal>::rows);
+const MethodTable print_dialog_methods = table(DoModalRows<PrintDialogObject, print_do_modal>::rows);
 
 } // namespace savrawin

@@ -572,6 +572,6 @@ const MethodRow hyper_link_rows[] = {
 
 } // namespace
 
-const ControlTable hyper_link_table = SAVRA_CONTROL_TABLE(SHyperLink, hyper_link_rows);
+const MethodTable hyper_link_methods = table(hyper_link_rows);
 
 } // namespace savrawin

@@ -6,16 +6,10 @@
 #include <stdlib.h>
 
 #include "classes.h"
-#include "constructors.h"
+#include "menu.h"
 #include "window_rows.h"
 
 namespace savrawin {
-
-// The native object an instance points at.
-struct MenuObject {
-    HMENU m_hMenu;
-};
-static_assert(sizeof(MenuObject) == 4 && offsetof(MenuObject, m_hMenu) == 0, "read as the field m_hMenu");
 
 // The menu operations that take the menu handle first take the held one.
 template <> struct msg::Receiver<HMENU> {
@@ -101,6 +95,7 @@ BOOL menu_item_rect(MenuObject *m, HWND h, UINT item, RECT *rect) { return GetMe
 int menu_item_from_point(MenuObject *m, HWND h, POINT pt) { return MenuItemFromPoint(h, m->m_hMenu, pt); }
 
 const MethodRow menu_rows[] = {
+    creator<menu_forms>("new_CMenu"),
     method<Call<menu_attach>>("Attach", "hMenuNew"),
     method<Call<menu_detach>>("Detach"),
     method<Call<menu_is_null>>("IsNull"),
@@ -162,12 +157,12 @@ MENUITEMINFOW *new_item_info()
     return info;
 }
 
-LiValue CMenuItemInfoType()
-{
-    return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil);
-}
-
 } // namespace
+
+LiValue CMenuItemInfoType() { return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil); }
+
+// The plain methods are also global functions named CMenu_NAME, the instance first.
+const MethodTable menu_methods = table(menu_rows, true);
 
 // ---- hooks -----------------------------------------------------------------------------------------------
 
@@ -197,25 +192,6 @@ LiValue construct_CMenuItemInfo(LiValue inst, void *data, int owned, LiValue arg
         owned = 1;
     }
     return li_StrucBasicConstructor(inst, data, owned, args);
-}
-
-// The methods, the plain ones also as globals with the class name in front (the instance first).
-void register_menu_methods()
-{
-    register_methods(cls_CMenu, "CMenu", table(menu_rows));
-    static char names[sizeof menu_rows / sizeof menu_rows[0]][40];
-    size_t k = 0;
-    for (const MethodRow &r : menu_rows) {
-        if (r.overloaded) continue;
-        snprintf(names[k], sizeof names[k], "CMenu_%s", r.name);
-        const char *params[15] = {"this"};
-        for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
-        with_parameter_pairs(r.param_count + 1, params,
-                             [&](auto... pairs) { li_CLFunction(names[k], r.forms[0].entry, r.param_count + 1, pairs...); });
-        k++;
-    }
-    register_overloaded_function<menu_forms>("new_CMenu");
-    li_CLFunction("CMenuItemInfoType", CMenuItemInfoType, 0);
 }
 
 } // namespace savrawin

@@ -1,10 +1,9 @@
 #include "window_base.h"
 
 #include "common_dialogs.h"
-#include "handlers.h"
-#include "window_rows.h"
-#include "../binding/convert.h"
 #include "classes.h"
+#include "handlers.h"
+#include "../binding/wrap.h"
 
 namespace savrawin {
 
@@ -49,16 +48,18 @@ SWindowBase *new_window_base()
     return w;
 }
 
-// ---- globals ----------------------------------------------------------------------------------
+} // namespace
+
+// ---- the class's globals ------------------------------------------------------------------------
 
 LiValue SWindowBaseType_entry()
 {
     return li_CreateNonNullInstanceAlloc(new_window_base(), cls_SWindowBase, Nil);
 }
 
-LiValue rcDefault_get() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
+LiValue rcDefault_get_entry() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
 
-LiValue rcDefault_set()
+LiValue rcDefault_set_entry()
 {
     if (void *source = structure_arg(ArgBase[0])) memcpy(&rcDefault, source, sizeof rcDefault);
     return Nil;
@@ -66,7 +67,7 @@ LiValue rcDefault_set()
 
 LiValue GetWndClassName_entry() { return li_CreateString(nullptr); }
 
-} // namespace
+// ---- hooks ----------------------------------------------------------------------------------------
 
 // The window base's own instances: a native base made for the instance, owned by it.
 LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args)
@@ -86,19 +87,6 @@ void destroy_SWindowBase(LiValue inst)
         destroy_window_base((SWindowBase *)data);
         li_StrucBasicDestructor(inst);
     }
-}
-
-void register_window_base_globals()
-{
-    li_CLFunction("SWindowBase_rcDefault_set", rcDefault_set, 1, "SWindowBase::rcDefault", 0);
-    li_CLFunction("SWindowBase_rcDefault_get", rcDefault_get, 0);
-    li_CLFunction("SWindowBaseType", SWindowBaseType_entry, 0);
-}
-
-void register_window_base_methods()
-{
-    register_methods(cls_SWindowBase, "SWindowBase", window_base_methods);
-    li_CLFunction("SWindowBase_GetWndClassName", GetWndClassName_entry, 0);
 }
 
 } // namespace savrawin

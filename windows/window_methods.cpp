@@ -1,6 +1,7 @@
-// SWindowBase's methods, the operations every window object has: one table, below. Platform
-// functions that take the window first are rows as they are; messages are Send rows; the rest are
-// short functions with the receiver first (its handle, or the window base for the colours).
+// SWindowBase's methods, the operations every window object has, and its global functions: one
+// table, below. Platform functions that take the window first are rows as they are; messages are
+// Send rows; the rest are short functions with the receiver first (its handle, or the window base
+// for the colours).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -385,6 +386,10 @@ const MethodRow window_base_rows[] = {
     method<Entry<MessageHandler_entry, 'I', 'A'>>("MessageHandler", "uMsg", "expression"),
     method<Entry<NotifyHandler_entry, 'I', 'I', 'A'>>("NotifyHandler", "iNotifyCode", "idCtrl", "expression"),
     method<Entry<CommandHandler_entry, 'I', 'I', 'A'>>("CommandHandler", "iNotifyCode", "idCtrl", "expression"),
+    // The class's global functions.
+    global<Entry<rcDefault_set_entry, 'A'>>("SWindowBase_rcDefault_set", "SWindowBase::rcDefault"),
+    global<Entry<rcDefault_get_entry>>("SWindowBase_rcDefault_get"),
+    global<Entry<GetWndClassName_entry>>("SWindowBase_GetWndClassName"),
 };
 
 } // namespace

@@ -38,7 +38,4 @@ template <class T> struct msg::Receiver<T *, std::void_t<decltype(NativeClass<T>
     }
 };
 
-// SWindowBase's methods (window_methods.cpp).
-extern const MethodTable window_base_methods;
-
 } // namespace savrawin

@@ -49,7 +49,7 @@ const MethodRow date_time_picker_rows[] = {
 
 } // namespace
 
-const ControlTable month_calendar_table = SAVRA_CONTROL_TABLE(SMonthCalendarCtrl, month_calendar_rows);
-const ControlTable date_time_picker_table = SAVRA_CONTROL_TABLE(SDateTimePickerCtrl, date_time_picker_rows);
+const MethodTable month_calendar_methods = table(month_calendar_rows);
+const MethodTable date_time_picker_methods = table(date_time_picker_rows);
 
 } // namespace savrawin

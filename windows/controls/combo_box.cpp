@@ -77,7 +77,7 @@ const MethodRow combo_box_ex_rows[] = {
 
 } // namespace
 
-const ControlTable combo_box_table = SAVRA_CONTROL_TABLE(SComboBox, combo_box_rows);
-const ControlTable combo_box_ex_table = SAVRA_CONTROL_TABLE(SComboBoxEx, combo_box_ex_rows);
+const MethodTable combo_box_methods = table(combo_box_rows);
+const MethodTable combo_box_ex_methods = table(combo_box_ex_rows);
 
 } // namespace savrawin

@@ -107,6 +107,6 @@ const MethodRow edit_rows[] = {
 
 } // namespace
 
-const ControlTable edit_table = SAVRA_CONTROL_TABLE(SEdit, edit_rows);
+const MethodTable edit_methods = table(edit_rows);
 
 } // namespace savrawin

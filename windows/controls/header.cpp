@@ -75,6 +75,6 @@ const MethodRow header_rows[] = {
 
 } // namespace
 
-const ControlTable header_table = SAVRA_CONTROL_TABLE(SHeaderCtrl, header_rows);
+const MethodTable header_methods = table(header_rows);
 
 } // namespace savrawin

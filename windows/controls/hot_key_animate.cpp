@@ -26,7 +26,7 @@ const MethodRow animate_rows[] = {
 
 } // namespace
 
-const ControlTable hot_key_table = SAVRA_CONTROL_TABLE(SHotKeyCtrl, hot_key_rows);
-const ControlTable animate_table = SAVRA_CONTROL_TABLE(SAnimateCtrl, animate_rows);
+const MethodTable hot_key_methods = table(hot_key_rows);
+const MethodTable animate_methods = table(animate_rows);
 
 } // namespace savrawin

@@ -40,7 +40,7 @@ const MethodRow pager_rows[] = {
 
 } // namespace
 
-const ControlTable ip_address_table = SAVRA_CONTROL_TABLE(SIPAddressCtrl, ip_address_rows);
-const ControlTable pager_table = SAVRA_CONTROL_TABLE(SPagerCtrl, pager_rows);
+const MethodTable ip_address_methods = table(ip_address_rows);
+const MethodTable pager_methods = table(pager_rows);
 
 } // namespace savrawin

@@ -2,6 +2,7 @@
 #include "controls.h"
 
 #include "../../binding/late_bound.h"
+#include "../static_data.h"
 
 SAVRA_BY_ORDINAL("comctl32.dll", MakeDragList, 13)
 SAVRA_BY_ORDINAL("comctl32.dll", LBItemFromPt, 14)
@@ -68,15 +69,24 @@ const MethodRow list_box_rows[] = {
 
 void drag_draw_insert(HWND h, int item) { DrawInsert_by_ordinal::call(GetParent(h), h, item); }
 
+// The message a drag list sends its parent, registered once.
+volatile LONG drag_list_message;
+LiValue drag_list_message_entry()
+{
+    return li_CreateLong((int32_t)registered_message_once(&drag_list_message, L"commctrl_DragListMsg"));
+}
+
 const MethodRow drag_list_box_rows[] = {
     method<Call<MakeDragList_by_ordinal::call>>("MakeDragList"),
     method<Call<LBItemFromPt_by_ordinal::call, 1>>("LBItemFromPt", "pt", "bAutoScroll"),
     method<Call<drag_draw_insert>>("DrawInsert", "nItem"),
+    // The class's global functions.
+    global<Entry<drag_list_message_entry>>("SDragListBox_GetDragListMessage"),
 };
 
 } // namespace
 
-const ControlTable list_box_table = SAVRA_CONTROL_TABLE(SListBox, list_box_rows);
-const ControlTable drag_list_box_table = SAVRA_CONTROL_TABLE(SDragListBox, drag_list_box_rows);
+const MethodTable list_box_methods = table(list_box_rows);
+const MethodTable drag_list_box_methods = table(drag_list_box_rows);
 
 } // namespace savrawin

@@ -315,6 +315,6 @@ const MethodRow list_view_rows[] = {
 
 } // namespace
 
-const ControlTable list_view_table = SAVRA_CONTROL_TABLE(SListViewCtrl, list_view_rows);
+const MethodTable list_view_methods = table(list_view_rows);
 
 } // namespace savrawin

@@ -105,6 +105,6 @@ const MethodRow rebar_rows[] = {
 
 } // namespace
 
-const ControlTable rebar_table = SAVRA_CONTROL_TABLE(SReBarCtrl, rebar_rows);
+const MethodTable rebar_methods = table(rebar_rows);
 
 } // namespace savrawin

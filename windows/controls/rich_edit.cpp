@@ -95,6 +95,9 @@ void rich_insert_text(HWND h, LONG after, LPCWSTR text, BOOL can_undo)
 }
 void rich_append_text(HWND h, LPCWSTR text, BOOL can_undo) { rich_insert_text(h, GetWindowTextLengthW(h), text, can_undo); }
 
+// The library the script loads before it creates a rich edit control; the module never does.
+LiValue library_name() { return wide_text_result(L"RICHED20.DLL"); }
+
 using GetLineCounted = CheckedCall<edit_get_line, Bounds<bound::make(1, bound::Count, 2)>, TextAt<>>;
 // The length is in units of the buffer; the default character is tested as text when the
 // overload is chosen.
@@ -180,10 +183,12 @@ const MethodRow rich_edit_rows[] = {
     method<Send<EM_REDO>>("Redo"),
     method<Send<EM_STOPGROUPTYPING>>("StopGroupTyping"),
     method<Send<EM_SHOWSCROLLBAR, W<int>, L<BOOL, 1>>>("ShowScrollBar", "nBarType", "bVisible"),
+    // The class's global functions.
+    global<Entry<library_name>>("SRichEditCtrl_GetLibraryName"),
 };
 
 } // namespace
 
-const ControlTable rich_edit_table = SAVRA_CONTROL_TABLE(SRichEditCtrl, rich_edit_rows);
+const MethodTable rich_edit_methods = table(rich_edit_rows);
 
 } // namespace savrawin

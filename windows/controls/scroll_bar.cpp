@@ -39,6 +39,6 @@ const MethodRow scroll_bar_rows[] = {
 
 } // namespace
 
-const ControlTable scroll_bar_table = SAVRA_CONTROL_TABLE(SScrollBar, scroll_bar_rows);
+const MethodTable scroll_bar_methods = table(scroll_bar_rows);
 
 } // namespace savrawin

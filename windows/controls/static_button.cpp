@@ -39,7 +39,7 @@ const MethodRow button_rows[] = {
 
 } // namespace
 
-const ControlTable static_table = SAVRA_CONTROL_TABLE(SStatic, static_rows);
-const ControlTable button_table = SAVRA_CONTROL_TABLE(SButton, button_rows);
+const MethodTable static_methods = table(static_rows);
+const MethodTable button_methods = table(button_rows);
 
 } // namespace savrawin

@@ -46,6 +46,6 @@ const MethodRow status_bar_rows[] = {
 
 } // namespace
 
-const ControlTable status_bar_table = SAVRA_CONTROL_TABLE(SStatusBarCtrl, status_bar_rows);
+const MethodTable status_bar_methods = table(status_bar_rows);
 
 } // namespace savrawin

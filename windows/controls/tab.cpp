@@ -54,6 +54,6 @@ const MethodRow tab_rows[] = {
 
 } // namespace
 
-const ControlTable tab_table = SAVRA_CONTROL_TABLE(STabCtrl, tab_rows);
+const MethodTable tab_methods = table(tab_rows);
 
 } // namespace savrawin

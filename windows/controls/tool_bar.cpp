@@ -184,6 +184,6 @@ const MethodRow tool_bar_rows[] = {
 
 } // namespace
 
-const ControlTable tool_bar_table = SAVRA_CONTROL_TABLE(SToolBarCtrl, tool_bar_rows);
+const MethodTable tool_bar_methods = table(tool_bar_rows);
 
 } // namespace savrawin

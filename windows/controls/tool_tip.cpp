@@ -178,6 +178,6 @@ const MethodRow tool_tip_rows[] = {
 
 } // namespace
 
-const ControlTable tool_tip_table = SAVRA_CONTROL_TABLE(SToolTipCtrl, tool_tip_rows);
+const MethodTable tool_tip_methods = table(tool_tip_rows);
 
 } // namespace savrawin

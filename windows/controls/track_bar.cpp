@@ -98,8 +98,8 @@ const MethodRow progress_bar_rows[] = {
 
 } // namespace
 
-const ControlTable track_bar_table = SAVRA_CONTROL_TABLE(STrackBarCtrl, track_bar_rows);
-const ControlTable up_down_table = SAVRA_CONTROL_TABLE(SUpDownCtrl, up_down_rows);
-const ControlTable progress_bar_table = SAVRA_CONTROL_TABLE(SProgressBarCtrl, progress_bar_rows);
+const MethodTable track_bar_methods = table(track_bar_rows);
+const MethodTable up_down_methods = table(up_down_rows);
+const MethodTable progress_bar_methods = table(progress_bar_rows);
 
 } // namespace savrawin

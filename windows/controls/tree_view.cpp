@@ -168,6 +168,6 @@ const MethodRow tree_view_rows[] = {
 
 } // namespace
 
-const ControlTable tree_view_table = SAVRA_CONTROL_TABLE(STreeViewCtrl, tree_view_rows);
+const MethodTable tree_view_methods = table(tree_view_rows);
 
 } // namespace savrawin
