@@ -50,6 +50,8 @@ constexpr void (*registration[])() = {
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,
+    // automation objects, their classes and vocabulary
+    register_com,
 };
 
 int initialise()
@@ -65,13 +67,15 @@ extern "C" __declspec(dllexport) void SavraSetAtlPointer(void) {}
 // For tests and soaks: UTF-16 buffers made for string fields and not yet released.
 extern "C" __declspec(dllexport) int SavraStringRegistryCount(void) { return string_registry_count(); }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
         module_instance = instance;
         LI_DeferDllInitialization(initialise, "winfns_dll_load_hook");
     } else if (reason == DLL_PROCESS_DETACH) {
         li_AttemptLispFunction(li_SymbolFind("winfns_dll_unload_hook"), 0);
+        // unloaded by the host (not the process ending, when servers see their client go anyway)
+        if (!reserved) end_com();
         unregister_window_classes();
     }
     return TRUE;

@@ -76,11 +76,14 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
     }
     Method *m = nullptr;
     find_method_entry(li_InstanceBody(inst)->cls, name, &m);
-    if (!m)
+    const LiMemberHooks *h = m ? nullptr : member_hooks(li_InstanceBody(inst)->cls);
+    if (!m && !(h && h->call))
         errorf("No method %s for class %s", sym_name(name), sym_name(li_ClassRecord(li_InstanceBody(inst)->cls)->name));
     int mark = g_bind_top;
     bind(S_self, inst);
-    LiValue r = m->native ? call_native(m->native, args - 1, argc, true) : call_closure(m->closure, args, argc);
+    LiValue r = !m                ? h->call(inst, name, args, argc)
+                : m->native ? call_native(m->native, args - 1, argc, true)
+                            : call_closure(m->closure, args, argc);
     unbind_to(mark);
     return r;
 }
@@ -377,6 +380,14 @@ static LiValue sf_setbang(LiValue x)
     errorf("set!: cannot assign to %.80s", str_bytes(s));
 }
 
+// The hooks of an instance dolist walks through its class (li_ResolveMembers), or NULL.
+static const LiMemberHooks *walkable(LiValue v)
+{
+    if (li_Tag(v) != LI_INSTANCE) return nullptr;
+    const LiMemberHooks *h = member_hooks(li_InstanceBody(v)->cls);
+    return h && h->iterate ? h : nullptr;
+}
+
 static LiValue sf_loop_list(LiValue x, bool times)
 {
     LiValue spec = car(cdr(x));
@@ -390,6 +401,15 @@ static LiValue sf_loop_list(LiValue x, bool times)
         int32_t n = long_val(base[0]);
         for (int32_t i = 0; i < n; i++) {
             sym_set(var, li_CreateLong(i));
+            eval_body(cdr(cdr(x)));
+        }
+    } else if (const LiMemberHooks *h = walkable(base[0])) {
+        // an instance that walks itself: its cursor stays rooted in the slot of the instance
+        base[0] = h->iterate(base[0]);
+        const LiMemberHooks *c = li_Tag(base[0]) == LI_INSTANCE ? member_hooks(li_InstanceBody(base[0])->cls) : nullptr;
+        if (!c || !c->next) errorf("dolist: the cursor of the instance cannot step");
+        for (LiValue item; (item = c->next(base[0])) != Undef;) {
+            sym_set(var, item);
             eval_body(cdr(cdr(x)));
         }
     } else {
