@@ -39,10 +39,11 @@ static void invoke(IDispatch *d, DISPID id, WORD flags, const wchar_t *text)
 
 static double private_mb()
 {
-    PROCESS_MEMORY_COUNTERS_EX m = {};
+    PROCESS_MEMORY_COUNTERS m = {};
     m.cb = sizeof m;
-    GetProcessMemoryInfo(GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS *)&m, sizeof m);
-    return m.PrivateUsage / 1048576.0;
+    GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+    return m.PagefileUsage / 1048576.0; // the process's private bytes
+
 }
 
 int main(int argc, char **argv)

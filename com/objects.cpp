@@ -544,6 +544,13 @@ void register_com()
         li_DescribeForms(r.entry, r.forms);
     }
     li_InitConstants(variant_types, sizeof variant_types / sizeof variant_types[0]);
+    // the names also go to _com_vocabulary_, a list of strings, so the reference lists them apart
+    ListBuilder names;
+    for (const FunctionRow &r : rows)
+        if (&r == rows || strcmp(r.name, (&r)[-1].name) != 0) names.add(li_CreateString(r.name));
+    for (const RestRow &r : rest_rows) names.add(li_CreateString(r.name));
+    LiValue vocabulary = li_SymbolFind("_com_vocabulary_");
+    li_SymbolSetValue(vocabulary, names.list());
     // the values VT_NULL and a skipped optional argument (DISP_E_PARAMNOTFOUND) stand ready
     auto *null_value = (VARIANT *)LI_Malloc(sizeof(VARIANT));
     VariantInit(null_value);

@@ -40,10 +40,25 @@ LiValue systemtime_class()
 
 bool is_function(LiValue v) { return li_Tag(v) == LI_CLOSURE || li_Tag(v) == LI_NATIVE; }
 
+LiValue t_symbol()
+{
+    static LiValue t = li_SymbolFind("t");
+    return t;
+}
+
 BSTR make_bstr(LiValue s)
 {
     const char *text = li_SVal(s);
     int bytes = (int)li_StringLength(s);
+    // plain ASCII, the common case, widens unit for unit without the code-page calls
+    int ascii = 0;
+    while (ascii < bytes && (unsigned char)text[ascii] < 0x80) ascii++;
+    if (ascii == bytes) {
+        BSTR b = SysAllocStringLen(nullptr, (UINT)bytes);
+        if (b)
+            for (int i = 0; i < bytes; i++) b[i] = (unsigned char)text[i];
+        return b;
+    }
     int units = bytes ? MultiByteToWideChar(CP_UTF8, 0, text, bytes, nullptr, 0) : 0;
     BSTR b = SysAllocStringLen(nullptr, (UINT)units);
     if (b && units) MultiByteToWideChar(CP_UTF8, 0, text, bytes, b, units);
@@ -164,7 +179,7 @@ bool to_variant(LiValue v, VARIANT *out, const char **why)
     switch (li_Tag(v)) {
     case LI_NIL: return true;
     case LI_SYMBOL:
-        if (v == li_SymbolFind("t")) {
+        if (v == t_symbol()) {
             V_VT(out) = VT_BOOL;
             V_BOOL(out) = VARIANT_TRUE;
             return true;
@@ -255,7 +270,7 @@ LiValue from_variant(const VARIANT *v)
     }
     switch (vt) {
     case VT_EMPTY: return Nil;
-    case VT_BOOL: return V_BOOL(v) ? li_SymbolFind("t") : Nil;
+    case VT_BOOL: return V_BOOL(v) ? t_symbol() : Nil;
     case VT_I1: return li_CreateLong(V_I1(v));
     case VT_UI1: return li_CreateLong(V_UI1(v));
     case VT_I2: return li_CreateLong(V_I2(v));
