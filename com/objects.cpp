@@ -552,13 +552,14 @@ void register_com()
     LiValue vocabulary = li_SymbolFind("_com_vocabulary_");
     li_SymbolSetValue(vocabulary, names.list());
     // the values VT_NULL and a skipped optional argument (DISP_E_PARAMNOTFOUND) stand ready
+    // filled by hand: loading the module does not load the automation libraries
     auto *null_value = (VARIANT *)LI_Malloc(sizeof(VARIANT));
-    VariantInit(null_value);
+    memset(null_value, 0, sizeof(VARIANT));
     V_VT(null_value) = VT_NULL;
     LiValue symbol = li_SymbolFind("com-null");
     li_SymbolSetValue(symbol, li_CreateInstance(value_class, null_value, 1));
     auto *missing = (VARIANT *)LI_Malloc(sizeof(VARIANT));
-    VariantInit(missing);
+    memset(missing, 0, sizeof(VARIANT));
     V_VT(missing) = VT_ERROR;
     V_ERROR(missing) = DISP_E_PARAMNOTFOUND;
     symbol = li_SymbolFind("com-missing");
