@@ -135,8 +135,16 @@ std::string hresult_text(HRESULT hr)
     return out;
 }
 
+[[noreturn]] static void no_dispatch(const char *label)
+{
+    Message m;
+    m.add("%s: the object has no automation interface (IDispatch)", label);
+    li_Error(m.text);
+}
+
 LiValue invoke_member(Held *h, LiValue name, Access access, const LiValue *args, int argc)
 {
+    if (!h->dispatch) no_dispatch(li_SymbolName(name));
     DISPID id;
     HRESULT hr = S_OK;
     if (!resolve(h, name, &id, &hr)) {
@@ -151,11 +159,7 @@ LiValue invoke_member(Held *h, LiValue name, Access access, const LiValue *args,
 
 LiValue invoke_id(Held *h, DISPID id, const char *label, Access access, const LiValue *args, int argc)
 {
-    if (!h->dispatch) {
-        Message m;
-        m.add("%s: the object has no automation interface (IDispatch)", label);
-        li_Error(m.text);
-    }
+    if (!h->dispatch) no_dispatch(label);
     // values[i]: argument i as given; slots: the platform's order, last argument first (a box is
     // passed as a reference to its value)
     VARIANT fixed[16];
