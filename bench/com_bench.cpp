@@ -56,10 +56,6 @@ int main(int argc, char **argv)
     }
     auto references = (int (*)(void))GetProcAddress(GetModuleHandleA("savrawinfns.dll"), "SavraComReferenceCount");
     li_EvalString("(setq d (CreateObject \"Scripting.Dictionary\")) (.Add d \"a\" 1)");
-    double variable = script_ns("d", N);
-    double exists = script_ns("(.Exists d \"a\")", N) - variable;
-    double item = script_ns("(.Item d \"a\")", N) - variable;
-    double count = script_ns("(.-Count d)", N) - variable;
 
     // the floor, on a dictionary of its own in the same apartment
     IDispatch *d = nullptr;
@@ -80,9 +76,18 @@ int main(int argc, char **argv)
     d->Invoke(dispid(d, L"Add"), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &add, nullptr, nullptr, nullptr);
     VariantClear(&key);
     DISPID id_exists = dispid(d, L"Exists"), id_item = dispid(d, L"Item"), id_count = dispid(d, L"Count");
-    double c_exists = c_ns([&] { invoke(d, id_exists, DISPATCH_METHOD, L"a"); }, N);
-    double c_item = c_ns([&] { invoke(d, id_item, DISPATCH_PROPERTYGET, L"a"); }, N);
-    double c_count = c_ns([&] { invoke(d, id_count, DISPATCH_PROPERTYGET, nullptr); }, 0 + N);
+    // script and C++ measured in turns, so that both see the same load on a shared machine
+    double exists = 0, item = 0, count = 0, c_exists = 0, c_item = 0, c_count = 0;
+    auto keep = [](double &best, double t) { best = best == 0 || t < best ? t : best; };
+    for (int round = 0; round < 4; round++) {
+        double variable = script_ns("d", N / 4);
+        keep(exists, script_ns("(.Exists d \"a\")", N / 4) - variable);
+        keep(c_exists, c_ns([&] { invoke(d, id_exists, DISPATCH_METHOD, L"a"); }, N / 4));
+        keep(item, script_ns("(.Item d \"a\")", N / 4) - variable);
+        keep(c_item, c_ns([&] { invoke(d, id_item, DISPATCH_PROPERTYGET, L"a"); }, N / 4));
+        keep(count, script_ns("(.-Count d)", N / 4) - variable);
+        keep(c_count, c_ns([&] { invoke(d, id_count, DISPATCH_PROPERTYGET, nullptr); }, N / 4));
+    }
     d->Release();
 
     printf("%-34s %10s %10s %8s\n", "late-bound call", "script ns", "C++ ns", "ratio");
@@ -95,10 +100,11 @@ int main(int argc, char **argv)
     double start = 0;
     int before = references ? references() : -1;
     for (int round = 0; round < 10; round++) {
-        li_EvalString("(dotimes (i 10000) (CreateObject \"Scripting.Dictionary\")) (gc)");
+        // the collection queues the releases; the next call into COM, a safe point, makes them
+        li_EvalString("(dotimes (i 10000) (CreateObject \"Scripting.Dictionary\")) (gc) "
+                      "(com-release (CreateObject \"Scripting.Dictionary\"))");
         if (round == 0) start = private_mb();
     }
-    li_EvalString("(gc) (com-release (CreateObject \"Scripting.Dictionary\"))"); // a safe point releases the queue
     double end = private_mb();
     int after = references ? references() : -1;
     printf("100,000 objects created and dropped: references held %d before, %d after; private bytes %.1f MB after "
