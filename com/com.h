@@ -58,8 +58,6 @@ void unlink_held(Held *h, bool deferred);
 extern LiValue object_class, enumerator_class, value_class, ref_class;
 // A new SComObject holding unknown (one reference is taken); nil for null.
 LiValue wrap_unknown(IUnknown *unknown);
-// The live block of an SComObject argument, or an error naming what (member and argument).
-Held *held_of(LiValue v, const char *what);
 // The type of h's object (its type information looked up once).
 ComType *type_of(Held *h);
 

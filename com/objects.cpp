@@ -10,7 +10,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../binding/convert.h"
 #include "../binding/protected_eval.h"
 #include "../binding/wrap.h"
 
@@ -197,8 +196,7 @@ const char *enumerator_label(LiValue inst)
 }
 const LiMemberHooks enumerator_hooks = {nullptr, nullptr, nullptr, enumerator_iterate, next_item, nullptr, enumerator_label};
 
-// The printer's text for a typed value: kept per instance is not needed, one buffer will do, since
-// the printer copies it at once.
+// The printer's text for a typed value, in one buffer: the printer copies it at once.
 const char *value_label(LiValue inst)
 {
     static char text[48];
@@ -472,8 +470,6 @@ LiValue make_class(const char *name, const LiStrucField *fields, uint32_t size, 
 }
 
 } // namespace
-
-Held *held_of(LiValue v, const char *what) { return live_held(v, object_class, what); }
 
 LiValue wrap_unknown(IUnknown *u)
 {
