@@ -1,7 +1,9 @@
 // Interpreter call costs, measured in one run and printed as ns per operation and ratios:
 // a native function called from script, an empty script function, a collection of a 100k-cell
 // heap, and the same native entry called straight from C (the floor). Arguments and results are
-// small integers, which are preallocated, so no call allocates.
+// small integers, which are preallocated, so no call allocates. Then small programs that are all
+// variable references, function calls and closures, each also as a multiple of the floor so that
+// runs on a busier machine compare.
 #include <windows.h>
 
 #include <stdio.h>
@@ -17,6 +19,24 @@ static double time_script(const char *text)
     li_EvalString(text);
     return now_ns() - t0;
 }
+
+// Nanoseconds per operation of FORM, which does ops of them; the fastest of a few runs.
+static double form_ns(const char *form, double ops)
+{
+    double best = 0;
+    for (int run = 0; run < timing_runs; run++) {
+        double t = time_script(form) / ops;
+        if (run == 0 || t < best) best = t;
+    }
+    return best;
+}
+
+// Functions of parameters and let variables only: what a lookup of a local costs.
+static const char *programs =
+    "(defun fib (n) (if (< n 2) n (+ (fib (- n 1)) (fib (- n 2)))))"
+    "(defun count-loop (n) (let ((i 0) (s 0)) (while (< i n) (setq s (+ s (* i 2))) (setq i (+ i 1))) s))"
+    "(defun locals-loop (n) (let ((a 1) (b 2) (c 3)) (dotimes (i n) (setq a (- (+ a b c i) b c i))) a))"
+    "(defun lambda-loop (n) (dotimes (i n) (funcall (lambda (x) (+ x 1)) i)))";
 
 int main(int argc, char **argv)
 {
@@ -55,11 +75,22 @@ int main(int argc, char **argv)
     snprintf(buf, sizeof buf, "(dotimes (i %d) (gc))", GCS);
     double gc = time_script(buf);
 
+    li_EvalString(programs);
+    const int LOOP = 200000;
+    double fib = form_ns("(fib 20)", 21891); // calls of fib that (fib 20) makes
+    double count = form_ns("(count-loop 200000)", LOOP);
+    double locals = form_ns("(locals-loop 200000)", LOOP);
+    double lambdas = form_ns("(lambda-loop 200000)", LOOP);
+
     printf("native call from script (2 ints): %8.1f ns/call\n", native / N);
     printf("empty script function call:       %8.1f ns/call\n", script / N);
     printf("same native entry called from C:  %8.1f ns/call\n", c_call / N);
     printf("(gc) with 100k live cells:        %8.1f us/collection\n", gc / GCS / 1000.0);
     printf("ratio native-from-script / C:     %8.1f\n", native / c_call);
     printf("ratio script function / native:   %8.2f\n", script / native);
+    printf("(fib 20), per call of fib:        %8.1f ns  %6.1f x C\n", fib, fib / (c_call / N));
+    printf("counting loop, per round:         %8.1f ns  %6.1f x C\n", count, count / (c_call / N));
+    printf("seven local reads and a setq:     %8.1f ns  %6.1f x C\n", locals, locals / (c_call / N));
+    printf("lambda made and called a round:   %8.1f ns  %6.1f x C\n", lambdas, lambdas / (c_call / N));
     return 0;
 }
