@@ -202,40 +202,53 @@ LiValue comp_fn(LiValue params, LiValue body, LiValue name, int parent)
 }
 
 // (let ((var init)...) body...) -> (let-c (var init ...) body...), var a slot cell or a special
-// symbol. let's inits are resolved outside its variables, let*'s each inside the ones before.
+// symbol. let's inits are resolved outside its variables, let*'s each inside the ones before. A
+// let's slots are taken before its inits are resolved, so that no variable of an init's own takes
+// them: a let without special variables then assigns each as its init is evaluated, as let* does;
+// one with them evaluates every init before it binds any.
 LiValue comp_let(LiValue x, int k, bool sequential)
 {
     size_t saved_scope = scope.size();
     int saved_depth = fns[k].depth;
     LiValue specs = car(cdr(x));
+    const char *what = sequential ? "let*" : "let";
     LiValue head = Nil, last = Nil;
-    std::vector<LiValue> pending; // let: the symbols, bound once every init is resolved
     auto add = [&](LiValue v) {
         LiValue n = cons(v, Nil);
         if (nilp(head)) head = n;
         else last->w2 = W(n);
         last = n;
     };
-    const char *what = sequential ? "let*" : "let";
+    bool any_special = false;
+    int first_slot = fns[k].depth;
+    if (!sequential) {
+        for (LiValue s = specs; consp(s); s = cdr(s)) {
+            LiValue sym = need_symbol(consp(car(s)) ? car(car(s)) : car(s), what);
+            if (is_special(sym)) any_special = true;
+            else fns[k].depth++;
+        }
+        if (fns[k].depth > fns[k].nslots) fns[k].nslots = fns[k].depth;
+    }
     for (LiValue s = specs; consp(s); s = cdr(s)) {
         LiValue spec = car(s);
         LiValue sym = need_symbol(consp(spec) ? car(spec) : spec, what);
         LiValue init = consp(spec) ? comp(car(cdr(spec)), k) : Nil;
-        if (sequential) {
-            add(bind_var(sym, k));
-        } else {
-            add(sym); // replaced below
-            pending.push_back(sym);
-        }
+        add(sequential ? bind_var(sym, k) : sym); // a let's symbols become variables below
         add(init);
     }
     if (!sequential) {
-        size_t i = 0;
-        for (LiValue l = head; consp(l); l = cdr(cdr(l))) l->w1 = W(bind_var(pending[i++], k));
+        for (LiValue l = head; consp(l); l = cdr(cdr(l))) {
+            LiValue sym = car(l);
+            if (is_special(sym)) continue;
+            LiValue cell = cell3(LI_LOCAL, (uint32_t)first_slot++, sym);
+            scope.push_back({sym, cell});
+            l->w1 = W(cell);
+        }
     }
     LiValue body = comp_list(cdr(cdr(x)), k);
     cut_scope(k, saved_scope, saved_depth);
-    return from_source(cons(g_special_cells[sequential ? SF_LETSTAR_C : SF_LET_C], cons(head, body)), x);
+    int id = sequential || !any_special ? SF_LETSTAR_C : SF_LET_C;
+    return from_source(cons(g_special_cells[id], cons(head, body)), x);
 }
 
 // (dotimes (var count [result]) body...): count outside var, result and body inside it.

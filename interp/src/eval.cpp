@@ -26,25 +26,34 @@ LiExecRecord *ExecutionStack = &exec_record;
 
 // ---- variables ----------------------------------------------------------------------------------------
 
+// The tests on tags below are chains of comparisons rather than switches on purpose: these run at
+// every variable reference, and an indirect jump through a table costs more than a few compares
+// (most under emulation).
+
 static inline LiValue box_value(LiValue box) { return P(box->w1); }
+
+// The value of a resolved reference (tag t: LI_LOCAL, LI_BOXED or LI_UPVAL).
+static inline LiValue variable_value(LiValue x, int t)
+{
+    if (t == LI_LOCAL) return g_fp[x->w1];
+    return box_value(t == LI_BOXED ? g_fp[x->w1] : g_up[x->w1]);
+}
+static inline bool variable_tag(int t) { return (unsigned)(t - LI_LOCAL) <= (unsigned)(LI_UPVAL - LI_LOCAL); }
 
 // The first value of a binding: a slot, a fresh box (each binding of a captured variable is its
 // own), or a dynamic binding of a special variable.
 static void init_var(LiValue var, LiValue v)
 {
-    switch (li_Tag(var)) {
-    case LI_LOCAL:
+    int t = li_Tag(var);
+    if (t == LI_LOCAL) {
         g_fp[var->w1] = v;
-        break;
-    case LI_BOXED: {
+    } else if (t == LI_BOXED) {
         push(v);
         LiValue box = alloc_cell(LI_BOX);
         box->w1 = W(ArgTop[-1]);
         ArgTop--;
         g_fp[var->w1] = box;
-        break;
-    }
-    default:
+    } else {
         bind(var, v);
     }
 }
@@ -57,15 +66,16 @@ static inline void end_var(LiValue var)
 
 static void set_var(LiValue var, LiValue v, const char *form)
 {
-    switch (li_Tag(var)) {
-    case LI_LOCAL: g_fp[var->w1] = v; break;
-    case LI_BOXED: g_fp[var->w1]->w1 = W(v); break;
-    case LI_UPVAL: g_up[var->w1]->w1 = W(v); break;
-    case LI_SYMBOL: sym_set(var, v); break;
-    default: {
+    int t = li_Tag(var);
+    if (t == LI_LOCAL) {
+        g_fp[var->w1] = v;
+    } else if (t == LI_SYMBOL) {
+        sym_set(var, v);
+    } else if (t == LI_BOXED || t == LI_UPVAL) {
+        (t == LI_BOXED ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
+    } else {
         LiValue s = value_to_string(var, false);
         errorf("%s: symbol expected, got %.80s", form, str_bytes(s));
-    }
     }
 }
 
@@ -111,31 +121,35 @@ static LiValue call_closure(LiValue fn, LiValue *args, int argc)
     LiValue r = eval_body(c->body);
     g_fp = saved_fp;
     g_up = saved_up;
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     ArgTop = saved_top;
     return r;
 }
 
-// A closure of code over the running frame and closure: the boxes its variables are in.
+// A closure of code over the running frame and closure: the boxes its variables are in (they stay
+// reachable from those while the cell is made).
 static LiValue make_closure(LiValue code, LiValue name)
 {
     Code *c = code_rec(code);
-    LiValue *boxes = nullptr;
-    if (c->nupvals) {
-        boxes = (LiValue *)malloc(sizeof(LiValue) * c->nupvals);
-        if (!boxes) li_Error("Out of memory");
-        for (int i = 0; i < c->nupvals; i++) {
-            int32_t from = c->upfrom[i];
-            boxes[i] = from >= 0 ? g_fp[from] : g_up[~from];
-        }
+    LiValue *array = nullptr;
+    if (c->nupvals > 1) {
+        array = (LiValue *)malloc(sizeof(LiValue) * c->nupvals);
+        if (!array) li_Error("Out of memory");
     }
-    // the boxes stay reachable from the frame and the running closure while the cell is made
     push(code);
     LiValue f = alloc_cell(LI_CLOSURE);
     ArgTop--;
     f->w1 = W(code);
-    f->w2 = W(boxes);
     f->w3 = W(name);
+    if (array) {
+        f->w2 = W(array);
+        f->hdr |= LI_HDR_BOX_ARRAY;
+    }
+    LiValue *boxes = closure_boxes(f);
+    for (int i = 0; i < c->nupvals; i++) {
+        int32_t from = c->upfrom[i];
+        boxes[i] = from >= 0 ? g_fp[from] : g_up[~from];
+    }
     return f;
 }
 
@@ -187,7 +201,7 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
     int mark = g_bind_top;
     bind(S_self, inst);
     LiValue r = m->native ? call_native(m->native, args - 1, argc, true) : call_closure(m->closure, args, argc);
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -236,23 +250,15 @@ static LiValue eval_cons(LiValue x);
 // Most arguments are constants and variables: those are read here without a call into eval.
 static inline LiValue eval_argument(LiValue x)
 {
-    switch (li_Tag(x)) {
-    case LI_CONS:
-        return eval_cons(x);
-    case LI_SYMBOL: {
+    int t = li_Tag(x);
+    if (t == LI_CONS) return eval_cons(x);
+    if (variable_tag(t)) return variable_value(x, t);
+    if (t == LI_SYMBOL) {
         LiValue v = sym_value(x);
         if (v != Undef) return v;
         return eval(x);
     }
-    case LI_LOCAL:
-        return g_fp[x->w1];
-    case LI_BOXED:
-        return box_value(g_fp[x->w1]);
-    case LI_UPVAL:
-        return box_value(g_up[x->w1]);
-    default:
-        return x;
-    }
+    return x;
 }
 
 static LiValue eval_cons(LiValue x)
@@ -297,23 +303,15 @@ static LiValue eval_cons(LiValue x)
 
 LiValue eval(LiValue x)
 {
-    switch (li_Tag(x)) {
-    case LI_SYMBOL: {
+    int t = li_Tag(x);
+    if (t == LI_CONS) return eval_cons(x);
+    if (variable_tag(t)) return variable_value(x, t);
+    if (t == LI_SYMBOL) {
         LiValue v = sym_value(x);
         if (v == Undef) errorf("Unbound variable: %s", sym_name(x));
         return v;
     }
-    case LI_CONS:
-        return eval_cons(x);
-    case LI_LOCAL:
-        return g_fp[x->w1];
-    case LI_BOXED:
-        return box_value(g_fp[x->w1]);
-    case LI_UPVAL:
-        return box_value(g_up[x->w1]);
-    default:
-        return x;
-    }
+    return x;
 }
 
 LiValue eval_body(LiValue forms)
@@ -425,7 +423,7 @@ static LiValue run_let(LiValue x, bool sequential)
     }
     LiValue r = eval_body(cdr(cdr(x)));
     for (LiValue s = specs; consp(s); s = cdr(cdr(s))) end_var(car(s));
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -446,7 +444,7 @@ static LiValue sf_try(LiValue x)
     init_var(car(cdr(clause)), sym_value(ErrorString));
     LiValue r = eval_body(cdr(cdr(clause)));
     end_var(car(cdr(clause)));
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -531,7 +529,7 @@ static LiValue run_loop(LiValue x, bool times)
     }
     LiValue r = eval_body(cdr(cdr(spec)));
     end_var(var);
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     ArgTop = base;
     return r;
 }
@@ -639,10 +637,11 @@ static LiValue eval_special(int id, LiValue x)
         return name;
     }
     case SF_DEFVAR: {
-        // a global of the script's own, bound dynamically wherever it is bound
+        // a global of the script's own, bound dynamically wherever it is bound; without a value,
+        // (defvar NAME) only declares that
         LiValue name = need_symbol(car(args), "defvar");
         proclaim_special(name);
-        if (sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
+        if (consp(cdr(args)) && sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
         return name;
     }
     }

@@ -88,7 +88,7 @@ void propagate()
             LiValue code = P(v->w1);
             mark(code);
             LiValue *boxes = closure_boxes(v);
-            for (int i = 0; boxes && i < code_rec(code)->nupvals; i++) mark(boxes[i]);
+            for (int i = 0; i < code_rec(code)->nupvals; i++) mark(boxes[i]);
             mark(P(v->w3));
             break;
         }
@@ -135,7 +135,7 @@ void free_cell(LiValue c)
         UT_ArrayDestroy(li_ArrayStorage(c), nullptr);
         break;
     case LI_CLOSURE:
-        free(closure_boxes(c));
+        if (c->hdr & LI_HDR_BOX_ARRAY) free(closure_boxes(c));
         break;
     case LI_CODE: {
         Code *code = code_rec(c);

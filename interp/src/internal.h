@@ -156,7 +156,8 @@ enum {
 };
 
 // A lambda resolved: shared by every closure made from it. A closure cell holds its Code cell
-// (w1), its captured boxes (w2, a malloc'd array of code->nupvals, or null) and its name (w3).
+// (w1), its captured boxes (w2: the one box itself, or a malloc'd array of them when there are
+// more, marked by LI_HDR_BOX_ARRAY) and its name (w3).
 struct Code {
     LiValue params;   // as written, for describe
     LiValue body;     // resolved forms
@@ -170,7 +171,11 @@ struct Code {
     int32_t *upfrom;  // per box: >= 0 a slot of the making frame, else ~k the making closure's box k
 };
 static inline Code *code_rec(LiValue c) { return (Code *)(uintptr_t)c->w1; }
-static inline LiValue *closure_boxes(LiValue f) { return (LiValue *)(uintptr_t)f->w2; }
+#define LI_HDR_BOX_ARRAY 0x00000400u
+static inline LiValue *closure_boxes(LiValue f)
+{
+    return f->hdr & LI_HDR_BOX_ARRAY ? (LiValue *)(uintptr_t)f->w2 : (LiValue *)&f->w2;
+}
 
 extern LiValue *g_fp; // the running frame's first slot
 extern LiValue *g_up; // the running closure's boxes
