@@ -17,7 +17,7 @@ struct CompileError {
     LiValue offender; // part of the source, which the caller keeps reachable
 };
 
-struct Binding {
+struct Lexical {
     LiValue sym;
     LiValue cell; // LI_LOCAL or LI_BOXED
 };
@@ -32,7 +32,7 @@ struct Fn {
     std::vector<int32_t> up_from;
 };
 
-std::vector<Binding> scope;
+std::vector<Lexical> scope;
 std::vector<Fn> fns;
 
 LiValue need_symbol(LiValue v, const char *form)
@@ -51,6 +51,18 @@ LiValue cell3(int tag, uint32_t w1, LiValue w2)
 
 LiValue cons(LiValue a, LiValue d) { return li_Cons(a, d); }
 LiValue list2(LiValue a, LiValue b) { return cons(a, cons(b, Nil)); }
+
+// A list made front to back.
+struct ListOut {
+    LiValue head = Nil, last = Nil;
+    void add(LiValue v)
+    {
+        LiValue n = cons(v, Nil);
+        if (nilp(head)) head = n;
+        else last->w2 = W(n);
+        last = n;
+    }
+};
 
 // A new variable of function k, visible until the scope is cut back: a slot of its frame, or the
 // symbol itself when it is special (a parameter's slot is taken all the same, so that parameters
@@ -107,30 +119,20 @@ LiValue comp(LiValue x, int k);
 // The forms of l resolved; l itself when none changed (most code outside binding forms).
 LiValue comp_list(LiValue l, int k)
 {
-    LiValue head = Nil, last = Nil;
+    ListOut out;
     bool copying = false;
     LiValue p = l;
     for (; consp(p); p = cdr(p)) {
         LiValue c = comp(car(p), k);
         if (!copying && c != car(p)) {
             copying = true;
-            for (LiValue q = l; q != p; q = cdr(q)) {
-                LiValue n = cons(car(q), Nil);
-                if (nilp(head)) head = n;
-                else last->w2 = W(n);
-                last = n;
-            }
+            for (LiValue q = l; q != p; q = cdr(q)) out.add(car(q));
         }
-        if (copying) {
-            LiValue n = cons(c, Nil);
-            if (nilp(head)) head = n;
-            else last->w2 = W(n);
-            last = n;
-        }
+        if (copying) out.add(c);
     }
     if (!copying) return l;
-    last->w2 = W(p);
-    return head;
+    out.last->w2 = W(p);
+    return out.head;
 }
 
 // A resolved form remembers the one it came from: error stacks show what was written.
@@ -212,13 +214,7 @@ LiValue comp_let(LiValue x, int k, bool sequential)
     int saved_depth = fns[k].depth;
     LiValue specs = car(cdr(x));
     const char *what = sequential ? "let*" : "let";
-    LiValue head = Nil, last = Nil;
-    auto add = [&](LiValue v) {
-        LiValue n = cons(v, Nil);
-        if (nilp(head)) head = n;
-        else last->w2 = W(n);
-        last = n;
-    };
+    ListOut out;
     bool any_special = false;
     int first_slot = fns[k].depth;
     if (!sequential) {
@@ -233,11 +229,11 @@ LiValue comp_let(LiValue x, int k, bool sequential)
         LiValue spec = car(s);
         LiValue sym = need_symbol(consp(spec) ? car(spec) : spec, what);
         LiValue init = consp(spec) ? comp(car(cdr(spec)), k) : Nil;
-        add(sequential ? bind_var(sym, k) : sym); // a let's symbols become variables below
-        add(init);
+        out.add(sequential ? bind_var(sym, k) : sym); // a let's symbols become variables below
+        out.add(init);
     }
     if (!sequential) {
-        for (LiValue l = head; consp(l); l = cdr(cdr(l))) {
+        for (LiValue l = out.head; consp(l); l = cdr(cdr(l))) {
             LiValue sym = car(l);
             if (is_special(sym)) continue;
             LiValue cell = cell3(LI_LOCAL, (uint32_t)first_slot++, sym);
@@ -248,7 +244,7 @@ LiValue comp_let(LiValue x, int k, bool sequential)
     LiValue body = comp_list(cdr(cdr(x)), k);
     cut_scope(k, saved_scope, saved_depth);
     int id = sequential || !any_special ? SF_LETSTAR_C : SF_LET_C;
-    return from_source(cons(g_special_cells[id], cons(head, body)), x);
+    return from_source(cons(g_special_cells[id], cons(out.head, body)), x);
 }
 
 // (dotimes (var count [result]) body...): count outside var, result and body inside it.
@@ -282,13 +278,13 @@ LiValue comp_try(LiValue x, int k)
     return from_source(cons(g_special_cells[SF_TRY_C], list2(form, resolved)), x);
 }
 
-// A lambda, defun or defmethod inside a function: its site cell carries the resolved lambda, and
-// the form keeps the rest of its text.
-LiValue site(int id, LiValue name_sym, LiValue code)
+// A lambda, defun or defmethod inside a function: its site cell carries the resolved lambda (and
+// prints as the form it came from), the form keeps the rest of its text.
+LiValue site(int id, int from, LiValue code)
 {
     LiValue c = alloc_cell(LI_SPECIAL);
     c->w1 = (uint32_t)id;
-    c->w2 = W(name_sym);
+    c->w2 = g_special_cells[from]->w2;
     c->w3 = W(code);
     return c;
 }
@@ -303,24 +299,18 @@ LiValue comp_special(int id, LiValue x, int k)
     case SF_SETBANG: {
         // targets resolve; a field place's instance and every value are forms
         bool changed = false;
-        LiValue head = Nil, last = Nil;
-        auto add = [&](LiValue v) {
-            LiValue n = cons(v, Nil);
-            if (nilp(head)) head = n;
-            else last->w2 = W(n);
-            last = n;
-        };
+        ListOut out;
         for (LiValue a = args; consp(a); a = cdr(cdr(a))) {
             LiValue place = car(a), target = place;
             if (li_Tag(place) == LI_SYMBOL) target = resolve(place, k, scope.size());
             else if (consp(place)) target = comp_list(place, k);
             LiValue value = comp(car(cdr(a)), k);
             changed = changed || target != place || value != car(cdr(a));
-            add(target);
-            add(value);
+            out.add(target);
+            out.add(value);
             if (id == SF_SETBANG) break;
         }
-        return changed ? from_source(cons(car(x), head), x) : x;
+        return changed ? from_source(cons(car(x), out.head), x) : x;
     }
     case SF_LET:
     case SF_LETSTAR:
@@ -332,17 +322,17 @@ LiValue comp_special(int id, LiValue x, int k)
         return comp_try(x, k);
     case SF_LAMBDA: {
         LiValue code = comp_fn(car(args), cdr(args), Nil, k);
-        return cons(site(SF_LAMBDA_C, intern("lambda"), code), args);
+        return cons(site(SF_LAMBDA_C, SF_LAMBDA, code), args);
     }
     case SF_DEFUN: {
         LiValue name = need_symbol(car(args), "defun");
         LiValue code = comp_fn(car(cdr(args)), cdr(cdr(args)), name, k);
-        return cons(site(SF_DEFUN_C, intern("defun"), code), args);
+        return cons(site(SF_DEFUN_C, SF_DEFUN, code), args);
     }
     case SF_DEFMETHOD: {
         LiValue name = need_symbol(car(cdr(args)), "defmethod");
         LiValue code = comp_fn(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name, k);
-        return cons(site(SF_DEFMETHOD_C, intern("defmethod"), code), cons(comp(car(args), k), cdr(args)));
+        return cons(site(SF_DEFMETHOD_C, SF_DEFMETHOD, code), cons(comp(car(args), k), cdr(args)));
     }
     case SF_DEFCLASS: {
         LiValue super = comp(car(cdr(args)), k);
@@ -357,17 +347,14 @@ LiValue comp_special(int id, LiValue x, int k)
         return cons(car(x), list2(car(args), init));
     }
     case SF_COND: {
-        LiValue clauses = args, head = Nil, last = Nil;
         bool changed = false;
-        for (LiValue c = clauses; consp(c); c = cdr(c)) {
+        ListOut out;
+        for (LiValue c = args; consp(c); c = cdr(c)) {
             LiValue clause = comp_list(car(c), k);
             changed = changed || clause != car(c);
-            LiValue n = cons(clause, Nil);
-            if (nilp(head)) head = n;
-            else last->w2 = W(n);
-            last = n;
+            out.add(clause);
         }
-        return changed ? cons(car(x), head) : x;
+        return changed ? cons(car(x), out.head) : x;
     }
     default: { // if when unless while progn and or unwind-protect: all forms
         LiValue rest = comp_list(args, k);
@@ -385,7 +372,7 @@ LiValue comp(LiValue x, int k)
         LiValue head = car(x);
         if (li_Tag(head) == LI_SYMBOL && li_Tag(resolve(head, k, scope.size())) == LI_SYMBOL) {
             LiValue v = sym_value(head);
-            if (li_Tag(v) == LI_SPECIAL && v->w1 < (uint32_t)SF_LET_C) return comp_special((int)v->w1, x, k);
+            if (li_Tag(v) == LI_SPECIAL) return comp_special((int)v->w1, x, k);
         }
         return from_source(comp_list(x, k), x); // a call: its function and its arguments
     }

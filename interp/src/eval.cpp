@@ -22,8 +22,6 @@ LiValue *g_up = nullptr;
 static LiExecRecord exec_record;
 LiExecRecord *ExecutionStack = &exec_record;
 
-// ---- application --------------------------------------------------------------------------------------
-
 // ---- variables ----------------------------------------------------------------------------------------
 
 // The tests on tags below are chains of comparisons rather than switches on purpose: these run at
@@ -64,19 +62,15 @@ static inline void end_var(LiValue var)
     if (li_Tag(var) != LI_SYMBOL) g_fp[var->w1] = Nil;
 }
 
-static void set_var(LiValue var, LiValue v, const char *form)
+static inline bool assignable(LiValue var) { return li_Tag(var) == LI_SYMBOL || variable_tag(li_Tag(var)); }
+
+// var is assignable.
+static void set_var(LiValue var, LiValue v)
 {
     int t = li_Tag(var);
-    if (t == LI_LOCAL) {
-        g_fp[var->w1] = v;
-    } else if (t == LI_SYMBOL) {
-        sym_set(var, v);
-    } else if (t == LI_BOXED || t == LI_UPVAL) {
-        (t == LI_BOXED ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
-    } else {
-        LiValue s = value_to_string(var, false);
-        errorf("%s: symbol expected, got %.80s", form, str_bytes(s));
-    }
+    if (t == LI_LOCAL) g_fp[var->w1] = v;
+    else if (t == LI_SYMBOL) sym_set(var, v);
+    else (t == LI_BOXED ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
 }
 
 // ---- application --------------------------------------------------------------------------------------
@@ -475,8 +469,9 @@ static LiValue sf_setq(LiValue x)
 {
     LiValue r = Nil;
     for (LiValue a = cdr(x); consp(a); a = cdr(cdr(a))) {
+        if (!assignable(car(a))) need_symbol(car(a), "setq");
         r = eval(car(cdr(a)));
-        set_var(car(a), r, "setq");
+        set_var(car(a), r);
     }
     return r;
 }
@@ -492,12 +487,12 @@ static LiValue sf_setbang(LiValue x)
         ArgTop = base;
         return r;
     }
-    if (consp(place)) {
+    if (!assignable(place)) {
         LiValue s = value_to_string(source_of(place), false);
         errorf("set!: cannot assign to %.80s", str_bytes(s));
     }
     LiValue r = eval(car(cdr(cdr(x))));
-    set_var(place, r, "set!");
+    set_var(place, r);
     return r;
 }
 
