@@ -40,12 +40,9 @@ static inline bool variable_tag(int t) { return (unsigned)(t - LI_LOCAL) <= (uns
 
 // The first value of a binding: a slot, a fresh box (each binding of a captured variable is its
 // own), or a dynamic binding of a special variable.
-static void init_var(LiValue var, LiValue v)
+static void init_boxed_or_special(LiValue var, LiValue v)
 {
-    int t = li_Tag(var);
-    if (t == LI_LOCAL) {
-        g_fp[var->w1] = v;
-    } else if (t == LI_BOXED) {
+    if (li_Tag(var) == LI_BOXED) {
         push(v);
         LiValue box = alloc_cell(LI_BOX);
         box->w1 = W(ArgTop[-1]);
@@ -54,6 +51,11 @@ static void init_var(LiValue var, LiValue v)
     } else {
         bind(var, v);
     }
+}
+static inline void init_var(LiValue var, LiValue v)
+{
+    if (li_Tag(var) == LI_LOCAL) g_fp[var->w1] = v;
+    else init_boxed_or_special(var, v);
 }
 
 // A binding's scope ends: its slot lets go of the value, which would otherwise live as long as the frame.
@@ -65,7 +67,7 @@ static inline void end_var(LiValue var)
 static inline bool assignable(LiValue var) { return li_Tag(var) == LI_SYMBOL || variable_tag(li_Tag(var)); }
 
 // var is assignable.
-static void set_var(LiValue var, LiValue v)
+static inline void set_var(LiValue var, LiValue v)
 {
     int t = li_Tag(var);
     if (t == LI_LOCAL) g_fp[var->w1] = v;
@@ -241,7 +243,8 @@ static LiValue eval_method_form(LiValue x, LiValue name)
 static LiValue eval_special(int id, LiValue x);
 static LiValue eval_cons(LiValue x);
 
-// Most arguments are constants and variables: those are read here without a call into eval.
+// Most arguments, and values given to setq and let, are constants and variables: those are read
+// here without a call into eval.
 static inline LiValue eval_argument(LiValue x)
 {
     int t = li_Tag(x);
@@ -403,7 +406,7 @@ static LiValue run_let(LiValue x, bool sequential)
     int mark = g_bind_top;
     LiValue specs = car(cdr(x));
     if (sequential) {
-        for (LiValue s = specs; consp(s); s = cdr(cdr(s))) init_var(car(s), eval(car(cdr(s))));
+        for (LiValue s = specs; consp(s); s = cdr(cdr(s))) init_var(car(s), eval_argument(car(cdr(s))));
     } else {
         LiValue *base = ArgTop;
         for (LiValue s = specs; consp(s); s = cdr(cdr(s))) {
@@ -470,7 +473,7 @@ static LiValue sf_setq(LiValue x)
     LiValue r = Nil;
     for (LiValue a = cdr(x); consp(a); a = cdr(cdr(a))) {
         if (!assignable(car(a))) need_symbol(car(a), "setq");
-        r = eval(car(cdr(a)));
+        r = eval_argument(car(cdr(a)));
         set_var(car(a), r);
     }
     return r;
