@@ -2,9 +2,9 @@
 //
 // Roots: every symbol's value, the dynamic-binding stack, the argument stack up to ArgTop (the
 // evaluator's frames, and in them the boxes of captured variables, are part of it), the classes
-// (their methods and names). A closure keeps its code and the boxes it captured. Instances that become
-// unreachable are kept for one more cycle so that their destructor hooks may still run script
-// code that touches them; their cells are reclaimed by the next collection.
+// (their methods and names). A closure keeps its code and the boxes it captured. Instances that
+// become unreachable are kept for one more cycle so that their destructor hooks may still run
+// script code that touches them; their cells are reclaimed by the next collection.
 #include "internal.h"
 
 #include <stdio.h>
