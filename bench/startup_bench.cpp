@@ -11,7 +11,7 @@
 #include <string.h>
 #include <vector>
 
-#include "../module/constants.h"
+#include "../api/constants/constants.h"
 #include "savra.h"
 #include "timing.h"
 

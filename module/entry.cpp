@@ -1,14 +1,16 @@
 // The module's entry point and its initialiser: every name scripts can reach is registered here,
 // in a fixed order, after the interpreter has finished loading the library. The order matters
-// where a name is registered twice (the later registration of the same parameter count wins) and
-// for the constants of the first table, which exist while the classes and functions are made.
+// where a global name is registered twice (the later registration of the same parameter count
+// wins) and for the constants of the first table, which exist while the classes and functions are
+// made; a class's methods are its own table's, whatever the order.
 #include <windows.h>
 
 #include "savra.h"
-#include "wrap.h"
-#include "constants.h"
 #include "registration.h"
+#include "../api/constants/constants.h"
 #include "../structs/model.h"
+#include "../structs/classes.h"
+#include "../windows/classes.h"
 
 namespace savrawin {
 extern HINSTANCE module_instance;
@@ -27,34 +29,24 @@ constexpr void (*registration[])() = {
     register_handwritten_functions,
     install_first_constant_table,
     sort_function_cache,
-    // every class, structures first, and the window classes' Create methods
-    create_classes,
-    register_window_create_methods,
+    // every class, structures first
+    create_structure_classes,
+    create_window_classes,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
-    // functions, the window base's globals
+    // functions
     register_kernel_functions,
     register_user_functions,
     register_gdi_functions,
     register_controls_functions,
     register_union_constructors,
     register_dialog_template_functions,
-    register_window_base_globals,
-    // methods of the window, dialog and menu classes with their class functions
-    register_window_base_methods,
-    register_window_class_methods,
-    register_resize_methods,
-    register_subclass_methods,
-    register_control_methods,
-    register_own_control_methods,
-    register_menu_methods,
-    register_common_dialog_methods,
+    // the window, dialog and menu classes' methods and functions, class by class, each from its
+    // own table
+    register_window_classes,
     // the second constant table
     install_second_constant_table,
     sort_function_cache,
-    // the message-handler methods, the window text method without arguments and MessageBox once
-    // more: these forms stay in force
-    register_message_handler_methods,
-    register_final_window_text_method,
+    // MessageBox once more: this form stays in force
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,

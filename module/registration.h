@@ -11,18 +11,6 @@ void register_gdi_functions();
 void register_controls_functions();
 void register_union_constructors();
 void register_dialog_template_functions();
-void register_window_base_globals();
-void register_window_create_methods();
-void register_window_base_methods();
-void register_window_class_methods();
-void register_resize_methods();
-void register_subclass_methods();
-void register_control_methods();
-void register_own_control_methods();
-void register_menu_methods();
-void register_common_dialog_methods();
-void register_message_handler_methods();
-void register_final_window_text_method();
 void register_final_message_box();
 void register_beyond_functions();
 

@@ -1,6 +1,6 @@
-// Every class the module makes at start-up, created in one pass in catalogue order: the platform
-// structures, the argument unions and the dialog-template helper, then the window, control, dialog
-// and menu classes. A superclass always comes before the classes that name it.
+// The structure and argument classes, created in one pass in catalogue order: the platform
+// structures, then the argument unions and the dialog-template helper. A superclass always comes
+// before the classes that name it; the window layer's classes follow, made the same way.
 #include "catalogue.h"
 
 namespace savrawin {
@@ -24,20 +24,24 @@ constexpr size_t class_count()
     for (const Section &s : sections) n += s.count;
     return n;
 }
-static_assert(class_count() == 464, "the catalogue's class count");
+static_assert(class_count() == 422, "the structure and argument classes' count");
 
 } // namespace
 
-void create_classes()
+void create_classes(const ClassRow *rows, size_t count)
 {
-    for (const Section &s : sections)
-        for (size_t i = 0; i < s.count; i++) {
-            const ClassRow &r = s.rows[i];
-            LiValue super = r.superclass ? *r.superclass : Nil;
-            *r.handle = li_MakeClass(r.name, super, Nil, r.fields, r.size, r.ctor, r.dtor);
-            // the class answers for its own instances from the moment it exists
-            if (r.destroy) li_ClassRecord(*r.handle)->destroy = r.destroy;
-        }
+    for (size_t i = 0; i < count; i++) {
+        const ClassRow &r = rows[i];
+        LiValue super = r.superclass ? *r.superclass : Nil;
+        *r.handle = li_MakeClass(r.name, super, Nil, r.fields, r.size, r.ctor, r.dtor);
+        // the class answers for its own instances from the moment it exists
+        if (r.destroy) li_ClassRecord(*r.handle)->destroy = r.destroy;
+    }
+}
+
+void create_structure_classes()
+{
+    for (const Section &s : sections) create_classes(s.rows, s.count);
 }
 
 } // namespace savrawin

@@ -1,6 +1,7 @@
-// Every class the module makes, section by section in creation order: the one list each fact about
-// the classes is derived from (their handles' declarations, the sections' bounds and rows). In a
-// list, C(NAME) is a class and D(NAME, SUPER) one derived from SUPER.
+// Every structure and argument class the module makes, section by section in creation order: the one
+// list each fact about the classes is derived from (their handles' declarations, the sections' bounds
+// and rows). In a list, C(NAME) is a class and D(NAME, SUPER) one derived from SUPER. The window
+// layer's classes follow them (windows/classes.h).
 #pragma once
 
 // geometry
@@ -97,17 +98,8 @@
 // argument unions and the dialog-template helper
 #define ARGUMENT_CLASSES(C, D) C(_U_RECT) C(_U_MENUorID) C(_U_STRINGorID) C(_DialogSplitHelper)
 
-// window, control, dialog and menu classes
-#define WINDOW_CLASSES(C, D) C(SWindowBase) C(SDialog) C(SStatic) C(SButton) C(SListBox) C(SComboBox) C(SEdit)        \
-    C(SScrollBar) C(SToolTipCtrl) C(SHeaderCtrl) C(SListViewCtrl) C(STreeViewCtrl) C(SToolBarCtrl) C(SStatusBarCtrl)  \
-    C(STabCtrl) C(STrackBarCtrl) C(SUpDownCtrl) C(SProgressBarCtrl) C(SHotKeyCtrl) C(SAnimateCtrl) C(SRichEditCtrl)   \
-    C(SDragListBox) C(SReBarCtrl) C(SComboBoxEx) C(SMonthCalendarCtrl) C(SDateTimePickerCtrl) C(SIPAddressCtrl)       \
-    C(SPagerCtrl) C(SHyperLink) C(SColorDialog) C(SFileDialog) C(SFolderDialog) C(SFontDialog) C(SPageSetupDialog)    \
-    C(SPrintDialog) C(SWindow) C(SBitmapButton) C(SCheckListViewCtrl) C(SFlatScrollBar) C(STreeViewCtrlEx)            \
-    C(CMenuItemInfo) C(CMenu)
-
 #define SAVRA_CLASS_SECTIONS(X)                                                                                         \
     X(geometry_classes, GEOMETRY_CLASSES) X(kernel_classes, KERNEL_CLASSES) X(user_classes, USER_CLASSES)              \
     X(gdi_classes, GDI_CLASSES) X(opengl_classes, OPENGL_CLASSES) X(common_dialog_classes, COMMON_DIALOG_CLASSES)      \
     X(shell_classes, SHELL_CLASSES) X(html_help_classes, HTML_HELP_CLASSES) X(control_classes, CONTROL_CLASSES)        \
-    X(argument_classes, ARGUMENT_CLASSES) X(window_classes, WINDOW_CLASSES)
+    X(argument_classes, ARGUMENT_CLASSES)

@@ -16,6 +16,6 @@ SAVRA_CLASS_SECTIONS(SAVRA_DECLARE_SECTION)
 #undef SAVRA_DECLARE_CLASS
 
 // Creates every class above, in this order. Run once, by the initialiser.
-void create_classes();
+void create_structure_classes();
 
 } // namespace savrawin

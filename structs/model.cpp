@@ -5,8 +5,8 @@
 #include <malloc.h>
 
 #include "halden.h"
-#include "../module/convert.h"
-#include "../module/wrap.h"
+#include "../binding/convert.h"
+#include "../binding/wrap.h"
 
 namespace savrawin {
 

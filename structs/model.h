@@ -93,4 +93,7 @@ struct ClassRow {
     LiInstanceHook destroy; // installed in the class record as soon as the class is made
 };
 
+// Makes the classes of count rows, in order.
+void create_classes(const ClassRow *rows, size_t count);
+
 } // namespace savrawin

@@ -21,7 +21,7 @@ _savra_wine_session=0
 _savra_xvfb_pid=
 _savra_saved_display=
 _savra_keep_dir=
-_savra_keep_fd=
+_savra_keep_holder=
 _savra_keep_pid=
 
 # tools/desktop-keeper.c: started before a session's or a one-off run's programs, it holds Wine's desktop up
@@ -61,7 +61,11 @@ _savra_start_keeper() { # [LINGER-SECONDS]
 		: >"$_savra_keep_dir/out"
 		wine "$k" "$@" <"$_savra_keep_dir/in" >"$_savra_keep_dir/out" 2>/dev/null &
 		_savra_keep_pid=$!
-		exec {_savra_keep_fd}>"$_savra_keep_dir/in"
+		# The keeper's input stays open while this holder lives. A descriptor of the shell's own would be
+		# inherited by every program started after it (and by what they start, such as a COM server),
+		# and the keeper would never see the end of its input.
+		sleep 2147483647 >"$_savra_keep_dir/in" &
+		_savra_keep_holder=$!
 		for ((i = 0; ; i++)); do
 			[[ $(<"$_savra_keep_dir/out") == *ready* ]] && return 0
 			kill -0 "$_savra_keep_pid" 2>/dev/null || break
@@ -80,17 +84,25 @@ _savra_start_keeper() { # [LINGER-SECONDS]
 	return 1
 }
 
+_savra_close_keeper_input() {
+	if [ -n "$_savra_keep_holder" ]; then
+		kill "$_savra_keep_holder" 2>/dev/null || true
+		wait "$_savra_keep_holder" 2>/dev/null || true
+	fi
+	_savra_keep_holder=
+}
+
 # A one-off run's keeper lingers on its own after its input closes; nothing waits for it.
 _savra_release_keeper() {
-	if [ -n "$_savra_keep_fd" ]; then exec {_savra_keep_fd}>&-; fi
+	_savra_close_keeper_input
 	if [ -n "$_savra_keep_dir" ]; then rm -rf "$_savra_keep_dir"; fi
-	_savra_keep_fd= _savra_keep_pid= _savra_keep_dir=
+	_savra_keep_pid= _savra_keep_dir=
 }
 
 _savra_stop_keeper() { # [keep-dir]
-	if [ -n "$_savra_keep_fd" ]; then exec {_savra_keep_fd}>&-; fi
+	_savra_close_keeper_input
 	if [ -n "$_savra_keep_pid" ]; then wait "$_savra_keep_pid" 2>/dev/null || true; fi
-	_savra_keep_fd= _savra_keep_pid=
+	_savra_keep_pid=
 	[ "${1:-}" = keep-dir ] && return 0
 	if [ -n "$_savra_keep_dir" ]; then rm -rf "$_savra_keep_dir"; fi
 	_savra_keep_dir=
@@ -309,11 +321,36 @@ savra_wine_run() {
 	_savra_wine_env
 	_savra_display_ok || _savra_shared_xvfb || return 1
 	if savra_wine_prefix && _savra_start_keeper "${SAVRA_DESKTOP_LINGER:-60}"; then
-		wine "$@" || rc=$?
+		_savra_wine_relayed "$@" || rc=$?
 	else
 		rc=1
 	fi
 	_savra_release_keeper
+	return $rc
+}
+
+# wine PROG ARGS, whose output ends when PROG does. A process it leaves behind (a COM server it
+# started, a program it launched) inherits its output, and would hold a pipe that reads this output
+# open long after PROG ended; output to a pipe therefore goes through a relay that stops soon after
+# PROG does. A terminal or a file needs none.
+_savra_wine_relayed() {
+	[ -p /dev/stdout ] || [ -p /dev/stderr ] || { wine "$@"; return; }
+	local dir rc=0 out err i
+	dir=$(mktemp -d) || return 1
+	mkfifo "$dir/out" "$dir/err"
+	cat "$dir/out" &
+	out=$!
+	cat "$dir/err" >&2 &
+	err=$!
+	wine "$@" >"$dir/out" 2>"$dir/err" || rc=$?
+	# What PROG wrote is read at once; a writer left behind keeps the relays from ending on their own.
+	for ((i = 0; i < 10; i++)); do
+		kill -0 "$out" 2>/dev/null || kill -0 "$err" 2>/dev/null || break
+		sleep 0.05
+	done
+	kill "$out" "$err" 2>/dev/null || true
+	wait "$out" "$err" 2>/dev/null || true
+	rm -rf "$dir"
 	return $rc
 }
 

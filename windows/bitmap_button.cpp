@@ -266,9 +266,7 @@ BOOL BitmapButtonObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LP
     return WindowObject::ProcessWindowMessage(hwnd, msg, wp, lp, result, map);
 }
 
-// ---- methods ---------------------------------------------------------------------------------------
-
-template <> BitmapButtonObject *msg::receiver<BitmapButtonObject *>() { return window_object_receiver<BitmapButtonObject>(cls_SBitmapButton); }
+// ---- methods: their receiver is the button's object (window_rows.h) -------------------------------
 
 namespace {
 
@@ -315,7 +313,7 @@ BOOL set_tool_tip_text(Self o, LPCWSTR text)
 
 BOOL size_to_image_method(Self o) { return size_to_image(*o); }
 
-const ControlMethod bitmap_button_rows[] = {
+const MethodRow bitmap_button_rows[] = {
     // Attributes.
     method<Call<get_image_list>>("GetImageList"),
     method<Call<set_image_list>>("SetImageList", "hImageList"),
@@ -329,6 +327,6 @@ const ControlMethod bitmap_button_rows[] = {
 
 } // namespace
 
-const ControlTable bitmap_button_table = SAVRA_CONTROL_TABLE(SBitmapButton, bitmap_button_rows);
+const MethodTable bitmap_button_methods = table(bitmap_button_rows);
 
 } // namespace savrawin

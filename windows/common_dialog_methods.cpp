@@ -7,49 +7,13 @@
 #include <stdio.h>
 
 #include "../api/controls/adapters.h"
-#include "../module/bridge.h"
-#include "../structs/classes.h"
+#include "../binding/bridge.h"
+#include "classes.h"
 #include "common_dialogs.h"
-#include "message_method.h"
+#include "window_rows.h"
 #include "static_data.h"
 
 namespace savrawin {
-
-namespace {
-
-// A method's receiver: an instance of cls (or a class derived from it) with its object.
-template <class T> T *dialog_object(LiValue v, LiValue cls)
-{
-    if (!li_IsDerived(v, cls) || !li_InstanceData(v)) li_InstError(v, cls);
-    return (T *)li_InstanceData(v);
-}
-
-} // namespace
-
-template <> ColorDialogObject *msg::receiver<ColorDialogObject *>()
-{
-    return dialog_object<ColorDialogObject>(ArgBase[0], cls_SColorDialog);
-}
-template <> FileDialogObject *msg::receiver<FileDialogObject *>()
-{
-    return dialog_object<FileDialogObject>(ArgBase[0], cls_SFileDialog);
-}
-template <> FolderDialogObject *msg::receiver<FolderDialogObject *>()
-{
-    return dialog_object<FolderDialogObject>(ArgBase[0], cls_SFolderDialog);
-}
-template <> FontDialogObject *msg::receiver<FontDialogObject *>()
-{
-    return dialog_object<FontDialogObject>(ArgBase[0], cls_SFontDialog);
-}
-template <> PageSetupDialogObject *msg::receiver<PageSetupDialogObject *>()
-{
-    return dialog_object<PageSetupDialogObject>(ArgBase[0], cls_SPageSetupDialog);
-}
-template <> PrintDialogObject *msg::receiver<PrintDialogObject *>()
-{
-    return dialog_object<PrintDialogObject>(ArgBase[0], cls_SPrintDialog);
-}
 
 namespace {
 
@@ -162,15 +126,6 @@ template <LiEntry Dispatcher> LiValue construct_moving(LiValue inst, void *data,
     li_StrucSizedConstructor(made, nullptr, 0, 0, Nil);
     return li_StrucBasicConstructor(inst, object, 1, args);
 }
-
-template <class T> LiValue dialog_type(LiValue cls)
-{
-    return li_CreateNonNullInstanceAlloc(new T(), cls, Nil);
-}
-LiValue SFolderDialogType() { return dialog_type<FolderDialogObject>(cls_SFolderDialog); }
-LiValue SFontDialogType() { return dialog_type<FontDialogObject>(cls_SFontDialog); }
-LiValue SPageSetupDialogType() { return dialog_type<PageSetupDialogObject>(cls_SPageSetupDialog); }
-LiValue SPrintDialogType() { return dialog_type<PrintDialogObject>(cls_SPrintDialog); }
 
 // ---- showing ----------------------------------------------------------------------------------------------
 
@@ -305,9 +260,10 @@ BOOL file_end_dialog(FileDialogObject *o, int)
     return TRUE;
 }
 
-using TextBound = msg::Bounds<bound::make(0, bound::Count, 1)>;
+using TextBound = Bounds<bound::make(0, bound::Count, 1)>;
 
-const ControlMethod color_rows[] = {
+const MethodRow color_rows[] = {
+    creator<color_dialog_forms>("new_SColorDialog"),
     method<Call<do_modal_active<ColorDialogObject, color_do_modal>>>("DoModal"),
     method<Call<color_do_modal>>("DoModal", "hWndParent"),
     method<Call<color_get>>("GetColor"),
@@ -315,7 +271,8 @@ const ControlMethod color_rows[] = {
     method<Call<color_hwnd>>("GetHwnd"),
 };
 
-const ControlMethod file_rows[] = {
+const MethodRow file_rows[] = {
+    creator<file_dialog_forms>("new_SFileDialog"),
     method<Call<do_modal_active<FileDialogObject, file_do_modal>>>("DoModal"),
     method<Call<file_do_modal>>("DoModal", "hWndParent"),
     method<Call<file_hwnd>>("GetHwnd"),
@@ -329,8 +286,9 @@ const ControlMethod file_rows[] = {
     method<Call<file_end_dialog, IDOK>>("EndDialog", "nRetCode"),
 };
 
+// The four dialogs derived from SDialog have DoModal alone.
 template <class T, int (*F)(T *, HWND)> struct DoModalRows {
-    static constexpr ControlMethod rows[] = {
+    static constexpr MethodRow rows[] = {
         method<Call<do_modal_active<T, F>>>("DoModal"),
         method<Call<F>>("DoModal", "hWndParent"),
     };
@@ -446,24 +404,11 @@ int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM, LPARAM data)
     return 0;
 }
 
-void register_common_dialog_methods()
-{
-    register_overloaded_function<color_dialog_forms>("new_SColorDialog");
-    register_control_methods(cls_SColorDialog, "SColorDialog", color_rows, rows_in(color_rows));
-    register_overloaded_function<file_dialog_forms>("new_SFileDialog");
-    register_control_methods(cls_SFileDialog, "SFileDialog", file_rows, rows_in(file_rows));
-    li_CLFunction("SFolderDialogType", SFolderDialogType, 0);
-    using Folder = DoModalRows<FolderDialogObject, folder_do_modal>;
-    register_control_methods(cls_SFolderDialog, "SFolderDialog", Folder::rows, rows_in(Folder::rows));
-    li_CLFunction("SFontDialogType", SFontDialogType, 0);
-    using Font = DoModalRows<FontDialogObject, font_do_modal>;
-    register_control_methods(cls_SFontDialog, "SFontDialog", Font::rows, rows_in(Font::rows));
-    li_CLFunction("SPageSetupDialogType", SPageSetupDialogType, 0);
-    using PageSetup = DoModalRows<PageSetupDialogObject, page_setup_do_modal>;
-    register_control_methods(cls_SPageSetupDialog, "SPageSetupDialog", PageSetup::rows, rows_in(PageSetup::rows));
-    li_CLFunction("SPrintDialogType", SPrintDialogType, 0);
-    using Print = DoModalRows<PrintDialogObject, print_do_modal>;
-    register_control_methods(cls_SPrintDialog, "SPrintDialog", Print::rows, rows_in(Print::rows));
-}
+const MethodTable color_dialog_methods = table(color_rows);
+const MethodTable file_dialog_methods = table(file_rows);
+const MethodTable folder_dialog_methods = table(DoModalRows<FolderDialogObject, folder_do_modal>::rows);
+const MethodTable font_dialog_methods = table(DoModalRows<FontDialogObject, font_do_modal>::rows);
+const MethodTable page_setup_dialog_methods = table(DoModalRows<PageSetupDialogObject, page_setup_do_modal>::rows);
+const MethodTable print_dialog_methods = table(DoModalRows<PrintDialogObject, print_do_modal>::rows);
 
 } // namespace savrawin

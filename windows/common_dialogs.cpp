@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "../api/controls/adapters.h"
-#include "../structs/classes.h"
+#include "classes.h"
 
 namespace savrawin {
 
@@ -119,10 +119,16 @@ template <class T> void destroy_common_dialog(LiValue inst)
     li_StrucSizedConstructor(inst, nullptr, 0, 0, Nil);
 }
 
+template <class T> LiValue common_dialog_type() { return li_CreateNonNullInstanceAlloc(new T(), *NativeClass<T>::cls, Nil); }
+
 template LiValue construct_common_dialog<FolderDialogObject>(LiValue, void *, int, LiValue);
 template LiValue construct_common_dialog<FontDialogObject>(LiValue, void *, int, LiValue);
 template LiValue construct_common_dialog<PageSetupDialogObject>(LiValue, void *, int, LiValue);
 template LiValue construct_common_dialog<PrintDialogObject>(LiValue, void *, int, LiValue);
+template LiValue common_dialog_type<FolderDialogObject>();
+template LiValue common_dialog_type<FontDialogObject>();
+template LiValue common_dialog_type<PageSetupDialogObject>();
+template LiValue common_dialog_type<PrintDialogObject>();
 template void destroy_common_dialog<ColorDialogObject>(LiValue);
 template void destroy_common_dialog<FileDialogObject>(LiValue);
 template void destroy_common_dialog<FolderDialogObject>(LiValue);

@@ -12,6 +12,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "native_hooks.h"
 #include "window_object.h"
 
 namespace savrawin {
@@ -104,13 +105,25 @@ UINT_PTR CALLBACK file_dialog_hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 UINT_PTR CALLBACK common_dialog_hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 int CALLBACK browse_callback(HWND hwnd, UINT msg, LPARAM lp, LPARAM data);
 
-// Constructor and instance-destructor hooks of the six classes (rows of the class catalogue): a
-// new object when the interpreter gives none, deleted with the instance that made it.
+// Constructor and instance-destructor hooks of the six classes: a new object when the interpreter
+// gives none, deleted with the instance that made it. The colour and file dialogs are made from
+// `new`'s arguments, through their creator forms (their new_NAME functions); the other four have a
+// Type function that makes one as `new` does without arguments.
 template <class T> LiValue construct_common_dialog(LiValue inst, void *data, int owned, LiValue args);
 template <class T> void destroy_common_dialog(LiValue inst);
-// The colour and file dialogs are made from `new`'s arguments, through their creator forms.
+template <class T> LiValue common_dialog_type();
 template <> LiValue construct_common_dialog<ColorDialogObject>(LiValue inst, void *data, int owned, LiValue args);
 template <> LiValue construct_common_dialog<FileDialogObject>(LiValue inst, void *data, int owned, LiValue args);
+template <class T, bool Creator> struct CommonDialogHooks {
+    static constexpr ClassHooks hooks = {construct_common_dialog<T>, nullptr, destroy_common_dialog<T>,
+                                         Creator ? nullptr : common_dialog_type<T>};
+};
+template <> struct NativeHooks<ColorDialogObject> : CommonDialogHooks<ColorDialogObject, true> {};
+template <> struct NativeHooks<FileDialogObject> : CommonDialogHooks<FileDialogObject, true> {};
+template <> struct NativeHooks<FolderDialogObject> : CommonDialogHooks<FolderDialogObject, false> {};
+template <> struct NativeHooks<FontDialogObject> : CommonDialogHooks<FontDialogObject, false> {};
+template <> struct NativeHooks<PageSetupDialogObject> : CommonDialogHooks<PageSetupDialogObject, false> {};
+template <> struct NativeHooks<PrintDialogObject> : CommonDialogHooks<PrintDialogObject, false> {};
 
 // Whether an instance's native object is one of these, which have no SWindowBase part.
 bool is_common_dialog(LiValue inst);

@@ -1,11 +1,9 @@
 #include "handlers.h"
 
-#include "../module/bridge.h"
-#include "../module/protected_eval.h"
-#include "../structs/classes.h"
+#include "../binding/bridge.h"
+#include "../binding/wrap.h"
+#include "classes.h"
 #include "../structs/model.h"
-
-#include "../module/wrap.h"
 
 namespace savrawin {
 
@@ -117,33 +115,32 @@ LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiVa
     return r->instance;
 }
 
-LiValue MessageHandler_entry()
+// The handler's expression sees the message's values as locals.
+LiValue run_message_handler(LiValue expression, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.Msg = (UINT)integer_arg(ArgBase[1]);
-    key.kind = MESSAGE;
-    return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
+    return run_handler(expression, [&] {
+        bind_local("uMsg", [&] { return li_CreateLong((int32_t)uMsg); });
+        bind_local("wParam", [&] { return li_CreateLong((int32_t)wParam); });
+        bind_local("lParam", [&] { return li_CreateLong((int32_t)lParam); });
+    });
 }
 
-LiValue NotifyHandler_entry()
+LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh)
 {
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.NotifyCode = integer_arg(ArgBase[1]);
-    key.NotifyCtrl = integer_arg(ArgBase[2]);
-    key.kind = NOTIFY;
-    return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
+    return run_handler(expression, [&] {
+        // A view of the sender's memory: valid only while the handler runs.
+        bind_local("pnmh", [&] { return li_CreateInstance(cls_NMHDR, pnmh, 0); });
+        bind_local("idCtrl", [&] { return li_CreateLong(idCtrl); });
+    });
 }
 
-LiValue CommandHandler_entry()
+LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl)
 {
-    SWindowBase *w = window_arg(ArgBase[0]);
-    HandlerRecord key = {};
-    key.CmdCode = (WORD)integer_arg(ArgBase[1]);
-    key.CmdID = (WORD)integer_arg(ArgBase[2]);
-    key.kind = COMMAND;
-    return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
+    return run_handler(expression, [&] {
+        bind_local("wNotifyCode", [&] { return li_CreateLong(wNotifyCode); });
+        bind_local("wID", [&] { return li_CreateLong(wID); });
+        bind_local("hWndCtl", [&] { return li_CreateLong((int32_t)(uintptr_t)hWndCtl); });
+    });
 }
 
 // Runs every record equal to key, first to last; nullptr when there is none.
@@ -207,11 +204,33 @@ void release_handler_lists(SavraMessageHandler *h)
     }
 }
 
-void register_message_handler_methods()
+LiValue MessageHandler_entry()
 {
-    li_DefCMethod(cls_SWindowBase, "MessageHandler", MessageHandler_entry, 2, "uMsg", 0, "expression", 0);
-    li_DefCMethod(cls_SWindowBase, "NotifyHandler", NotifyHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
-    li_DefCMethod(cls_SWindowBase, "CommandHandler", CommandHandler_entry, 3, "iNotifyCode", 0, "idCtrl", 0, "expression", 0);
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.Msg = (UINT)integer_arg(ArgBase[1]);
+    key.kind = MESSAGE;
+    return add_handler(w->handlers.messages, compare_message, &key, ArgBase[2]);
+}
+
+LiValue NotifyHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.NotifyCode = integer_arg(ArgBase[1]);
+    key.NotifyCtrl = integer_arg(ArgBase[2]);
+    key.kind = NOTIFY;
+    return add_handler(w->handlers.notifies, compare_notify, &key, ArgBase[3]);
+}
+
+LiValue CommandHandler_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    HandlerRecord key = {};
+    key.CmdCode = (WORD)integer_arg(ArgBase[1]);
+    key.CmdID = (WORD)integer_arg(ArgBase[2]);
+    key.kind = COMMAND;
+    return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
 }
 
 } // namespace savrawin

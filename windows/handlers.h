@@ -16,6 +16,11 @@ LiValue dispatch_command(SWindowBase *w, WORD code, WORD id, HWND hWndCtl);
 bool handler_result(LiValue value, LRESULT &result);
 
 void release_handler_lists(SavraMessageHandler *h);
-void register_message_handler_methods();
+
+// The methods MessageHandler (uMsg, expression), NotifyHandler and CommandHandler (iNotifyCode,
+// idCtrl, expression): each adds a handler and returns its MessageInfo instance.
+LiValue MessageHandler_entry();
+LiValue NotifyHandler_entry();
+LiValue CommandHandler_entry();
 
 } // namespace savrawin

@@ -457,10 +457,7 @@ BOOL HyperLinkObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARA
     return WindowObject::ProcessWindowMessage(hwnd, msg, wp, lp, result, map);
 }
 
-// ---- methods ---------------------------------------------------------------------------------------
-
-// A hyperlink method needs an SHyperLink (or a class derived from it), whose object is the link's.
-template <> HyperLinkObject *msg::receiver<HyperLinkObject *>() { return window_object_receiver<HyperLinkObject>(cls_SHyperLink); }
+// ---- methods: their receiver is the link's object (window_rows.h) ---------------------------------
 
 namespace {
 
@@ -544,9 +541,9 @@ BOOL is_using_tags_bold(Link o) { return all(o->m_dwExtendedStyle, USE_TAGS_BOLD
 BOOL is_using_tool_tip(Link o) { return !(o->m_dwExtendedStyle & NO_TOOL_TIP); }
 
 // The count may not exceed the buffer's room.
-using CountInBuffer = msg::Bounds<bound::make(0, bound::Count, 1)>;
+using CountInBuffer = Bounds<bound::make(0, bound::Count, 1)>;
 
-const ControlMethod hyper_link_rows[] = {
+const MethodRow hyper_link_rows[] = {
     // Attributes.
     method<Call<get_style>>("GetHyperLinkExtendedStyle"),
     method<Call<set_style, 0>>("SetHyperLinkExtendedStyle", "dwExtendedStyle", "dwMask"),
@@ -575,6 +572,6 @@ const ControlMethod hyper_link_rows[] = {
 
 } // namespace
 
-const ControlTable hyper_link_table = SAVRA_CONTROL_TABLE(SHyperLink, hyper_link_rows);
+const MethodTable hyper_link_methods = table(hyper_link_rows);
 
 } // namespace savrawin

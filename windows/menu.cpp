@@ -5,25 +5,16 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "../structs/classes.h"
-#include "constructors.h"
-#include "message_method.h"
+#include "classes.h"
+#include "menu.h"
+#include "window_rows.h"
 
 namespace savrawin {
 
-// The native object an instance points at.
-struct MenuObject {
-    HMENU m_hMenu;
+// The menu operations that take the menu handle first take the held one.
+template <> struct msg::Receiver<HMENU> {
+    static HMENU get() { return Receiver<MenuObject *>::get()->m_hMenu; }
 };
-static_assert(sizeof(MenuObject) == 4 && offsetof(MenuObject, m_hMenu) == 0, "read as the field m_hMenu");
-
-// A menu operation needs a CMenu (or a class derived from it).
-template <> MenuObject *msg::receiver<MenuObject *>()
-{
-    LiValue v = ArgBase[0];
-    if (!li_IsDerived(v, cls_CMenu)) li_InstError(v, cls_CMenu);
-    return (MenuObject *)li_InstanceData(v);
-}
 
 namespace {
 
@@ -54,7 +45,6 @@ HMENU menu_detach(MenuObject *m)
     return h;
 }
 BOOL menu_is_null(MenuObject *m) { return m->m_hMenu == nullptr; }
-BOOL menu_is_menu(MenuObject *m) { return IsMenu(m->m_hMenu); }
 // A held menu is overwritten, not destroyed: the script may still own it elsewhere.
 BOOL menu_create(MenuObject *m)
 {
@@ -97,96 +87,51 @@ BOOL menu_track_ex(MenuObject *m, UINT flags, int x, int y, HWND owner, TPMPARAM
     return TrackPopupMenuEx(m->m_hMenu, flags, visible_x(x, y), y, owner, params);
 }
 
-// ---- one platform call each, on the held menu ---------------------------------------------------------
+// ---- calls that need more than the held menu first ------------------------------------------------------
 
-BOOL menu_get_info(MenuObject *m, MENUINFO *info) { return GetMenuInfo(m->m_hMenu, info); }
-BOOL menu_set_info(MenuObject *m, MENUINFO *info) { return SetMenuInfo(m->m_hMenu, info); }
-BOOL menu_append(MenuObject *m, UINT flags, UINT_PTR id, LPCWSTR text) { return AppendMenuW(m->m_hMenu, flags, id, text); }
-BOOL menu_insert(MenuObject *m, UINT position, UINT flags, UINT_PTR id, LPCWSTR text)
-{
-    return InsertMenuW(m->m_hMenu, position, flags, id, text);
-}
-BOOL menu_modify(MenuObject *m, UINT position, UINT flags, UINT_PTR id, LPCWSTR text)
-{
-    return ModifyMenuW(m->m_hMenu, position, flags, id, text);
-}
-BOOL menu_delete(MenuObject *m, UINT position, UINT flags) { return DeleteMenu(m->m_hMenu, position, flags); }
-DWORD menu_check_item(MenuObject *m, UINT id, UINT check) { return CheckMenuItem(m->m_hMenu, id, check); }
-BOOL menu_enable_item(MenuObject *m, UINT id, UINT enable) { return EnableMenuItem(m->m_hMenu, id, enable); }
 BOOL menu_hilite_item(MenuObject *m, HWND h, UINT id, UINT hilite) { return HiliteMenuItem(h, m->m_hMenu, id, hilite); }
-int menu_item_count(MenuObject *m) { return GetMenuItemCount(m->m_hMenu); }
-UINT menu_item_id(MenuObject *m, int position) { return GetMenuItemID(m->m_hMenu, position); }
-UINT menu_state(MenuObject *m, UINT id, UINT flags) { return GetMenuState(m->m_hMenu, id, flags); }
-int menu_string_length(MenuObject *m, UINT id, UINT flags) { return GetMenuStringW(m->m_hMenu, id, nullptr, 0, flags); }
-int menu_string(MenuObject *m, UINT id, LPWSTR buffer, int count, UINT flags)
-{
-    return GetMenuStringW(m->m_hMenu, id, buffer, count, flags);
-}
-BOOL menu_remove(MenuObject *m, UINT position, UINT flags) { return RemoveMenu(m->m_hMenu, position, flags); }
-BOOL menu_item_bitmaps(MenuObject *m, UINT position, UINT flags, HBITMAP unchecked, HBITMAP checked)
-{
-    return SetMenuItemBitmaps(m->m_hMenu, position, flags, unchecked, checked);
-}
-BOOL menu_check_radio(MenuObject *m, UINT first, UINT last, UINT item, UINT flags)
-{
-    return CheckMenuRadioItem(m->m_hMenu, first, last, item, flags);
-}
-BOOL menu_get_item_info(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
-{
-    return GetMenuItemInfoW(m->m_hMenu, item, by_position, info);
-}
-BOOL menu_set_item_info(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
-{
-    return SetMenuItemInfoW(m->m_hMenu, item, by_position, info);
-}
-BOOL menu_insert_item(MenuObject *m, UINT item, BOOL by_position, MENUITEMINFOW *info)
-{
-    return InsertMenuItemW(m->m_hMenu, item, by_position, info);
-}
-UINT menu_default_item(MenuObject *m, UINT by_position, UINT flags) { return GetMenuDefaultItem(m->m_hMenu, by_position, flags); }
-BOOL menu_set_default_item(MenuObject *m, UINT item, UINT by_position) { return SetMenuDefaultItem(m->m_hMenu, item, by_position); }
+int menu_string_length(HMENU m, UINT id, UINT flags) { return GetMenuStringW(m, id, nullptr, 0, flags); }
 BOOL menu_item_rect(MenuObject *m, HWND h, UINT item, RECT *rect) { return GetMenuItemRect(h, m->m_hMenu, item, rect); }
 int menu_item_from_point(MenuObject *m, HWND h, POINT pt) { return MenuItemFromPoint(h, m->m_hMenu, pt); }
-BOOL menu_set_help_id(MenuObject *m, DWORD id) { return SetMenuContextHelpId(m->m_hMenu, id); }
-DWORD menu_help_id(MenuObject *m) { return GetMenuContextHelpId(m->m_hMenu); }
 
-const ControlMethod menu_rows[] = {
+const MethodRow menu_rows[] = {
+    creator<menu_forms>("new_CMenu"),
     method<Call<menu_attach>>("Attach", "hMenuNew"),
     method<Call<menu_detach>>("Detach"),
     method<Call<menu_is_null>>("IsNull"),
-    method<Call<menu_is_menu>>("IsMenu"),
+    method<Call<IsMenu>>("IsMenu"),
     method<Call<menu_create>>("CreateMenu"),
     method<Call<menu_create_popup>>("CreatePopupMenu"),
     method<Call<menu_destroy>>("DestroyMenu"),
-    method<Call<menu_delete>>("DeleteMenu", "nPosition", "nFlags"),
+    method<Call<DeleteMenu>>("DeleteMenu", "nPosition", "nFlags"),
     method<Call<menu_track, 0>>("TrackPopupMenu", "nFlags", "x", "y", "hWnd", "lpRect"),
     method<Call<menu_track_ex, 0>>("TrackPopupMenuEx", "nFlags", "x", "y", "hWnd", "lptpm"),
-    method<Call<menu_get_info>>("GetMenuInfo", "lpMenuInfo"),
-    method<Call<menu_set_info>>("SetMenuInfo", "lpMenuInfo"),
-    method<Call<menu_append, 0, 0>>("AppendMenu", "nFlags", "nIDNewItem", "lpszNewItem"),
-    method<Call<menu_insert, 0, 0>>("InsertMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
-    method<Call<menu_modify, 0, 0>>("ModifyMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
-    method<Call<menu_check_item>>("CheckMenuItem", "nIDCheckItem", "nCheck"),
-    method<Call<menu_enable_item>>("EnableMenuItem", "nIDEnableItem", "nEnable"),
+    method<Call<GetMenuInfo>>("GetMenuInfo", "lpMenuInfo"),
+    method<Call<SetMenuInfo>>("SetMenuInfo", "lpMenuInfo"),
+    method<Call<AppendMenuW, 0, 0>>("AppendMenu", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<InsertMenuW, 0, 0>>("InsertMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<ModifyMenuW, 0, 0>>("ModifyMenu", "nPosition", "nFlags", "nIDNewItem", "lpszNewItem"),
+    method<Call<CheckMenuItem>>("CheckMenuItem", "nIDCheckItem", "nCheck"),
+    method<Call<EnableMenuItem>>("EnableMenuItem", "nIDEnableItem", "nEnable"),
     method<Call<menu_hilite_item>>("HiliteMenuItem", "hWnd", "uIDHiliteItem", "uHilite"),
-    method<Call<menu_item_count>>("GetMenuItemCount"),
-    method<Call<menu_item_id>>("GetMenuItemID", "nPos"),
-    method<Call<menu_state>>("GetMenuState", "nID", "nFlags"),
+    method<Call<GetMenuItemCount>>("GetMenuItemCount"),
+    method<Call<GetMenuItemID>>("GetMenuItemID", "nPos"),
+    method<Call<GetMenuState>>("GetMenuState", "nID", "nFlags"),
     method<Call<menu_string_length>>("GetMenuStringLen", "nIDItem", "nFlags"),
-    overloaded<BoundedCall<menu_string, msg::Bounds<bound::make(1, bound::Count, 2)>>>("GetMenuString", "nIDItem", "lpString",
+    overloaded<BoundedCall<GetMenuStringW, Bounds<bound::make(1, bound::Count, 2)>>>("GetMenuString", "nIDItem", "lpString",
                                                                                       "nMaxCount", "nFlags"),
-    method<Call<menu_remove>>("RemoveMenu", "nPosition", "nFlags"),
-    method<Call<menu_item_bitmaps>>("SetMenuItemBitmaps", "nPosition", "nFlags", "hBmpUnchecked", "hBmpChecked"),
-    method<Call<menu_check_radio>>("CheckMenuRadioItem", "nIDFirst", "nIDLast", "nIDItem", "nFlags"),
-    method<Call<menu_get_item_info>>("GetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
-    method<Call<menu_set_item_info>>("SetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
-    method<Call<menu_insert_item>>("InsertMenuItem", "uItem", "bByPosition", "lpmii"),
-    method<Call<menu_default_item, 0, 0>>("GetMenuDefaultItem", "bByPos", "uFlags"),
-    method<Call<menu_set_default_item, -1, 0>>("SetMenuDefaultItem", "uItem", "bByPos"),
+    method<Call<RemoveMenu>>("RemoveMenu", "nPosition", "nFlags"),
+    method<Call<SetMenuItemBitmaps>>("SetMenuItemBitmaps", "nPosition", "nFlags", "hBmpUnchecked", "hBmpChecked"),
+    method<Call<CheckMenuRadioItem>>("CheckMenuRadioItem", "nIDFirst", "nIDLast", "nIDItem", "nFlags"),
+    method<Call<GetMenuItemInfoW>>("GetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
+    method<Call<SetMenuItemInfoW>>("SetMenuItemInfo", "uItem", "bByPosition", "lpmii"),
+    method<Call<InsertMenuItemW>>("InsertMenuItem", "uItem", "bByPosition", "lpmii"),
+    method<Call<GetMenuDefaultItem, 0, 0>>("GetMenuDefaultItem", "bByPos", "uFlags"),
+    method<Call<SetMenuDefaultItem, -1, 0>>("SetMenuDefaultItem", "uItem", "bByPos"),
     method<Call<menu_item_rect>>("GetMenuItemRect", "hWnd", "uItem", "lprcItem"),
     method<Call<menu_item_from_point>>("MenuItemFromPoint", "hWnd", "point"),
-    method<Call<menu_set_help_id>>("SetMenuContextHelpId", "dwContextHelpId"),
-    method<Call<menu_help_id>>("GetMenuContextHelpId"),
+    method<Call<SetMenuContextHelpId>>("SetMenuContextHelpId", "dwContextHelpId"),
+    method<Call<GetMenuContextHelpId>>("GetMenuContextHelpId"),
 };
 
 // ---- CMenuItemInfo --------------------------------------------------------------------------------------
@@ -212,12 +157,12 @@ MENUITEMINFOW *new_item_info()
     return info;
 }
 
-LiValue CMenuItemInfoType()
-{
-    return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil);
-}
-
 } // namespace
+
+LiValue CMenuItemInfoType() { return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil); }
+
+// The plain methods are also global functions named CMenu_NAME, the instance first.
+const MethodTable menu_methods = table(menu_rows, true);
 
 // ---- hooks -----------------------------------------------------------------------------------------------
 
@@ -247,25 +192,6 @@ LiValue construct_CMenuItemInfo(LiValue inst, void *data, int owned, LiValue arg
         owned = 1;
     }
     return li_StrucBasicConstructor(inst, data, owned, args);
-}
-
-// The methods, the plain ones also as globals with the class name in front (the instance first).
-void register_menu_methods()
-{
-    register_control_methods(cls_CMenu, "CMenu", menu_rows, rows_in(menu_rows));
-    static char names[rows_in(menu_rows)][40];
-    size_t k = 0;
-    for (const ControlMethod &r : menu_rows) {
-        if (r.overloaded) continue;
-        snprintf(names[k], sizeof names[k], "CMenu_%s", r.name);
-        const char *params[15] = {"this"};
-        for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
-        with_parameter_pairs(r.param_count + 1, params,
-                             [&](auto... pairs) { li_CLFunction(names[k], r.forms[0].entry, r.param_count + 1, pairs...); });
-        k++;
-    }
-    register_overloaded_function<menu_forms>("new_CMenu");
-    li_CLFunction("CMenuItemInfoType", CMenuItemInfoType, 0);
 }
 
 } // namespace savrawin

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "halden.h"
-#include "method_wrap.h"
+#include "window_rows.h"
 #include "window_object.h"
-#include "../structs/classes.h"
+#include "classes.h"
 
 namespace savrawin {
 
@@ -246,17 +246,14 @@ LiValue EndResizeGroup_entry()
     return Nil;
 }
 
-const MethodRow resize_methods[] = {
-    SAVRA_METHOD_ENTRY("AddControlResizeFlags", AddControlResizeFlags_entry, "ctrlid", "flags"),
-    SAVRA_METHOD_ENTRY("StartResizeGroup", StartResizeGroup_entry),
-    SAVRA_METHOD_ENTRY("EndResizeGroup", EndResizeGroup_entry),
+const MethodRow resize_rows[] = {
+    method<Entry<AddControlResizeFlags_entry, 'I', 'I'>>("AddControlResizeFlags", "ctrlid", "flags"),
+    method<Entry<StartResizeGroup_entry>>("StartResizeGroup"),
+    method<Entry<EndResizeGroup_entry>>("EndResizeGroup"),
 };
 
 } // namespace
 
-void add_resize_methods(LiValue cls)
-{
-    register_methods(cls, resize_methods, sizeof resize_methods / sizeof resize_methods[0]);
-}
+const MethodTable resize_methods = table(resize_rows);
 
 } // namespace savrawin

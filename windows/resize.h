@@ -51,7 +51,9 @@ private:
     void position(HWND hwnd, const ResizeData &e, const RECT *group, const ResizeData *previous, int cx, int cy);
 };
 
-// AddControlResizeFlags, StartResizeGroup and EndResizeGroup on cls.
-void add_resize_methods(LiValue cls);
+// AddControlResizeFlags, StartResizeGroup and EndResizeGroup: the methods of the classes whose
+// objects lay their children out (resize.cpp).
+struct MethodTable;
+extern const MethodTable resize_methods;
 
 } // namespace savrawin

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "halden.h"
+#include "native_hooks.h"
 #include "savra.h"
 
 namespace savrawin {
@@ -48,5 +49,19 @@ void destroy_window_base(SWindowBase *w);
 
 // The SWindowBase part of an instance, or a type error: a window method needs an object.
 SWindowBase *window_arg(LiValue v);
+
+// The class's hooks and Type function: a native base made for the instance and owned by it.
+LiValue construct_SWindowBase(LiValue inst, void *data, int owned, LiValue args);
+void destroy_SWindowBase(LiValue inst);
+LiValue SWindowBaseType_entry();
+template <> struct NativeHooks<SWindowBase> {
+    static constexpr ClassHooks hooks = {construct_SWindowBase, nullptr, destroy_SWindowBase, SWindowBaseType_entry};
+};
+
+// Its global functions: SWindowBase_rcDefault_get and _set (the rectangle a window gets when Create
+// is given none), SWindowBase_GetWndClassName (the base has no class name of its own).
+LiValue rcDefault_get_entry();
+LiValue rcDefault_set_entry();
+LiValue GetWndClassName_entry();
 
 } // namespace savrawin

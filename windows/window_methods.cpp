@@ -1,24 +1,38 @@
-// The window operations every window object has. Plain platform calls on the handle are table
-// rows; the operations that send a message, or whose platform function does not take the handle
-// first, get a small function with the handle first and are rows the same way. An overloaded name
-// is the rows of its forms: each row's trailing defaults make its shorter forms, and each form's
-// argument tests come from the function's parameter types.
+// SWindowBase's methods, the operations every window object has, and its global functions: one
+// table, below. Platform functions that take the window first are rows as they are; messages are
+// Send rows; the rest are short functions with the receiver first (its handle, or the window base
+// for the colours).
 #include <windows.h>
 #include <shellapi.h>
 
-#include "message_method.h"
-#include "method_wrap.h"
+#include "handlers.h"
+#include "window_rows.h"
 
 namespace savrawin {
 
 namespace {
 
-// ---- handle and style ------------------------------------------------------------------------------
+// ---- handle, style and text --------------------------------------------------------------------
 
-DWORD WINAPI GetStyle_0(HWND h) { return (DWORD)GetWindowLongW(h, GWL_STYLE); }
-DWORD WINAPI GetExStyle_0(HWND h) { return (DWORD)GetWindowLongW(h, GWL_EXSTYLE); }
-DWORD WINAPI GetWindowThreadID_0(HWND h) { return GetWindowThreadProcessId(h, nullptr); }
-DWORD WINAPI GetWindowProcessID_0(HWND h)
+HWND window_handle(HWND h) { return h; }
+void attach(SWindowBase *w, HWND h) { w->m_hWnd = h; }
+HWND detach(SWindowBase *w)
+{
+    HWND old = w->m_hWnd;
+    w->m_hWnd = nullptr;
+    return old;
+}
+
+LiValue DestroyWindow_entry()
+{
+    SWindowBase *w = window_arg(ArgBase[0]);
+    if (!DestroyWindow(w->m_hWnd)) return li_CreateLong(0);
+    // A window made by Create took its instance and object with it in its final message.
+    if (li_InstanceP(ArgBase[0])) w->m_hWnd = nullptr;
+    return li_CreateLong(1);
+}
+
+DWORD window_process_id(HWND h)
 {
     DWORD pid = 0;
     GetWindowThreadProcessId(h, &pid);
@@ -26,158 +40,65 @@ DWORD WINAPI GetWindowProcessID_0(HWND h)
 }
 
 // The standard dialog class's name is "#32770"; eight units are enough to tell it from a longer one.
-BOOL WINAPI IsParentDialog_0(HWND h)
+BOOL is_parent_dialog(HWND h)
 {
     wchar_t name[8];
     if (!GetClassNameW(GetParent(h), name, 8)) return FALSE;
     return lstrcmpW(name, L"#32770") == 0;
 }
 
-int WINAPI SetDlgCtrlID_1(HWND h, int id) { return (int)SetWindowLongW(h, GWL_ID, id); }
-
-// ---- messages, placement and carets ---------------------------------------------------------------
-
-LRESULT WINAPI GetFont_0(HWND h) { return SendMessageW(h, WM_GETFONT, 0, 0); }
-LRESULT WINAPI Print_2(HWND h, HDC dc, DWORD flags) { return SendMessageW(h, WM_PRINT, (WPARAM)dc, flags); }
-LRESULT WINAPI PrintClient_2(HWND h, HDC dc, DWORD flags) { return SendMessageW(h, WM_PRINTCLIENT, (WPARAM)dc, flags); }
-LRESULT WINAPI SetHotKey_2(HWND h, WORD key, WORD modifiers)
+// The whole text, however long (the global GetWindowText stops at 511 units).
+LiValue GetWindowText_entry()
 {
-    return SendMessageW(h, WM_SETHOTKEY, MAKEWORD(key, modifiers), 0);
+    SWindowBase *w = window_arg(ArgBase[0]);
+    int length = GetWindowTextLengthW(w->m_hWnd);
+    wchar_t *text = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)(length + 1));
+    text[0] = 0;
+    int n = GetWindowTextW(w->m_hWnd, text, length + 1);
+    LiValue r = n < 0 ? Nil : wide_text_result(text);
+    LI_Free(text);
+    return r;
 }
-LRESULT WINAPI GetHotKey_0(HWND h) { return SendMessageW(h, WM_GETHOTKEY, 0, 0); }
-LRESULT WINAPI NextDlgCtrl_0(HWND h) { return SendMessageW(h, WM_NEXTDLGCTL, 0, 0); }
-LRESULT WINAPI PrevDlgCtrl_0(HWND h) { return SendMessageW(h, WM_NEXTDLGCTL, 1, 0); }
-LRESULT WINAPI GotoDlgCtrl_1(HWND h, HWND control) { return SendMessageW(h, WM_NEXTDLGCTL, (WPARAM)control, 1); }
 
-HDWP WINAPI DeferWindowPos_7(HWND h, HDWP info, HWND after, int x, int y, int cx, int cy, UINT flags)
+// ---- colours: store the description, delete the old handle, create the new one (0 on failure) ----
+
+template <bool Children> void set_background(SWindowBase *w, UINT style, COLORREF color, ULONG_PTR hatch)
+{
+    LOGBRUSH lb = {style, color, hatch};
+    LOGBRUSH &stored = Children ? w->colors.child_brush : w->colors.brush;
+    HBRUSH &brush = Children ? w->colors.child_hbrush : w->colors.hbrush;
+    stored = lb;
+    if (brush) DeleteObject(brush);
+    brush = CreateBrushIndirect(&lb);
+}
+
+template <bool Children> void set_foreground(SWindowBase *w, int style, int width, COLORREF color)
+{
+    (Children ? w->colors.child_text : w->colors.text) = color;
+    HPEN &pen = Children ? w->colors.child_pen : w->colors.pen;
+    if (pen) DeleteObject(pen);
+    pen = CreatePen(style, width, color);
+}
+
+// The face name goes back into the script's string, as the platform left it.
+template <bool Children>
+HFONT set_font(SWindowBase *w, int height, int width, int escapement, int orientation, int weight, BYTE italic,
+               BYTE underline, BYTE strike_out, BYTE char_set, BYTE out_precision, BYTE clip_precision, BYTE quality,
+               BYTE pitch_and_family, LPWSTR face)
+{
+    HFONT &font = Children ? w->colors.child_font : w->colors.font;
+    if (font) DeleteObject(font);
+    font = CreateFontW(height, width, escapement, orientation, weight, italic, underline, strike_out, char_set, out_precision,
+                       clip_precision, quality, pitch_and_family, face);
+    return font;
+}
+
+// ---- placement ---------------------------------------------------------------------------------
+
+HDWP defer_window_pos(HWND h, HDWP info, HWND after, int x, int y, int cx, int cy, UINT flags)
 {
     return DeferWindowPos(info, h, after, x, y, cx, cy, flags);
 }
-
-BOOL WINAPI CreateCaret_1(HWND h, HBITMAP bitmap) { return CreateCaret(h, bitmap, 0, 0); }
-BOOL WINAPI CreateSolidCaret_2(HWND h, int width, int height) { return CreateCaret(h, nullptr, width, height); }
-BOOL WINAPI CreateGrayCaret_2(HWND h, int width, int height) { return CreateCaret(h, (HBITMAP)1, width, height); }
-
-// ---- the fixed-arity methods ---------------------------------------------------------------------
-
-const MethodRow window_methods[] = {
-    // Handle and style.
-    SAVRA_METHOD("GetStyle", GetStyle_0),
-    SAVRA_METHOD("GetExStyle", GetExStyle_0),
-    SAVRA_METHOD("GetWindowLong", GetWindowLongW, "nIndex"),
-    SAVRA_METHOD("GetWindowWord", GetWindowWord, "nIndex"),
-    SAVRA_METHOD("SetWindowWord", SetWindowWord, "nIndex", "wNewWord"),
-    SAVRA_METHOD("GetWindowThreadID", GetWindowThreadID_0),
-    SAVRA_METHOD("GetWindowProcessID", GetWindowProcessID_0),
-    SAVRA_METHOD("IsWindow", IsWindow),
-    SAVRA_METHOD("IsWindowUnicode", IsWindowUnicode),
-    SAVRA_METHOD("IsParentDialog", IsParentDialog_0),
-    SAVRA_METHOD("IsChild", IsChild, "hWnd"),
-    // Text and font.
-    SAVRA_METHOD("SetWindowText", SetWindowTextW, "lpszString"),
-    SAVRA_METHOD("GetWindowTextLength", GetWindowTextLengthW),
-    SAVRA_METHOD("GetFont", GetFont_0),
-    // Menus.
-    SAVRA_METHOD("GetMenu", GetMenu),
-    SAVRA_METHOD("SetMenu", SetMenu, "hMenu"),
-    SAVRA_METHOD("DrawMenuBar", DrawMenuBar),
-    SAVRA_METHOD("GetSystemMenu", GetSystemMenu, "bRevert"),
-    SAVRA_METHOD("HiliteMenuItem", HiliteMenuItem, "hMenu", "uItemHilite", "uHilite"),
-    // Placement.
-    SAVRA_METHOD("IsIconic", IsIconic),
-    SAVRA_METHOD("IsZoomed", IsZoomed),
-    SAVRA_METHOD("ArrangeIconicWindows", ArrangeIconicWindows),
-    SAVRA_METHOD("BringWindowToTop", BringWindowToTop),
-    SAVRA_METHOD("GetWindowRect", GetWindowRect, "lpRect"),
-    SAVRA_METHOD("GetClientRect", GetClientRect, "lpRect"),
-    SAVRA_METHOD("GetWindowPlacement", GetWindowPlacement, "lpwndpl"),
-    SAVRA_METHOD("SetWindowPlacement", SetWindowPlacement, "lpwndpl"),
-    SAVRA_METHOD("DeferWindowPos", DeferWindowPos_7, "hWinPosInfo", "hWndInsertAfter", "x", "y", "cx", "cy", "uFlags"),
-    SAVRA_METHOD("ShowWindow", ShowWindow, "nCmdShow"),
-    SAVRA_METHOD("ShowWindowAsync", ShowWindowAsync, "nCmdShow"),
-    SAVRA_METHOD("IsWindowVisible", IsWindowVisible),
-    SAVRA_METHOD("GetWindowRgn", GetWindowRgn, "hRgn"),
-    // Painting.
-    SAVRA_METHOD("BeginPaint", BeginPaint, "lpPaint"),
-    SAVRA_METHOD("EndPaint", EndPaint, "lpPaint"),
-    SAVRA_METHOD("GetDC", GetDC),
-    SAVRA_METHOD("GetWindowDC", GetWindowDC),
-    SAVRA_METHOD("ReleaseDC", ReleaseDC, "hDC"),
-    SAVRA_METHOD("Print", Print_2, "hDC", "dwFlags"),
-    SAVRA_METHOD("PrintClient", PrintClient_2, "hDC", "dwFlags"),
-    SAVRA_METHOD("UpdateWindow", UpdateWindow),
-    SAVRA_METHOD("ValidateRect", ValidateRect, "lpRect"),
-    SAVRA_METHOD("ValidateRgn", ValidateRgn, "hRgn"),
-    SAVRA_METHOD("GetDCEx", GetDCEx, "hRgnClip", "flags"),
-    // Timers, input and state.
-    SAVRA_METHOD("KillTimer", KillTimer, "nIDEvent"),
-    SAVRA_METHOD("IsWindowEnabled", IsWindowEnabled),
-    SAVRA_METHOD("SetActiveWindow", SetActiveWindow),
-    SAVRA_METHOD("SetCapture", SetCapture),
-    SAVRA_METHOD("SetFocus", SetFocus),
-    SAVRA_METHOD("FlashWindow", FlashWindow, "bInvert"),
-    SAVRA_METHOD("SetHotKey", SetHotKey_2, "wVirtualKeyCode", "wModifiers"),
-    SAVRA_METHOD("GetHotKey", GetHotKey_0),
-    // Dialog items.
-    SAVRA_METHOD("CheckDlgButton", CheckDlgButton, "nIDButton", "nCheck"),
-    SAVRA_METHOD("CheckRadioButton", CheckRadioButton, "nIDFirstButton", "nIDLastButton", "nIDCheckButton"),
-    SAVRA_METHOD("DlgDirList", DlgDirListW, "lpPathSpec", "nIDListBox", "nIDStaticPath", "nFileType"),
-    SAVRA_METHOD("DlgDirListComboBox", DlgDirListComboBoxW, "lpPathSpec", "nIDComboBox", "nIDStaticPath", "nFileType"),
-    SAVRA_METHOD_BOUNDED("DlgDirSelect", DlgDirSelectExW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)), "lpString",
-                         "nCount", "nIDListBox"),
-    SAVRA_METHOD_BOUNDED("DlgDirSelectComboBox", DlgDirSelectComboBoxExW, SAVRA_BOUNDS(bound::make(0, bound::Count, 1)),
-                         "lpString", "nCount", "nIDComboBox"),
-    SAVRA_METHOD("IsDlgButtonChecked", IsDlgButtonChecked, "nIDButton"),
-    SAVRA_METHOD("SetDlgItemText", SetDlgItemTextW, "nID", "lpszString"),
-    SAVRA_METHOD("GetDlgCtrlID", GetDlgCtrlID),
-    SAVRA_METHOD("SetDlgCtrlID", SetDlgCtrlID_1, "nID"),
-    SAVRA_METHOD("IsDialogMessage", IsDialogMessageW, "lpMsg"),
-    SAVRA_METHOD("NextDlgCtrl", NextDlgCtrl_0),
-    SAVRA_METHOD("PrevDlgCtrl", PrevDlgCtrl_0),
-    SAVRA_METHOD("GotoDlgCtrl", GotoDlgCtrl_1, "hWndCtrl"),
-    // Scrolling.
-    SAVRA_METHOD("GetScrollPos", GetScrollPos, "nBar"),
-    SAVRA_METHOD("GetScrollInfo", GetScrollInfo, "nBar", "lpScrollInfo"),
-    // Clipboard, caret, help.
-    SAVRA_METHOD("ChangeClipboardChain", ChangeClipboardChain, "hWndNewNext"),
-    SAVRA_METHOD("SetClipboardViewer", SetClipboardViewer),
-    SAVRA_METHOD("OpenClipboard", OpenClipboard),
-    SAVRA_METHOD("CreateCaret", CreateCaret_1, "hBitmap"),
-    SAVRA_METHOD("CreateSolidCaret", CreateSolidCaret_2, "nWidth", "nHeight"),
-    SAVRA_METHOD("CreateGrayCaret", CreateGrayCaret_2, "nWidth", "nHeight"),
-    SAVRA_METHOD("HideCaret", HideCaret),
-    SAVRA_METHOD("ShowCaret", ShowCaret),
-    SAVRA_METHOD("SetWindowContextHelpId", SetWindowContextHelpId, "dwContextHelpId"),
-    SAVRA_METHOD("GetWindowContextHelpId", GetWindowContextHelpId),
-};
-
-// ---- the overloaded methods ----------------------------------------------------------------------
-// Each takes the handle first, then every argument of its longest form; the rows give the defaults.
-
-LONG set_window_long(HWND h, int index, LONG value) { return SetWindowLongW(h, index, value); }
-
-LRESULT send_message(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return SendMessageW(h, msg, wp, lp); }
-BOOL post_message(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return PostMessageW(h, msg, wp, lp); }
-BOOL send_notify_message(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return SendNotifyMessageW(h, msg, wp, lp); }
-LRESULT send_dlg_item_message(HWND h, int id, UINT msg, WPARAM wp, LPARAM lp)
-{
-    return SendDlgItemMessageW(h, id, msg, wp, lp);
-}
-
-// Children first found by GetTopWindow, then their siblings; a child's own children are reached
-// before the next sibling when deep is set.
-void send_to_descendants(HWND h, UINT msg, WPARAM wp, LPARAM lp, BOOL deep)
-{
-    for (HWND child = GetTopWindow(h); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SendMessageW(child, msg, wp, lp);
-        if (deep && GetTopWindow(child)) send_to_descendants(child, msg, wp, lp, deep);
-    }
-}
-
-LRESULT set_font(HWND h, HFONT font, BOOL redraw) { return SendMessageW(h, WM_SETFONT, (WPARAM)font, MAKELPARAM(redraw, 0)); }
-LRESULT set_redraw(HWND h, BOOL redraw) { return SendMessageW(h, WM_SETREDRAW, (WPARAM)redraw, 0); }
-LRESULT set_icon(HWND h, HICON icon, BOOL big) { return SendMessageW(h, WM_SETICON, (WPARAM)big, (LPARAM)icon); }
-LRESULT get_icon(HWND h, BOOL big) { return SendMessageW(h, WM_GETICON, (WPARAM)big, 0); }
 
 // The rectangle forms: a nil rectangle names nothing to place, and fails as the platform would.
 BOOL move_window_to(HWND h, const RECT *r, BOOL repaint)
@@ -185,25 +106,16 @@ BOOL move_window_to(HWND h, const RECT *r, BOOL repaint)
     if (!r) return FALSE;
     return MoveWindow(h, r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
 }
-BOOL move_window(HWND h, int x, int y, int cx, int cy, BOOL repaint) { return MoveWindow(h, x, y, cx, cy, repaint); }
 BOOL set_window_pos_to(HWND h, HWND after, const RECT *r, UINT flags)
 {
     if (!r) return FALSE;
     return SetWindowPos(h, after, r->left, r->top, r->right - r->left, r->bottom - r->top, flags);
 }
-BOOL set_window_pos(HWND h, HWND after, int x, int y, int cx, int cy, UINT flags)
-{
-    return SetWindowPos(h, after, x, y, cx, cy, flags);
-}
-// One form each: a point (a RECT converts its first corner; MapWindowPoints does both).
-BOOL client_to_screen(HWND h, POINT *p) { return ClientToScreen(h, p); }
-BOOL screen_to_client(HWND h, POINT *p) { return ScreenToClient(h, p); }
 int map_window_rect(HWND h, HWND to, RECT *r)
 {
     if (!r) return 0;
     return MapWindowPoints(h, to, (POINT *)r, 2);
 }
-int map_window_points(HWND h, HWND to, POINT *points, UINT count) { return MapWindowPoints(h, to, points, count); }
 
 // The window is grown from the asked client size by its frame (and its menu bar, for a
 // top-level window that has one); -1 keeps that dimension as it is.
@@ -269,38 +181,29 @@ BOOL modify_long(HWND h, int index, DWORD remove, DWORD add, UINT flags)
     if (flags) SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
-BOOL modify_style(HWND h, DWORD remove, DWORD add, UINT flags) { return modify_long(h, GWL_STYLE, remove, add, flags); }
-BOOL modify_style_ex(HWND h, DWORD remove, DWORD add, UINT flags) { return modify_long(h, GWL_EXSTYLE, remove, add, flags); }
 
-BOOL get_update_rect(HWND h, RECT *r, BOOL erase) { return GetUpdateRect(h, r, erase); }
-int get_update_rgn(HWND h, HRGN rgn, BOOL erase) { return GetUpdateRgn(h, rgn, erase); }
-BOOL invalidate(HWND h, BOOL erase) { return InvalidateRect(h, nullptr, erase); }
-BOOL invalidate_rect(HWND h, const RECT *r, BOOL erase) { return InvalidateRect(h, r, erase); }
-BOOL invalidate_rgn(HWND h, HRGN rgn, BOOL erase) { return InvalidateRgn(h, rgn, erase); }
-BOOL show_owned_popups(HWND h, BOOL show) { return ShowOwnedPopups(h, show); }
 // Locking names the window; unlocking releases whichever window holds the lock.
 BOOL lock_window_update(HWND h, BOOL lock) { return LockWindowUpdate(lock ? h : nullptr); }
-constexpr UINT redraw_default = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE;
-BOOL redraw_window(HWND h, const RECT *r, HRGN rgn, UINT flags) { return RedrawWindow(h, r, rgn, flags); }
-int set_window_rgn(HWND h, HRGN rgn, BOOL redraw) { return SetWindowRgn(h, rgn, redraw); }
+
+// ---- messages, timers, carets and dialogs ------------------------------------------------------
+
+// Children first found by GetTopWindow, then their siblings; a child's own children are reached
+// before the next sibling when deep is set.
+void send_to_descendants(HWND h, UINT msg, WPARAM wp, LPARAM lp, BOOL deep)
+{
+    for (HWND child = GetTopWindow(h); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, msg, wp, lp);
+        if (deep && GetTopWindow(child)) send_to_descendants(child, msg, wp, lp, deep);
+    }
+}
 
 UINT_PTR set_timer(HWND h, UINT_PTR id, UINT elapse) { return SetTimer(h, id, elapse, nullptr); }
-BOOL enable_window(HWND h, BOOL enable) { return EnableWindow(h, enable); }
-void drag_accept_files(HWND h, BOOL accept) { DragAcceptFiles(h, accept); }
-int message_box(HWND h, LPCWSTR text, LPCWSTR caption, UINT type) { return MessageBoxW(h, text, caption, type); }
+BOOL create_caret(HWND h, HBITMAP bitmap) { return CreateCaret(h, bitmap, 0, 0); }
 // Without a caption the box has an empty title rather than the platform's "Error".
 int message_box_untitled(HWND h, LPCWSTR text) { return MessageBoxW(h, text, L"", MB_OK); }
-BOOL win_help(HWND h, LPCWSTR help, UINT command, ULONG_PTR data) { return WinHelpW(h, help, command, data); }
 
-UINT get_dlg_item_text(HWND h, int id, LPWSTR text, int count) { return GetDlgItemTextW(h, id, text, count); }
-BOOL set_dlg_item_int(HWND h, int id, UINT value, BOOL is_signed) { return SetDlgItemInt(h, id, value, is_signed); }
-int get_window_text(HWND h, LPWSTR text, int count) { return GetWindowTextW(h, text, count); }
+// ---- scrolling ---------------------------------------------------------------------------------
 
-BOOL scroll_window(HWND h, int dx, int dy, const RECT *scroll, const RECT *clip) { return ScrollWindow(h, dx, dy, scroll, clip); }
-int scroll_window_ex(HWND h, int dx, int dy, const RECT *scroll, const RECT *clip, HRGN update_rgn, RECT *update, UINT flags)
-{
-    return ScrollWindowEx(h, dx, dy, scroll, clip, update_rgn, update, flags);
-}
 // The forms with the flags third take the rectangles and region after them; the longest of them
 // is tried only after the platform's own order.
 int scroll_window_ex_flags_third(HWND h, int dx, int dy, UINT flags, const RECT *scroll, const RECT *clip, HRGN update_rgn)
@@ -312,82 +215,185 @@ int scroll_window_ex_flags_third_all(HWND h, int dx, int dy, UINT flags, const R
 {
     return ScrollWindowEx(h, dx, dy, scroll, clip, update_rgn, update, flags);
 }
-int set_scroll_pos(HWND h, int bar, int pos, BOOL redraw) { return SetScrollPos(h, bar, pos, redraw); }
-BOOL set_scroll_range(HWND h, int bar, int min, int max, BOOL redraw) { return SetScrollRange(h, bar, min, max, redraw); }
-BOOL show_scroll_bar(HWND h, int bar, BOOL show) { return ShowScrollBar(h, bar, show); }
-BOOL enable_scroll_bar(HWND h, UINT bar, UINT arrows) { return EnableScrollBar(h, bar, arrows); }
-int set_scroll_info(HWND h, int bar, LPCSCROLLINFO info, BOOL redraw) { return SetScrollInfo(h, bar, info, redraw); }
 
-using msg::Bounds;
+constexpr UINT redraw_default = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE;
+// The count argument after a buffer may not exceed the buffer's room.
+constexpr uint32_t count_after(int buffer) { return bound::make(buffer, bound::Count, buffer + 1); }
 
-const ControlMethod overloaded_methods[] = {
-    overloaded<Call<set_window_long>>("SetWindowLong", "nIndex", "dwNewLong"),
-    method<Call<send_message, 0, 0>>("SendMessage", "message", "wParam", "lParam"),
-    method<Call<post_message, 0, 0>>("PostMessage", "message", "wParam", "lParam"),
-    method<Call<send_notify_message, 0, 0>>("SendNotifyMessage", "message", "wParam", "lParam"),
-    method<Call<set_font, TRUE>>("SetFont", "hFont", "bRedraw"),
+#define FONT_PARAMS                                                                                                    \
+    "nHeight", "nWidth", "nEscapement", "nOrientation", "nWeight", "bItalic", "bUnderline", "cStrikeOut", "nCharSet",  \
+        "nOutPrecision", "nClipPrecision", "nQuality", "nPitchAndFamily", "lpszFacename"
+
+const MethodRow window_base_rows[] = {
+    // Handle and style.
+    method<Call<window_handle>>("GetHwnd"),
+    method<Call<attach>>("Attach", "hWndNew"),
+    method<Call<detach>>("Detach"),
+    method<Entry<DestroyWindow_entry>>("DestroyWindow"),
+    method<Call<with<GetWindowLongW, GWL_STYLE>>>("GetStyle"),
+    method<Call<with<GetWindowLongW, GWL_EXSTYLE>>>("GetExStyle"),
+    method<Call<GetWindowLongW>>("GetWindowLong", "nIndex"),
+    overloaded<Call<SetWindowLongW>>("SetWindowLong", "nIndex", "dwNewLong"),
+    method<Call<GetWindowWord>>("GetWindowWord", "nIndex"),
+    method<Call<SetWindowWord>>("SetWindowWord", "nIndex", "wNewWord"),
+    method<Call<with<GetWindowThreadProcessId, 0>>>("GetWindowThreadID"),
+    method<Call<window_process_id>>("GetWindowProcessID"),
+    method<Call<IsWindow>>("IsWindow"),
+    method<Call<IsWindowUnicode>>("IsWindowUnicode"),
+    method<Call<is_parent_dialog>>("IsParentDialog"),
+    method<Call<IsChild>>("IsChild", "hWnd"),
+    // Text and font. GetWindowText with a buffer is a dispatcher's form; without arguments it is
+    // a method of its own, whatever the length of the text.
+    method<Call<SetWindowTextW>>("SetWindowText", "lpszString"),
+    overloaded<BoundedCall<GetWindowTextW, Bounds<count_after(0)>>>("GetWindowText", "lpszStringBuf", "nMaxCount"),
+    apart<Entry<GetWindowText_entry>>("GetWindowText"),
+    method<Call<GetWindowTextLengthW>>("GetWindowTextLength"),
+    method<Send<WM_SETFONT, W<HFONT>, LLow<BOOL, TRUE>>>("SetFont", "hFont", "bRedraw"),
+    method<Send<WM_GETFONT>>("GetFont"),
+    // Messages.
+    method<Call<SendMessageW, 0, 0>>("SendMessage", "message", "wParam", "lParam"),
+    method<Call<PostMessageW, 0, 0>>("PostMessage", "message", "wParam", "lParam"),
+    method<Call<SendNotifyMessageW, 0, 0>>("SendNotifyMessage", "message", "wParam", "lParam"),
+    method<Call<send_to_descendants, 0, 0, TRUE>>("SendMessageToDescendants", "message", "wParam", "lParam", "bDeep"),
+    // Menus.
+    method<Call<GetMenu>>("GetMenu"),
+    method<Call<SetMenu>>("SetMenu", "hMenu"),
+    method<Call<DrawMenuBar>>("DrawMenuBar"),
+    method<Call<GetSystemMenu>>("GetSystemMenu", "bRevert"),
+    method<Call<HiliteMenuItem>>("HiliteMenuItem", "hMenu", "uItemHilite", "uHilite"),
+    // Placement.
+    method<Call<IsIconic>>("IsIconic"),
+    method<Call<IsZoomed>>("IsZoomed"),
+    method<Call<ArrangeIconicWindows>>("ArrangeIconicWindows"),
+    method<Call<BringWindowToTop>>("BringWindowToTop"),
+    method<Call<GetWindowRect>>("GetWindowRect", "lpRect"),
+    method<Call<GetClientRect>>("GetClientRect", "lpRect"),
+    method<Call<GetWindowPlacement>>("GetWindowPlacement", "lpwndpl"),
+    method<Call<SetWindowPlacement>>("SetWindowPlacement", "lpwndpl"),
     method<Call<move_window_to, TRUE>>("MoveWindow", "lpRect", "bRepaint"),
-    method<Call<move_window, TRUE>>("MoveWindow", "x", "y", "nWidth", "nHeight", "bRepaint"),
+    method<Call<MoveWindow, TRUE>>("MoveWindow", "x", "y", "nWidth", "nHeight", "bRepaint"),
     method<Call<set_window_pos_to>>("SetWindowPos", "hWndInsertAfter", "lpRect", "nFlags"),
-    method<Call<set_window_pos>>("SetWindowPos", "hWndInsertAfter", "x", "y", "cx", "cy", "nFlags"),
-    overloaded<Call<client_to_screen>>("ClientToScreen", "lpPoint"),
-    overloaded<Call<screen_to_client>>("ScreenToClient", "lpPoint"),
+    method<Call<SetWindowPos>>("SetWindowPos", "hWndInsertAfter", "x", "y", "cx", "cy", "nFlags"),
+    method<Call<defer_window_pos>>("DeferWindowPos", "hWinPosInfo", "hWndInsertAfter", "x", "y", "cx", "cy", "uFlags"),
+    // One form each: a point (a RECT converts its first corner; MapWindowPoints does both).
+    overloaded<Call<ClientToScreen>>("ClientToScreen", "lpPoint"),
+    overloaded<Call<ScreenToClient>>("ScreenToClient", "lpPoint"),
     method<Call<map_window_rect>>("MapWindowPoints", "hWndTo", "lpRect"),
-    method<BoundedCall<map_window_points, Bounds<bound::make(1, bound::Count, 2)>>>("MapWindowPoints", "hWndTo", "lpPoint",
-                                                                                     "nCount"),
-    method<Call<set_redraw, TRUE>>("SetRedraw", "bRedraw"),
-    method<Call<get_update_rect, FALSE>>("GetUpdateRect", "lpRect", "bErase"),
-    method<Call<get_update_rgn, FALSE>>("GetUpdateRgn", "hRgn", "bErase"),
-    method<Call<invalidate, TRUE>>("Invalidate", "bErase"),
-    method<Call<invalidate_rect, TRUE>>("InvalidateRect", "lpRect", "bErase"),
-    method<Call<invalidate_rgn, TRUE>>("InvalidateRgn", "hRgn", "bErase"),
-    method<Call<show_owned_popups, TRUE>>("ShowOwnedPopups", "bShow"),
+    method<BoundedCall<MapWindowPoints, Bounds<count_after(1)>>>("MapWindowPoints", "hWndTo", "lpPoint", "nCount"),
+    method<Call<resize_client, TRUE>>("ResizeClient", "nWidth", "nHeight", "bRedraw"),
+    method<Call<center_window, 0>>("CenterWindow", "hWndCenter"),
+    method<Call<with<modify_long, GWL_STYLE>, 0>>("ModifyStyle", "dwRemove", "dwAdd", "nFlags"),
+    method<Call<with<modify_long, GWL_EXSTYLE>, 0>>("ModifyStyleEx", "dwRemove", "dwAdd", "nFlags"),
+    method<Call<ShowWindow>>("ShowWindow", "nCmdShow"),
+    method<Call<ShowWindowAsync>>("ShowWindowAsync", "nCmdShow"),
+    method<Call<IsWindowVisible>>("IsWindowVisible"),
+    method<Call<ShowOwnedPopups, TRUE>>("ShowOwnedPopups", "bShow"),
+    method<Call<GetWindowRgn>>("GetWindowRgn", "hRgn"),
+    method<Call<SetWindowRgn, FALSE>>("SetWindowRgn", "hRgn", "bRedraw"),
+    // Painting.
+    method<Call<BeginPaint>>("BeginPaint", "lpPaint"),
+    method<Call<EndPaint>>("EndPaint", "lpPaint"),
+    method<Call<GetDC>>("GetDC"),
+    method<Call<GetWindowDC>>("GetWindowDC"),
+    method<Call<ReleaseDC>>("ReleaseDC", "hDC"),
+    method<Call<GetDCEx>>("GetDCEx", "hRgnClip", "flags"),
+    method<Send<WM_PRINT, W<HDC>, L<DWORD>>>("Print", "hDC", "dwFlags"),
+    method<Send<WM_PRINTCLIENT, W<HDC>, L<DWORD>>>("PrintClient", "hDC", "dwFlags"),
+    method<Call<UpdateWindow>>("UpdateWindow"),
+    method<Call<ValidateRect>>("ValidateRect", "lpRect"),
+    method<Call<ValidateRgn>>("ValidateRgn", "hRgn"),
+    method<Call<GetUpdateRect, FALSE>>("GetUpdateRect", "lpRect", "bErase"),
+    method<Call<GetUpdateRgn, FALSE>>("GetUpdateRgn", "hRgn", "bErase"),
+    method<Call<with<InvalidateRect, 0>, TRUE>>("Invalidate", "bErase"),
+    method<Call<InvalidateRect, TRUE>>("InvalidateRect", "lpRect", "bErase"),
+    method<Call<InvalidateRgn, TRUE>>("InvalidateRgn", "hRgn", "bErase"),
+    method<Call<RedrawWindow, 0, 0, redraw_default>>("RedrawWindow", "lpRectUpdate", "hRgnUpdate", "flags"),
+    method<Send<WM_SETREDRAW, W<BOOL, TRUE>>>("SetRedraw", "bRedraw"),
     method<Call<lock_window_update, TRUE>>("LockWindowUpdate", "bLock"),
-    method<Call<redraw_window, 0, 0, redraw_default>>("RedrawWindow", "lpRectUpdate", "hRgnUpdate", "flags"),
+    method<Send<WM_SETICON, L<HICON>, W<BOOL, TRUE>>>("SetIcon", "hIcon", "bBigIcon"),
+    method<Send<WM_GETICON, W<BOOL, TRUE>>>("GetIcon", "bBigIcon"),
+    // Colours and fonts set from script.
+    method<Call<set_background<false>>>("SetBackground", "style", "color", "hatch"),
+    method<Call<set_foreground<false>>>("SetForeground", "penstyles", "width", "color"),
+    method<Call<set_font<false>>>("SetFontEx", FONT_PARAMS),
+    method<Call<set_background<true>>>("SetChildBackground", "style", "color", "hatch"),
+    method<Call<set_foreground<true>>>("SetChildForeground", "penstyles", "width", "color"),
+    method<Call<set_font<true>>>("SetChildFontEx", FONT_PARAMS),
+    // Timers, input and state.
     overloaded<Call<set_timer>>("SetTimer", "nIDEvent", "nElapse"),
-    method<Call<enable_window, TRUE>>("EnableWindow", "bEnable"),
+    method<Call<KillTimer>>("KillTimer", "nIDEvent"),
+    method<Call<IsWindowEnabled>>("IsWindowEnabled"),
+    method<Call<EnableWindow, TRUE>>("EnableWindow", "bEnable"),
+    method<Call<SetActiveWindow>>("SetActiveWindow"),
+    method<Call<SetCapture>>("SetCapture"),
+    method<Call<SetFocus>>("SetFocus"),
+    method<Call<FlashWindow>>("FlashWindow", "bInvert"),
+    method<Send<WM_SETHOTKEY, WLowByte<WORD>, WHighByte<WORD>>>("SetHotKey", "wVirtualKeyCode", "wModifiers"),
+    method<Send<WM_GETHOTKEY>>("GetHotKey"),
+    method<Call<DragAcceptFiles, TRUE>>("DragAcceptFiles", "bAccept"),
+    // Dialog items.
+    method<Call<CheckDlgButton>>("CheckDlgButton", "nIDButton", "nCheck"),
+    method<Call<CheckRadioButton>>("CheckRadioButton", "nIDFirstButton", "nIDLastButton", "nIDCheckButton"),
+    method<Call<DlgDirListW>>("DlgDirList", "lpPathSpec", "nIDListBox", "nIDStaticPath", "nFileType"),
+    method<Call<DlgDirListComboBoxW>>("DlgDirListComboBox", "lpPathSpec", "nIDComboBox", "nIDStaticPath", "nFileType"),
+    method<BoundedCall<DlgDirSelectExW, Bounds<count_after(0)>>>("DlgDirSelect", "lpString", "nCount", "nIDListBox"),
+    method<BoundedCall<DlgDirSelectComboBoxExW, Bounds<count_after(0)>>>("DlgDirSelectComboBox", "lpString", "nCount",
+                                                                           "nIDComboBox"),
+    method<Call<IsDlgButtonChecked>>("IsDlgButtonChecked", "nIDButton"),
     no_forms("GetDlgItemInt"),
-    overloaded<BoundedCall<get_dlg_item_text, Bounds<bound::make(1, bound::Count, 2)>>>("GetDlgItemText", "nID", "lpStr",
-                                                                                        "nMaxCount"),
+    overloaded<BoundedCall<GetDlgItemTextW, Bounds<count_after(1)>>>("GetDlgItemText", "nID", "lpStr", "nMaxCount"),
+    method<Call<SetDlgItemTextW>>("SetDlgItemText", "nID", "lpszString"),
+    method<Call<SetDlgItemInt, TRUE>>("SetDlgItemInt", "nID", "nValue", "bSigned"),
+    method<Call<SendDlgItemMessageW, 0, 0>>("SendDlgItemMessage", "nID", "message", "wParam", "lParam"),
     no_forms("GetNextDlgGroupItem"),
     no_forms("GetNextDlgTabItem"),
-    method<Call<send_dlg_item_message, 0, 0>>("SendDlgItemMessage", "nID", "message", "wParam", "lParam"),
-    method<Call<set_dlg_item_int, TRUE>>("SetDlgItemInt", "nID", "nValue", "bSigned"),
-    method<Call<scroll_window, 0, 0>>("ScrollWindow", "xAmount", "yAmount", "lpRect", "lpClipRect"),
+    method<Call<GetDlgCtrlID>>("GetDlgCtrlID"),
+    method<Call<with<SetWindowLongW, GWL_ID>>>("SetDlgCtrlID", "nID"),
+    method<Call<IsDialogMessageW>>("IsDialogMessage", "lpMsg"),
+    method<Send<WM_NEXTDLGCTL>>("NextDlgCtrl"),
+    method<Send<WM_NEXTDLGCTL, WIs<1>>>("PrevDlgCtrl"),
+    method<Send<WM_NEXTDLGCTL, W<HWND>, LIs<1>>>("GotoDlgCtrl", "hWndCtrl"),
+    // Scrolling.
+    method<Call<GetScrollPos>>("GetScrollPos", "nBar"),
+    method<Call<SetScrollPos, TRUE>>("SetScrollPos", "nBar", "nPos", "bRedraw"),
+    method<Call<SetScrollRange, TRUE>>("SetScrollRange", "nBar", "nMinPos", "nMaxPos", "bRedraw"),
+    method<Call<GetScrollInfo>>("GetScrollInfo", "nBar", "lpScrollInfo"),
+    method<Call<SetScrollInfo, TRUE>>("SetScrollInfo", "nBar", "lpScrollInfo", "bRedraw"),
+    method<Call<ShowScrollBar, TRUE>>("ShowScrollBar", "nBar", "bShow"),
+    method<Call<EnableScrollBar, ESB_ENABLE_BOTH>>("EnableScrollBar", "uSBFlags", "uArrowFlags"),
+    method<Call<ScrollWindow, 0, 0>>("ScrollWindow", "xAmount", "yAmount", "lpRect", "lpClipRect"),
     method<Call<scroll_window_ex_flags_third, 0, 0, 0>>("ScrollWindowEx", "dx", "dy", "uFlags", "lpRectScroll",
                                                         "lpRectClip", "hRgnUpdate"),
-    method<Call<scroll_window_ex>>("ScrollWindowEx", "dx", "dy", "lpRectScroll", "lpRectClip", "hRgnUpdate", "lpRectUpdate",
-                                   "uFlags"),
+    method<Call<ScrollWindowEx>>("ScrollWindowEx", "dx", "dy", "lpRectScroll", "lpRectClip", "hRgnUpdate", "lpRectUpdate",
+                                 "uFlags"),
     method<Call<scroll_window_ex_flags_third_all>>("ScrollWindowEx", "dx", "dy", "uFlags", "lpRectScroll", "lpRectClip",
                                                    "hRgnUpdate", "lpRectUpdate"),
-    method<Call<set_scroll_pos, TRUE>>("SetScrollPos", "nBar", "nPos", "bRedraw"),
-    method<Call<set_scroll_range, TRUE>>("SetScrollRange", "nBar", "nMinPos", "nMaxPos", "bRedraw"),
-    method<Call<show_scroll_bar, TRUE>>("ShowScrollBar", "nBar", "bShow"),
-    method<Call<enable_scroll_bar, ESB_ENABLE_BOTH>>("EnableScrollBar", "uSBFlags", "uArrowFlags"),
+    // Clipboard, caret, help.
+    method<Call<ChangeClipboardChain>>("ChangeClipboardChain", "hWndNewNext"),
+    method<Call<SetClipboardViewer>>("SetClipboardViewer"),
+    method<Call<OpenClipboard>>("OpenClipboard"),
+    method<Call<create_caret>>("CreateCaret", "hBitmap"),
+    method<Call<with<CreateCaret, 0>>>("CreateSolidCaret", "nWidth", "nHeight"),
+    method<Call<with<CreateCaret, 1>>>("CreateGrayCaret", "nWidth", "nHeight"),
+    method<Call<HideCaret>>("HideCaret"),
+    method<Call<ShowCaret>>("ShowCaret"),
     method<Call<message_box_untitled>>("MessageBox", "lpszText"),
-    method<Call<message_box, MB_OK>>("MessageBox", "lpszText", "lpszCaption", "nType"),
-    method<Call<drag_accept_files, TRUE>>("DragAcceptFiles", "bAccept"),
-    method<Call<set_icon, TRUE>>("SetIcon", "hIcon", "bBigIcon"),
-    method<Call<get_icon, TRUE>>("GetIcon", "bBigIcon"),
-    method<Call<win_help, HELP_CONTEXT, 0>>("WinHelp", "lpszHelp", "nCmd", "dwData"),
-    method<Call<set_scroll_info, TRUE>>("SetScrollInfo", "nBar", "lpScrollInfo", "bRedraw"),
-    method<Call<resize_client, TRUE>>("ResizeClient", "nWidth", "nHeight", "bRedraw"),
-    method<Call<set_window_rgn, FALSE>>("SetWindowRgn", "hRgn", "bRedraw"),
-    method<Call<send_to_descendants, 0, 0, TRUE>>("SendMessageToDescendants", "message", "wParam", "lParam", "bDeep"),
-    method<Call<center_window, 0>>("CenterWindow", "hWndCenter"),
-    method<Call<modify_style, 0>>("ModifyStyle", "dwRemove", "dwAdd", "nFlags"),
-    method<Call<modify_style_ex, 0>>("ModifyStyleEx", "dwRemove", "dwAdd", "nFlags"),
-    // The buffer form; the form without arguments is registered last, beside it.
-    overloaded<BoundedCall<get_window_text, Bounds<bound::make(0, bound::Count, 1)>>>("GetWindowText", "lpszStringBuf",
-                                                                                      "nMaxCount"),
+    method<Call<MessageBoxW, MB_OK>>("MessageBox", "lpszText", "lpszCaption", "nType"),
+    method<Call<WinHelpW, HELP_CONTEXT, 0>>("WinHelp", "lpszHelp", "nCmd", "dwData"),
+    method<Call<SetWindowContextHelpId>>("SetWindowContextHelpId", "dwContextHelpId"),
+    method<Call<GetWindowContextHelpId>>("GetWindowContextHelpId"),
+    // The script's handlers.
+    method<Entry<MessageHandler_entry, 'I', 'A'>>("MessageHandler", "uMsg", "expression"),
+    method<Entry<NotifyHandler_entry, 'I', 'I', 'A'>>("NotifyHandler", "iNotifyCode", "idCtrl", "expression"),
+    method<Entry<CommandHandler_entry, 'I', 'I', 'A'>>("CommandHandler", "iNotifyCode", "idCtrl", "expression"),
+    // The class's global functions.
+    global<Entry<rcDefault_set_entry, 'A'>>("SWindowBase_rcDefault_set", "SWindowBase::rcDefault"),
+    global<Entry<rcDefault_get_entry>>("SWindowBase_rcDefault_get"),
+    global<Entry<GetWndClassName_entry>>("SWindowBase_GetWndClassName"),
 };
 
 } // namespace
 
-void register_window_methods(LiValue cls)
-{
-    register_methods(cls, window_methods, sizeof window_methods / sizeof window_methods[0]);
-    register_control_methods(cls, "SWindowBase", overloaded_methods, rows_in(overloaded_methods));
-}
+const MethodTable window_base_methods = table(window_base_rows);
 
 } // namespace savrawin

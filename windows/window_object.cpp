@@ -165,7 +165,6 @@ BOOL WindowObject::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 // ---- dialogs ------------------------------------------------------------------------------------------
 
 WNDPROC DialogObject::GetWindowProc() { return (WNDPROC)(void *)DialogProc; }
-uint32_t DialogObject::DataBytes() const { return (uint32_t)(sizeof(DialogObject) - window_script_offset); }
 
 INT_PTR CALLBACK DialogObject::StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {

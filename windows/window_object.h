@@ -27,10 +27,7 @@ enum class Layout : uint8_t {
 
 // What a script class registers as its window class, once, on its first Create.
 struct WindowClass {
-    const char *script_name;
-    LiValue *script_class;
     const wchar_t *base_name; // a superclassed control's Win32 class, or null for an own class
-    Layout layout;
     DWORD default_style, default_ex_style;
     // Filled on registration.
     WNDCLASSEXW wc;
@@ -51,7 +48,11 @@ public:
     // SubclassWindow has attached the object to an existing window: a control implementation
     // initialises itself as it does on WM_CREATE.
     virtual void OnAttached() {}
+    // The class's window-class record and the styles a window of it gets when Create is given none
+    // (class_table.cpp makes each class's object from them).
     virtual WindowClass *GetClass() const = 0;
+    static constexpr DWORD default_style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    static constexpr DWORD default_ex_style = 0;
     virtual ResizeState *GetResize() { return nullptr; }
     // Bytes from the SWindowBase part to the object's end: what the script instance may reach.
     virtual uint32_t DataBytes() const = 0;
@@ -147,13 +148,13 @@ public:
 // beyond a control's.
 class CheckListViewObject : public ControlWindow {
 public:
+    static constexpr DWORD default_style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS;
+    static constexpr DWORD default_ex_style = WS_EX_CLIENTEDGE;
     BOOL ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT &result, DWORD map) override;
 };
 
 class DialogObject : public ResizableWindow {
 public:
-    WindowClass *GetClass() const override;
-    uint32_t DataBytes() const override;
     WNDPROC GetWindowProc() override;
     static INT_PTR CALLBACK DialogProc(HWND self, UINT msg, WPARAM wp, LPARAM lp);
     static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -184,14 +185,8 @@ inline DWORD set_masked_style(DWORD &field, DWORD style, DWORD mask)
     return previous;
 }
 
-// The native object of a method's receiver, which must be an instance of cls (or derived from it)
-// whose object is a T: the receiver of the rows of classes with behaviour of their own.
-template <class T> T *window_object_receiver(LiValue cls)
-{
-    LiValue v = ArgBase[0];
-    if (!li_IsDerived(v, cls)) li_InstError(v, cls);
-    return static_cast<T *>(WindowObject::of(window_arg(v)));
-}
+// The instance-destructor hook of the window classes (window_creation.cpp).
+void destroy_window_instance(LiValue inst);
 
 // Window user data: {script instance, native object}.
 struct WindowUserData {

@@ -10,8 +10,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "../../module/protected_eval.h"
-#include "../../module/wrap.h"
+#include "../../binding/protected_eval.h"
+#include "../../binding/wrap.h"
 
 namespace savrawin {
 

@@ -1,7 +1,7 @@
 // The platform calling script functions: window enumerations and timer procedures, each call
 // through the callback bridge, so an error in the function is reported as a handler's is and
 // never unwinds through the platform.
-#include "../../module/bridge.h"
+#include "../../binding/bridge.h"
 #include "beyond.h"
 
 #define A(i) ArgBase[i]

@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "../../module/late_bound.h"
+#include "../../binding/late_bound.h"
 #include "../../structs/model.h"
 
 namespace savrawin {

@@ -10,8 +10,8 @@
 #include <shellapi.h>
 #include <htmlhelp.h>
 
-#include "../../module/wrap.h"
-#include "../../module/late_bound.h"
+#include "../../binding/wrap.h"
+#include "../../binding/late_bound.h"
 
 namespace savrawin {
 

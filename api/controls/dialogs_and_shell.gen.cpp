@@ -10,7 +10,7 @@
 #include <shellapi.h>
 #include <htmlhelp.h>
 
-#include "../../module/wrap.h"
+#include "../../binding/wrap.h"
 #include "adapters.h"
 
 namespace savrawin {

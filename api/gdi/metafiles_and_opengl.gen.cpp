@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "../../module/wrap.h"
-#include "../../module/late_bound.h"
+#include "../../binding/wrap.h"
+#include "../../binding/late_bound.h"
 
 namespace savrawin {
 

@@ -6,8 +6,8 @@
 #include <string.h>
 
 #include "../../structs/model.h"
-#include "../../module/protected_eval.h"
-#include "../../module/wrap.h"
+#include "../../binding/protected_eval.h"
+#include "../../binding/wrap.h"
 #include "savra.h"
 
 namespace savrawin {

@@ -3,9 +3,9 @@
 // that is an array.
 #include <windows.h>
 
-#include "../../module/convert.h"
-#include "../../module/protected_eval.h"
-#include "../../module/wrap.h"
+#include "../../binding/convert.h"
+#include "../../binding/protected_eval.h"
+#include "../../binding/wrap.h"
 #include "../../structs/model.h"
 #include "savra.h"
 

@@ -4,7 +4,7 @@
 // wrapper template calls (its declaration gives every argument's and the result's kind) and
 // the registered parameter names.
 
-#include "../../module/wrap.h"
+#include "../../binding/wrap.h"
 
 namespace savrawin {
 

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../../module/result_buffer.h"
+#include "../../binding/result_buffer.h"
 
 namespace savrawin {
 

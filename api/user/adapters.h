@@ -14,7 +14,7 @@
 
 #include <type_traits>
 
-#include "../../module/wrap.h"
+#include "../../binding/wrap.h"
 
 namespace savrawin {
 

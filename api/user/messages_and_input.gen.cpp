@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "../../module/wrap.h"
+#include "../../binding/wrap.h"
 
 namespace savrawin {
 

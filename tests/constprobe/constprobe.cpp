@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "savra.h"
-#include "../../module/protected_eval.h"
+#include "../../binding/protected_eval.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string.h>
 
 #include "savra.h"
-#include "../../module/protected_eval.h"
+#include "../../binding/protected_eval.h"
 
 #define A(i) ArgBase[i]
 

@@ -5,13 +5,13 @@
 
 Reads tools/constants/names.txt (which names each table holds) and values.txt (values the SDK
 headers lack or have wrong), takes every other value from the mingw-w64 headers as the module's
-compiler sees them, and writes module/constants/first_table.inc and second_table.inc. With
+compiler sees them, and writes api/constants/first_table.gen.inc and second_table.gen.inc. With
 --check it writes nothing and fails when the checked-in files differ from what it would write.
 
 The values are read by compiling a probe with the cross compiler: one 64-bit constant per name,
 emitted as assembly, so a name that is an enumerator counts as defined just like a macro. A name
 the compiler rejects as undeclared must be in values.txt. Development time only: the build
-compiles the checked-in .inc files, and module/constants/checks.cpp proves each header-defined
+compiles the checked-in .gen.inc files, and api/constants/checks.cpp proves each header-defined
 value again with a static_assert.
 """
 import os
@@ -22,7 +22,7 @@ import tempfile
 
 TOP = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 HERE = os.path.join(TOP, 'tools', 'constants')
-OUT = os.path.join(TOP, 'module', 'constants')
+OUT = os.path.join(TOP, 'api', 'constants')
 CXX = os.environ.get('CXX_I686', 'i686-w64-mingw32-g++')
 
 # The module's target, plus what the tables need: OEM resource ids and the rich edit 2.0 names.
@@ -221,7 +221,7 @@ def main():
                 '// CHECKED(NAME, value): an SDK header defines NAME; constants/checks.cpp proves the value.\n'
                 '// DOCUMENTED("NAME", value): a value the headers lack or have wrong, with its source.\n')
         text += ''.join(rows[n] + '\n' for n in names)
-        path = os.path.join(OUT, '%s_table.inc' % which)
+        path = os.path.join(OUT, '%s_table.gen.inc' % which)
         old = open(path).read() if os.path.exists(path) else None
         if old != text:
             stale.append(path)

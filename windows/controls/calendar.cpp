@@ -8,7 +8,7 @@ namespace {
 
 constexpr uint32_t two_times(int argument) { return bound::make(argument, bound::AtLeast, 0, 2); }
 
-const ControlMethod month_calendar_rows[] = {
+const MethodRow month_calendar_rows[] = {
     // Attributes.
     method<Send<MCM_GETCOLOR, W<int>>>("GetColor", "nColorType"),
     method<Send<MCM_SETCOLOR, W<int>, L<COLORREF>>>("SetColor", "nColorType", "clr"),
@@ -35,7 +35,7 @@ const ControlMethod month_calendar_rows[] = {
                                                                                        "lprgSysTimeArray"),
 };
 
-const ControlMethod date_time_picker_rows[] = {
+const MethodRow date_time_picker_rows[] = {
     // Attributes.
     method<Send<DTM_SETFORMATW, L<LPCWSTR>>>("SetFormat", "lpszFormat"),
     method<Send<DTM_GETMCCOLOR, W<int>>>("GetMonthCalColor", "nColorType"),
@@ -49,7 +49,7 @@ const ControlMethod date_time_picker_rows[] = {
 
 } // namespace
 
-const ControlTable month_calendar_table = SAVRA_CONTROL_TABLE(SMonthCalendarCtrl, month_calendar_rows);
-const ControlTable date_time_picker_table = SAVRA_CONTROL_TABLE(SDateTimePickerCtrl, date_time_picker_rows);
+const MethodTable month_calendar_methods = table(month_calendar_rows);
+const MethodTable date_time_picker_methods = table(date_time_picker_rows);
 
 } // namespace savrawin

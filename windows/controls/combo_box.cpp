@@ -11,7 +11,7 @@ LRESULT combo_get_lb_text(HWND h, int index, WideBuffer buffer)
     return text_asked_by_length(h, CB_GETLBTEXTLEN, (WPARAM)index, CB_GETLBTEXT, (WPARAM)index, buffer);
 }
 
-const ControlMethod combo_box_rows[] = {
+const MethodRow combo_box_rows[] = {
     // Attributes.
     method<Send<CB_GETCOUNT>>("GetCount"),
     method<Send<CB_GETCURSEL>>("GetCurSel"),
@@ -61,7 +61,7 @@ const ControlMethod combo_box_rows[] = {
 LRESULT combo_ex_insert_item(HWND h, COMBOBOXEXITEMW item) { return SendMessageW(h, CBEM_INSERTITEMW, 0, (LPARAM)&item); }
 LRESULT combo_ex_set_item(HWND h, COMBOBOXEXITEMW item) { return SendMessageW(h, CBEM_SETITEMW, 0, (LPARAM)&item); }
 
-const ControlMethod combo_box_ex_rows[] = {
+const MethodRow combo_box_ex_rows[] = {
     // Attributes.
     method<Send<CBEM_GETEXTENDEDSTYLE>>("GetExtendedStyle"),
     method<Send<CBEM_SETEXTENDEDSTYLE, W<DWORD>, L<DWORD>>>("SetExtendedStyle", "dwExMask", "dwExStyle"),
@@ -77,7 +77,7 @@ const ControlMethod combo_box_ex_rows[] = {
 
 } // namespace
 
-const ControlTable combo_box_table = SAVRA_CONTROL_TABLE(SComboBox, combo_box_rows);
-const ControlTable combo_box_ex_table = SAVRA_CONTROL_TABLE(SComboBoxEx, combo_box_ex_rows);
+const MethodTable combo_box_methods = table(combo_box_rows);
+const MethodTable combo_box_ex_methods = table(combo_box_ex_rows);
 
 } // namespace savrawin

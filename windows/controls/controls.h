@@ -1,40 +1,28 @@
-// The control classes' method tables: one table per class, each a list of rows over the
-// message-method mechanism, grouped as the platform groups a control's messages (attributes,
-// then operations).
+// What the control classes' method tables share. Each class's table is a list of method rows grouped
+// as the platform groups a control's messages (attributes, then operations); windows/classes.h
+// names it on the class's row.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "../../structs/classes.h"
-#include "../message_method.h"
+#include "../classes.h"
+#include "../window_rows.h"
 
 namespace savrawin {
 
-using msg::Bounds;
-using msg::LIs;
-using msg::ReturnsPoint;
-using msg::ReturnsSize;
-using msg::TestedText;
-using msg::TextAt;
-using msg::WIs;
-template <class T, int32_t... D> using W = msg::Arg<T, msg::To::W, D...>;
-template <class T, int32_t... D> using L = msg::Arg<T, msg::To::L, D...>;
-template <class T, int32_t... D> using WLow = msg::Arg<T, msg::To::WLow, D...>;
-template <class T, int32_t... D> using WHigh = msg::Arg<T, msg::To::WHigh, D...>;
-template <class T, int32_t... D> using LLow = msg::Arg<T, msg::To::LLow, D...>;
-template <class T, int32_t... D> using LHigh = msg::Arg<T, msg::To::LHigh, D...>;
-template <class T, int32_t... D> using WOr = msg::Arg<T, msg::To::WOr, D...>;
-
-// A class's table, as the registration walks it.
-struct ControlTable {
-    const char *class_name;
-    LiValue *cls;
-    const ControlMethod *rows;
-    size_t count;
+// A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
+// owns its 8 bytes.
+struct PackedPoint {
+    uint32_t bits;
+    LiValue value() const;
 };
-#define SAVRA_CONTROL_TABLE(Class, rows) {#Class, &cls_##Class, rows, rows_in(rows)}
+struct PackedSize {
+    uint32_t bits;
+    LiValue value() const;
+};
+using ReturnsPoint = msg::Returns<PackedPoint>;
 
 // Text a control copies out without being told the room (a list-box item, a status pane): its
 // length is asked first and the text read into a copy with room for it, then cut to the script's
@@ -44,27 +32,5 @@ LRESULT text_asked_by_length(HWND h, UINT length_msg, WPARAM length_wp, UINT get
 // Text read into a copy of at least `room` units (the most the control writes there), then cut
 // to the script's buffer.
 LRESULT text_with_room(HWND h, UINT msg, WPARAM wp, size_t room, WideBuffer buffer);
-
-// The tables, one line per group of controls.
-extern const ControlTable static_table, button_table, list_box_table, drag_list_box_table;
-
-// combo boxes, edits
-extern const ControlTable combo_box_table, combo_box_ex_table, edit_table, rich_edit_table;
-
-// scroll bars, tool tips, headers
-extern const ControlTable scroll_bar_table, tool_tip_table, header_table;
-
-// list views, tree views
-extern const ControlTable list_view_table, tree_view_table;
-
-// tool bars, status bars, tabs, track bars, up-downs, progress bars
-extern const ControlTable tool_bar_table, status_bar_table, tab_table, track_bar_table, up_down_table, progress_bar_table;
-
-// hot keys, animations, rebars, calendars, date pickers, IP addresses, pagers
-extern const ControlTable hot_key_table, animate_table, rebar_table, month_calendar_table, date_time_picker_table, ip_address_table, pager_table;
-
-// controls with behaviour of their own: hyperlinks, bitmap buttons (windows/hyperlink.cpp, windows/bitmap_button.cpp)
-extern const ControlTable hyper_link_table, bitmap_button_table;
-
 
 } // namespace savrawin

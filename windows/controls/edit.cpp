@@ -31,8 +31,6 @@ void edit_set_sel(HWND h, int start, int end, BOOL no_scroll)
     if (!no_scroll) SendMessageW(h, EM_SCROLLCARET, 0, 0);
 }
 void edit_set_sel_packed(HWND h, DWORD selection) { edit_set_sel(h, LOWORD(selection), HIWORD(selection), FALSE); }
-void edit_set_sel_all(HWND h, BOOL no_scroll) { edit_set_sel(h, 0, -1, no_scroll); }
-void edit_set_sel_none(HWND h, BOOL no_scroll) { edit_set_sel(h, -1, 0, no_scroll); }
 
 void edit_insert_text(HWND h, int after, LPCWSTR text, BOOL no_scroll, BOOL can_undo)
 {
@@ -49,7 +47,7 @@ LRESULT edit_show_balloon_tip(HWND h, EDITBALLOONTIP tip) { return SendMessageW(
 
 using GetLineCounted = CheckedCall<edit_get_line, Bounds<bound::make(1, bound::Count, 2)>, TextAt<>>;
 
-const ControlMethod edit_rows[] = {
+const MethodRow edit_rows[] = {
     // Attributes.
     method<Send<EM_CANUNDO>>("CanUndo"),
     method<Send<EM_GETLINECOUNT>>("GetLineCount"),
@@ -91,8 +89,8 @@ const ControlMethod edit_rows[] = {
     // Two integers are a range; one is a packed selection.
     overloaded<Call<edit_set_sel_packed>>("SetSel", "dwSelection"),
     method<Call<edit_set_sel, 0>>("SetSel", "nStartChar", "nEndChar", "bNoScroll"),
-    method<Call<edit_set_sel_all, 0>>("SetSelAll", "bNoScroll"),
-    method<Call<edit_set_sel_none, 0>>("SetSelNone", "bNoScroll"),
+    method<Call<with<edit_set_sel, 0, -1>, 0>>("SetSelAll", "bNoScroll"),
+    method<Call<with<edit_set_sel, -1, 0>, 0>>("SetSelNone", "bNoScroll"),
     overloaded<Send<EM_SETTABSTOPS>>("SetTabStops"),
     method<Send<EM_SCROLLCARET>>("ScrollCaret"),
     method<Send<EM_SCROLL, W<int>>>("Scroll", "nScrollAction"),
@@ -109,6 +107,6 @@ const ControlMethod edit_rows[] = {
 
 } // namespace
 
-const ControlTable edit_table = SAVRA_CONTROL_TABLE(SEdit, edit_rows);
+const MethodTable edit_methods = table(edit_rows);
 
 } // namespace savrawin

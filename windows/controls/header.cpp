@@ -50,7 +50,7 @@ LRESULT header_layout(HWND h, HDLAYOUT *layout)
 }
 LRESULT header_hit_test(HWND h, HDHITTESTINFO *info) { return info ? SendMessageW(h, HDM_HITTEST, 0, (LPARAM)info) : -1; }
 
-const ControlMethod header_rows[] = {
+const MethodRow header_rows[] = {
     // Attributes.
     method<Send<HDM_GETITEMCOUNT>>("GetItemCount"),
     method<Call<header_get_item>>("GetItem", "nIndex", "pHeaderItem"),
@@ -75,6 +75,6 @@ const ControlMethod header_rows[] = {
 
 } // namespace
 
-const ControlTable header_table = SAVRA_CONTROL_TABLE(SHeaderCtrl, header_rows);
+const MethodTable header_methods = table(header_rows);
 
 } // namespace savrawin

@@ -5,23 +5,17 @@ namespace savrawin {
 
 namespace {
 
-// The key and its modifiers share wParam a byte each.
-LRESULT hot_key_set(HWND h, WORD virtual_key, WORD modifiers)
-{
-    return SendMessageW(h, HKM_SETHOTKEY, MAKEWORD(virtual_key, modifiers), 0);
-}
-
-const ControlMethod hot_key_rows[] = {
+const MethodRow hot_key_rows[] = {
     // Attributes.
     overloaded<Send<HKM_GETHOTKEY>>("GetHotKey"),
-    method<Call<hot_key_set>>("SetHotKey", "wVirtualKeyCode", "wModifiers"),
+    method<Send<HKM_SETHOTKEY, WLowByte<WORD>, WHighByte<WORD>>>("SetHotKey", "wVirtualKeyCode", "wModifiers"),
     method<Send<HKM_SETRULES, W<WORD>, LLow<WORD>>>("SetRules", "wInvalidComb", "wModifiers"),
 };
 
 // Seeking plays the one frame once: from and to are both the frame.
 LRESULT animate_seek(HWND h, UINT frame) { return SendMessageW(h, ACM_PLAY, 1, MAKELPARAM(frame, frame)); }
 
-const ControlMethod animate_rows[] = {
+const MethodRow animate_rows[] = {
     // Operations.
     method<Send<ACM_PLAY, LLow<UINT>, LHigh<UINT>, W<UINT>>>("Play", "nFrom", "nTo", "nRep"),
     method<Send<ACM_STOP>>("Stop"),
@@ -32,7 +26,7 @@ const ControlMethod animate_rows[] = {
 
 } // namespace
 
-const ControlTable hot_key_table = SAVRA_CONTROL_TABLE(SHotKeyCtrl, hot_key_rows);
-const ControlTable animate_table = SAVRA_CONTROL_TABLE(SAnimateCtrl, animate_rows);
+const MethodTable hot_key_methods = table(hot_key_rows);
+const MethodTable animate_methods = table(animate_rows);
 
 } // namespace savrawin

@@ -11,7 +11,7 @@ LRESULT ip_set_range(HWND h, int field, int lowest, int highest)
     return SendMessageW(h, IPM_SETRANGE, (WPARAM)field, (LPARAM)(highest * 256 + lowest));
 }
 
-const ControlMethod ip_address_rows[] = {
+const MethodRow ip_address_rows[] = {
     // Attributes.
     method<Send<IPM_ISBLANK>>("IsBlank"),
     method<Send<IPM_SETADDRESS, L<DWORD>>>("SetAddress", "dwAddress"),
@@ -21,7 +21,7 @@ const ControlMethod ip_address_rows[] = {
     method<Send<IPM_SETFOCUS, W<int>>>("SetFocus", "nField"),
 };
 
-const ControlMethod pager_rows[] = {
+const MethodRow pager_rows[] = {
     // Attributes.
     method<Send<PGM_GETBUTTONSIZE>>("GetButtonSize"),
     method<Send<PGM_SETBUTTONSIZE, L<int>>>("SetButtonSize", "nButtonSize"),
@@ -40,7 +40,7 @@ const ControlMethod pager_rows[] = {
 
 } // namespace
 
-const ControlTable ip_address_table = SAVRA_CONTROL_TABLE(SIPAddressCtrl, ip_address_rows);
-const ControlTable pager_table = SAVRA_CONTROL_TABLE(SPagerCtrl, pager_rows);
+const MethodTable ip_address_methods = table(ip_address_rows);
+const MethodTable pager_methods = table(pager_rows);
 
 } // namespace savrawin

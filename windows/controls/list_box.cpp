@@ -1,7 +1,8 @@
 // SListBox and SDragListBox.
 #include "controls.h"
 
-#include "../../module/late_bound.h"
+#include "../../binding/late_bound.h"
+#include "../static_data.h"
 
 SAVRA_BY_ORDINAL("comctl32.dll", MakeDragList, 13)
 SAVRA_BY_ORDINAL("comctl32.dll", LBItemFromPt, 14)
@@ -23,7 +24,7 @@ LRESULT list_box_sel_item_range(HWND h, BOOL select, int first, int last)
     return SendMessageW(h, LB_SELITEMRANGEEX, (WPARAM)last, (LPARAM)first);
 }
 
-const ControlMethod list_box_rows[] = {
+const MethodRow list_box_rows[] = {
     // Attributes.
     method<Send<LB_GETCOUNT>>("GetCount"),
     method<Send<LB_SETCOUNT, W<int>>>("SetCount", "cItems"),
@@ -66,19 +67,26 @@ const ControlMethod list_box_rows[] = {
     method<Call<list_box_sel_item_range>>("SelItemRange", "bSelect", "nFirstItem", "nLastItem"),
 };
 
-BOOL drag_make_drag_list(HWND h) { return MakeDragList_by_ordinal::call(h); }
-int drag_item_from_pt(HWND h, POINT pt, BOOL auto_scroll) { return LBItemFromPt_by_ordinal::call(h, pt, auto_scroll); }
 void drag_draw_insert(HWND h, int item) { DrawInsert_by_ordinal::call(GetParent(h), h, item); }
 
-const ControlMethod drag_list_box_rows[] = {
-    method<Call<drag_make_drag_list>>("MakeDragList"),
-    method<Call<drag_item_from_pt, 1>>("LBItemFromPt", "pt", "bAutoScroll"),
+// The message a drag list sends its parent, registered once.
+volatile LONG drag_list_message;
+LiValue drag_list_message_entry()
+{
+    return li_CreateLong((int32_t)registered_message_once(&drag_list_message, L"commctrl_DragListMsg"));
+}
+
+const MethodRow drag_list_box_rows[] = {
+    method<Call<MakeDragList_by_ordinal::call>>("MakeDragList"),
+    method<Call<LBItemFromPt_by_ordinal::call, 1>>("LBItemFromPt", "pt", "bAutoScroll"),
     method<Call<drag_draw_insert>>("DrawInsert", "nItem"),
+    // The class's global functions.
+    global<Entry<drag_list_message_entry>>("SDragListBox_GetDragListMessage"),
 };
 
 } // namespace
 
-const ControlTable list_box_table = SAVRA_CONTROL_TABLE(SListBox, list_box_rows);
-const ControlTable drag_list_box_table = SAVRA_CONTROL_TABLE(SDragListBox, drag_list_box_rows);
+const MethodTable list_box_methods = table(list_box_rows);
+const MethodTable drag_list_box_methods = table(drag_list_box_rows);
 
 } // namespace savrawin

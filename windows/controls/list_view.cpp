@@ -93,49 +93,19 @@ LRESULT list_view_get_sub_item_rect(HWND h, int item, int sub_item, int code, RE
 
 // ---- composite methods -----------------------------------------------------------------------------
 
-LRESULT list_view_set_item_fields(HWND h, int item, int sub_item, UINT mask, LPCWSTR text, int image, UINT state,
-                                  UINT state_mask, LPARAM param)
-{
-    LVITEMW record = {};
-    record.mask = mask;
-    record.iItem = item;
-    record.iSubItem = sub_item;
-    record.pszText = (LPWSTR)text;
-    record.iImage = image;
-    record.state = state;
-    record.stateMask = state_mask;
-    record.lParam = param;
-    return SendMessageW(h, LVM_SETITEMW, 0, (LPARAM)&record);
-}
-
-LRESULT list_view_set_item_state(HWND h, int item, UINT state, UINT state_mask)
+LVITEMW item_state(UINT state, UINT state_mask)
 {
     LVITEMW record = {};
     record.state = state;
     record.stateMask = state_mask;
-    return SendMessageW(h, LVM_SETITEMSTATE, (WPARAM)item, (LPARAM)&record);
-}
-
-LRESULT list_view_set_item_text(HWND h, int item, int sub_item, LPCWSTR text)
-{
-    return list_view_set_item_fields(h, item, sub_item, LVIF_TEXT, text, 0, 0, 0, 0);
-}
-
-LRESULT list_view_set_item_data(HWND h, int item, DWORD_PTR data)
-{
-    return list_view_set_item_fields(h, item, 0, LVIF_PARAM, nullptr, 0, 0, 0, (LPARAM)data);
-}
-
-LRESULT list_view_set_item_position(HWND h, int item, int x, int y)
-{
-    POINT pt = {x, y};
-    return SendMessageW(h, LVM_SETITEMPOSITION32, (WPARAM)item, (LPARAM)&pt);
+    return record;
 }
 
 // A ticked box is state image 2, an empty one state image 1.
 LRESULT list_view_set_check_state(HWND h, int item, BOOL check)
 {
-    return list_view_set_item_state(h, item, INDEXTOSTATEIMAGEMASK(check ? 2 : 1), LVIS_STATEIMAGEMASK);
+    LVITEMW record = item_state(INDEXTOSTATEIMAGEMASK(check ? 2 : 1), LVIS_STATEIMAGEMASK);
+    return SendMessageW(h, LVM_SETITEMSTATE, (WPARAM)item, (LPARAM)&record);
 }
 
 LRESULT list_view_get_selected_item(HWND h, LVITEMW *item)
@@ -156,36 +126,6 @@ DWORD list_view_set_view_type(HWND h, DWORD type)
     DWORD previous = style & LVS_TYPEMASK;
     if ((type & LVS_TYPEMASK) != previous) SetWindowLongW(h, GWL_STYLE, (LONG)((style & ~LVS_TYPEMASK) | (type & LVS_TYPEMASK)));
     return previous;
-}
-
-LRESULT insert_item_record(HWND h, UINT mask, int item, LPCWSTR text, UINT state, UINT state_mask, int image,
-                           LPARAM param)
-{
-    LVITEMW record = {};
-    record.mask = mask;
-    record.iItem = item;
-    record.pszText = (LPWSTR)text;
-    record.state = state;
-    record.stateMask = state_mask;
-    record.iImage = image;
-    record.lParam = param;
-    return SendMessageW(h, LVM_INSERTITEMW, 0, (LPARAM)&record);
-}
-
-LRESULT list_view_insert_text(HWND h, int item, LPCWSTR text)
-{
-    return insert_item_record(h, LVIF_TEXT, item, text, 0, 0, 0, 0);
-}
-
-LRESULT list_view_insert_text_image(HWND h, int item, LPCWSTR text, int image)
-{
-    return insert_item_record(h, LVIF_TEXT | LVIF_IMAGE, item, text, 0, 0, image, 0);
-}
-
-LRESULT list_view_insert_fields(HWND h, UINT mask, int item, LPCWSTR text, UINT state, UINT state_mask, int image,
-                                LPARAM param)
-{
-    return insert_item_record(h, mask, item, text, state, state_mask, image, param);
 }
 
 // A width or sub-item of -1 is left to the control.
@@ -227,14 +167,18 @@ LRESULT list_view_add_item(HWND h, int item, int sub_item, LPCWSTR text, int ima
 
 LRESULT list_view_select_item(HWND h, int index)
 {
-    LRESULT r = list_view_set_item_state(h, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    LVITEMW record = item_state(LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    LRESULT r = SendMessageW(h, LVM_SETITEMSTATE, (WPARAM)index, (LPARAM)&record);
     if (r) r = SendMessageW(h, LVM_ENSUREVISIBLE, (WPARAM)index, FALSE);
     return r;
 }
 
 LRESULT list_view_scroll(HWND h, SIZE size) { return SendMessageW(h, LVM_SCROLL, (WPARAM)size.cx, (LPARAM)size.cy); }
 
-const ControlMethod list_view_rows[] = {
+// The item record the setters fill from their arguments.
+using LV = LVITEMW;
+
+const MethodRow list_view_rows[] = {
     // Attributes.
     method<Send<LVM_GETBKCOLOR>>("GetBkColor"),
     method<Send<LVM_SETBKCOLOR, L<COLORREF>>>("SetBkColor", "cr"),
@@ -242,20 +186,24 @@ const ControlMethod list_view_rows[] = {
     method<Send<LVM_SETITEMCOUNT, W<int>>>("SetItemCount", "nItems"),
     method<Call<list_view_get_item>>("GetItem", "pItem"),
     method<Send<LVM_SETITEMW, L<const LVITEMW *>>>("SetItem", "pItem"),
-    method<Call<list_view_set_item_fields>>("SetItem", "nItem", "nSubItem", "nMask", "lpszItem", "nImage", "nState",
-                                            "nStateMask", "lParam"),
+    method<Send<LVM_SETITEMW, Field<&LV::iItem>, Field<&LV::iSubItem>, Field<&LV::mask>, Field<&LV::pszText>,
+                Field<&LV::iImage>, Field<&LV::state>, Field<&LV::stateMask>, Field<&LV::lParam>>>(
+        "SetItem", "nItem", "nSubItem", "nMask", "lpszItem", "nImage", "nState", "nStateMask", "lParam"),
     method<Send<LVM_GETITEMSTATE, W<int>, L<UINT>>>("GetItemState", "nItem", "nMask"),
     method<Send<LVM_SETITEMSTATE, W<int>, L<LVITEMW *>>>("SetItemState", "nItem", "pItem"),
-    method<Call<list_view_set_item_state>>("SetItemState", "nItem", "nState", "nStateMask"),
+    method<Send<LVM_SETITEMSTATE, W<int>, Field<&LV::state>, Field<&LV::stateMask>>>("SetItemState", "nItem", "nState",
+                                                                                       "nStateMask"),
     overloaded<Call<list_view_get_item_text>>("GetItemText", "nItem", "nSubItem", "lpszText", "nLen"),
-    method<Call<list_view_set_item_text>>("SetItemText", "nItem", "nSubItem", "lpszText"),
+    method<Send<LVM_SETITEMW, FieldIs<LVIF_TEXT, &LV::mask>, Field<&LV::iItem>, Field<&LV::iSubItem>, Field<&LV::pszText>>>(
+        "SetItemText", "nItem", "nSubItem", "lpszText"),
     method<Call<list_view_get_item_data>>("GetItemData", "nItem"),
-    method<Call<list_view_set_item_data>>("SetItemData", "nItem", "dwData"),
+    method<Send<LVM_SETITEMW, FieldIs<LVIF_PARAM, &LV::mask>, Field<&LV::iItem>, Field<&LV::lParam>>>("SetItemData", "nItem",
+                                                                                                      "dwData"),
     method<Send<LVM_GETCALLBACKMASK>>("GetCallbackMask"),
     method<Send<LVM_SETCALLBACKMASK, W<UINT>>>("SetCallbackMask", "nMask"),
     method<Send<LVM_GETITEMPOSITION, W<int>, L<POINT *>>>("GetItemPosition", "nItem", "lpPoint"),
     method<Send<LVM_SETITEMPOSITION32, W<int>, L<POINT *>>>("SetItemPosition", "nItem", "pt"),
-    method<Call<list_view_set_item_position>>("SetItemPosition", "nItem", "x", "y"),
+    method<Send<LVM_SETITEMPOSITION32, W<int>, Field<&POINT::x>, Field<&POINT::y>>>("SetItemPosition", "nItem", "x", "y"),
     method<Send<LVM_GETSTRINGWIDTHW, L<LPCWSTR>>>("GetStringWidth", "lpsz"),
     method<Call<list_view_get_column>>("GetColumn", "nCol", "pColumn"),
     method<Send<LVM_SETCOLUMNW, W<int>, L<const LVCOLUMNW *>>>("SetColumn", "nCol", "pColumn"),
@@ -326,10 +274,13 @@ const ControlMethod list_view_rows[] = {
                                                "nSubItem"),
     method<Send<LVM_DELETECOLUMN, W<int>>>("DeleteColumn", "nCol"),
     method<Send<LVM_INSERTITEMW, L<const LVITEMW *>>>("InsertItem", "pItem"),
-    method<Call<list_view_insert_text>>("InsertItem", "nItem", "lpszItem"),
-    method<Call<list_view_insert_text_image>>("InsertItem", "nItem", "lpszItem", "nImage"),
-    method<Call<list_view_insert_fields>>("InsertItem", "nMask", "nItem", "lpszItem", "nState", "nStateMask", "nImage",
-                                          "lParam"),
+    method<Send<LVM_INSERTITEMW, FieldIs<LVIF_TEXT, &LV::mask>, Field<&LV::iItem>, Field<&LV::pszText>>>("InsertItem", "nItem",
+                                                                                                        "lpszItem"),
+    method<Send<LVM_INSERTITEMW, FieldIs<LVIF_TEXT | LVIF_IMAGE, &LV::mask>, Field<&LV::iItem>, Field<&LV::pszText>,
+                Field<&LV::iImage>>>("InsertItem", "nItem", "lpszItem", "nImage"),
+    method<Send<LVM_INSERTITEMW, Field<&LV::mask>, Field<&LV::iItem>, Field<&LV::pszText>, Field<&LV::state>,
+                Field<&LV::stateMask>, Field<&LV::iImage>, Field<&LV::lParam>>>("InsertItem", "nMask", "nItem", "lpszItem",
+                                                                                "nState", "nStateMask", "nImage", "lParam"),
     method<Send<LVM_GETNEXTITEM, W<int>, L<UINT>>>("GetNextItem", "nItem", "nFlags"),
     method<Send<LVM_DELETEITEM, W<int>>>("DeleteItem", "nItem"),
     method<Send<LVM_DELETEALLITEMS>>("DeleteAllItems"),
@@ -364,6 +315,6 @@ const ControlMethod list_view_rows[] = {
 
 } // namespace
 
-const ControlTable list_view_table = SAVRA_CONTROL_TABLE(SListViewCtrl, list_view_rows);
+const MethodTable list_view_methods = table(list_view_rows);
 
 } // namespace savrawin

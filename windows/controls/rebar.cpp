@@ -60,7 +60,7 @@ void rebar_lock_bands(HWND h, BOOL lock)
     }
 }
 
-const ControlMethod rebar_rows[] = {
+const MethodRow rebar_rows[] = {
     // Attributes.
     method<Send<RB_GETBANDCOUNT>>("GetBandCount"),
     method<Call<rebar_get_band_info>>("GetBandInfo", "nBand", "lprbbi"),
@@ -105,6 +105,6 @@ const ControlMethod rebar_rows[] = {
 
 } // namespace
 
-const ControlTable rebar_table = SAVRA_CONTROL_TABLE(SReBarCtrl, rebar_rows);
+const MethodTable rebar_methods = table(rebar_rows);
 
 } // namespace savrawin

@@ -7,7 +7,7 @@
 #include <stdio.h>
 
 #include "../../structs/model.h"
-#include "../message_method.h"
+#include "../window_rows.h"
 
 namespace savrawin {
 

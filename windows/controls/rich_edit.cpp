@@ -10,8 +10,6 @@ LRESULT rich_select(HWND h, LONG start, LONG end)
     CHARRANGE range = {start, end};
     return SendMessageW(h, EM_EXSETSEL, 0, (LPARAM)&range);
 }
-LRESULT rich_set_sel_all(HWND h) { return rich_select(h, 0, -1); }
-LRESULT rich_set_sel_none(HWND h) { return rich_select(h, -1, 0); }
 
 // The selection can hold paragraph breaks that the control writes as two units.
 LRESULT rich_get_sel_text(HWND h, WideBuffer buffer)
@@ -22,8 +20,6 @@ LRESULT rich_get_sel_text(HWND h, WideBuffer buffer)
     return text_with_room(h, EM_GETSELTEXT, 0, 2 * length + 1, buffer);
 }
 
-LRESULT rich_set_background_system(HWND h) { return SendMessageW(h, EM_SETBKGNDCOLOR, 1, 0); }
-LRESULT rich_set_background(HWND h, COLORREF color) { return SendMessageW(h, EM_SETBKGNDCOLOR, 0, (LPARAM)color); }
 
 // The range is cut to what the buffer holds with a terminator; -1 reads to the end.
 LRESULT rich_get_text_range(HWND h, LONG start, LONG end, WideBuffer buffer)
@@ -99,12 +95,15 @@ void rich_insert_text(HWND h, LONG after, LPCWSTR text, BOOL can_undo)
 }
 void rich_append_text(HWND h, LPCWSTR text, BOOL can_undo) { rich_insert_text(h, GetWindowTextLengthW(h), text, can_undo); }
 
+// The library the script loads before it creates a rich edit control; the module never does.
+LiValue library_name() { return wide_text_result(L"RICHED20.DLL"); }
+
 using GetLineCounted = CheckedCall<edit_get_line, Bounds<bound::make(1, bound::Count, 2)>, TextAt<>>;
 // The length is in units of the buffer; the default character is tested as text when the
 // overload is chosen.
 using GetTextExCounted = CheckedCall<rich_get_text_ex, Bounds<bound::make(0, bound::Count, 1)>, TextAt<4>, 1200, 0>;
 
-const ControlMethod rich_edit_rows[] = {
+const MethodRow rich_edit_rows[] = {
     // Attributes.
     method<Send<EM_GETLINECOUNT>>("GetLineCount"),
     method<Send<EM_GETMODIFY>>("GetModify"),
@@ -118,14 +117,14 @@ const ControlMethod rich_edit_rows[] = {
     method<Send<EM_CANPASTE, W<UINT, 0>>>("CanPaste", "nFormat"),
     no_forms("GetSel"),
     overloaded<Call<rich_select>>("SetSel", "nStartChar", "nEndChar"),
-    method<Call<rich_set_sel_all>>("SetSelAll"),
-    method<Call<rich_set_sel_none>>("SetSelNone"),
+    method<Call<with<rich_select, 0, -1>>>("SetSelAll"),
+    method<Call<with<rich_select, -1, 0>>>("SetSelNone"),
     method<Send<EM_GETEVENTMASK>>("GetEventMask"),
     method<Send<EM_GETLIMITTEXT>>("GetLimitText"),
     method<Call<rich_get_sel_text>>("GetSelText", "lpstrBuff"),
     method<Send<EM_SELECTIONTYPE>>("GetSelectionType"),
-    method<Call<rich_set_background_system>>("SetBackgroundColor"),
-    method<Call<rich_set_background>>("SetBackgroundColor", "cr"),
+    method<Send<EM_SETBKGNDCOLOR, WIs<1>>>("SetBackgroundColor"),
+    method<Send<EM_SETBKGNDCOLOR, L<COLORREF>>>("SetBackgroundColor", "cr"),
     method<Send<EM_SETEVENTMASK, L<DWORD>>>("SetEventMask", "dwEventMask"),
     method<Send<EM_SETTARGETDEVICE, W<HDC>, L<int>>>("SetTargetDevice", "hDC", "lLineWidth"),
     method<Send<WM_GETTEXTLENGTH>>("GetTextLength"),
@@ -184,10 +183,12 @@ const ControlMethod rich_edit_rows[] = {
     method<Send<EM_REDO>>("Redo"),
     method<Send<EM_STOPGROUPTYPING>>("StopGroupTyping"),
     method<Send<EM_SHOWSCROLLBAR, W<int>, L<BOOL, 1>>>("ShowScrollBar", "nBarType", "bVisible"),
+    // The class's global functions.
+    global<Entry<library_name>>("SRichEditCtrl_GetLibraryName"),
 };
 
 } // namespace
 
-const ControlTable rich_edit_table = SAVRA_CONTROL_TABLE(SRichEditCtrl, rich_edit_rows);
+const MethodTable rich_edit_methods = table(rich_edit_rows);
 
 } // namespace savrawin

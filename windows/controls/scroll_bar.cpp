@@ -5,10 +5,6 @@ namespace savrawin {
 
 namespace {
 
-int scroll_get_pos(HWND h) { return GetScrollPos(h, SB_CTL); }
-int scroll_set_pos(HWND h, int pos, BOOL redraw) { return SetScrollPos(h, SB_CTL, pos, redraw); }
-BOOL scroll_set_range(HWND h, int min, int max, BOOL redraw) { return SetScrollRange(h, SB_CTL, min, max, redraw); }
-
 // A nil record is the failure value: the platform functions read through it unchecked.
 BOOL scroll_get_info(HWND h, SCROLLINFO *info) { return info ? GetScrollInfo(h, SB_CTL, info) : FALSE; }
 int scroll_set_info(HWND h, SCROLLINFO *info, BOOL redraw) { return info ? SetScrollInfo(h, SB_CTL, info, redraw) : 0; }
@@ -27,25 +23,22 @@ int scroll_get_limit(HWND h)
     return max;
 }
 
-BOOL scroll_show(HWND h, BOOL show) { return ShowScrollBar(h, SB_CTL, show); }
-BOOL scroll_enable(HWND h, UINT arrows) { return EnableScrollBar(h, SB_CTL, arrows); }
-
-const ControlMethod scroll_bar_rows[] = {
+const MethodRow scroll_bar_rows[] = {
     // Attributes.
-    method<Call<scroll_get_pos>>("GetScrollPos"),
-    method<Call<scroll_set_pos, TRUE>>("SetScrollPos", "nPos", "bRedraw"),
-    method<Call<scroll_set_range, TRUE>>("SetScrollRange", "nMinPos", "nMaxPos", "bRedraw"),
+    method<Call<with<GetScrollPos, SB_CTL>>>("GetScrollPos"),
+    method<Call<with<SetScrollPos, SB_CTL>, TRUE>>("SetScrollPos", "nPos", "bRedraw"),
+    method<Call<with<SetScrollRange, SB_CTL>, TRUE>>("SetScrollRange", "nMinPos", "nMaxPos", "bRedraw"),
     method<Call<scroll_get_info>>("GetScrollInfo", "lpScrollInfo"),
     method<Call<scroll_set_info, TRUE>>("SetScrollInfo", "lpScrollInfo", "bRedraw"),
     method<Call<scroll_get_limit>>("GetScrollLimit"),
     method<Call<scroll_get_bar_info>>("GetScrollBarInfo", "pScrollBarInfo"),
     // Operations.
-    method<Call<scroll_show, TRUE>>("ShowScrollBar", "bShow"),
-    method<Call<scroll_enable, ESB_ENABLE_BOTH>>("EnableScrollBar", "nArrowFlags"),
+    method<Call<with<ShowScrollBar, SB_CTL>, TRUE>>("ShowScrollBar", "bShow"),
+    method<Call<with<EnableScrollBar, SB_CTL>, ESB_ENABLE_BOTH>>("EnableScrollBar", "nArrowFlags"),
 };
 
 } // namespace
 
-const ControlTable scroll_bar_table = SAVRA_CONTROL_TABLE(SScrollBar, scroll_bar_rows);
+const MethodTable scroll_bar_methods = table(scroll_bar_rows);
 
 } // namespace savrawin

@@ -11,7 +11,7 @@ int static_set_icon(HWND, HICON) { return 0; }
 
 DWORD button_get_style(HWND h) { return (DWORD)GetWindowLongW(h, GWL_STYLE) & 0xFFFF; }
 
-const ControlMethod static_rows[] = {
+const MethodRow static_rows[] = {
     method<Call<static_get_icon>>("GetIcon"),
     method<Call<static_set_icon>>("SetIcon", "hIcon"),
     method<Send<STM_GETIMAGE, WIs<IMAGE_ENHMETAFILE>>>("GetEnhMetaFile"),
@@ -20,7 +20,7 @@ const ControlMethod static_rows[] = {
     method<Send<STM_SETIMAGE, WIs<IMAGE_CURSOR>, L<HCURSOR>>>("SetCursor", "hCursor"),
 };
 
-const ControlMethod button_rows[] = {
+const MethodRow button_rows[] = {
     // Attributes.
     method<Send<BM_GETSTATE>>("GetState"),
     method<Send<BM_SETSTATE, W<BOOL>>>("SetState", "bHighlight"),
@@ -39,7 +39,7 @@ const ControlMethod button_rows[] = {
 
 } // namespace
 
-const ControlTable static_table = SAVRA_CONTROL_TABLE(SStatic, static_rows);
-const ControlTable button_table = SAVRA_CONTROL_TABLE(SButton, button_rows);
+const MethodTable static_methods = table(static_rows);
+const MethodTable button_methods = table(button_rows);
 
 } // namespace savrawin

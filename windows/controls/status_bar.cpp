@@ -24,7 +24,7 @@ LRESULT status_bar_get_tip_text(HWND h, int pane, WideBuffer buffer, int size)
     return text_with_room(h, SB_GETTIPTEXTW, MAKEWPARAM(pane, room), room, within);
 }
 
-const ControlMethod status_bar_rows[] = {
+const MethodRow status_bar_rows[] = {
     // Attributes.
     overloaded<Send<SB_GETTEXTLENGTHW, W<int>>>("GetTextLength", "nPane"),
     overloaded<Call<status_bar_get_text>>("GetText", "nPane", "lpszText"),
@@ -46,6 +46,6 @@ const ControlMethod status_bar_rows[] = {
 
 } // namespace
 
-const ControlTable status_bar_table = SAVRA_CONTROL_TABLE(SStatusBarCtrl, status_bar_rows);
+const MethodTable status_bar_methods = table(status_bar_rows);
 
 } // namespace savrawin

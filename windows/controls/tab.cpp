@@ -21,7 +21,7 @@ LRESULT tab_get_item(HWND h, int item, TCITEMW *record)
     return SendMessageW(h, TCM_GETITEMW, (WPARAM)item, (LPARAM)record);
 }
 
-const ControlMethod tab_rows[] = {
+const MethodRow tab_rows[] = {
     // Attributes.
     method<Send<TCM_GETITEMCOUNT>>("GetItemCount"),
     method<Call<tab_get_item>>("GetItem", "nItem", "pTabCtrlItem"),
@@ -54,6 +54,6 @@ const ControlMethod tab_rows[] = {
 
 } // namespace
 
-const ControlTable tab_table = SAVRA_CONTROL_TABLE(STabCtrl, tab_rows);
+const MethodTable tab_methods = table(tab_rows);
 
 } // namespace savrawin

@@ -97,19 +97,11 @@ LRESULT tool_bar_save_restore(HWND h, BOOL save, HKEY root, LPCWSTR sub_key, LPC
     TBSAVEPARAMSW params{root, sub_key, value_name};
     return SendMessageW(h, TB_SAVERESTOREW, (WPARAM)save, (LPARAM)&params);
 }
-LRESULT tool_bar_save_state(HWND h, HKEY root, LPCWSTR sub_key, LPCWSTR value_name)
-{
-    return tool_bar_save_restore(h, TRUE, root, sub_key, value_name);
-}
-LRESULT tool_bar_restore_state(HWND h, HKEY root, LPCWSTR sub_key, LPCWSTR value_name)
-{
-    return tool_bar_save_restore(h, FALSE, root, sub_key, value_name);
-}
 
 // The common controls' own module, for the standard image lists.
 constexpr uint32_t common_controls_instance = 0xFFFFFFFFu; // HINST_COMMCTRL, (HINSTANCE)-1
 
-const ControlMethod tool_bar_rows[] = {
+const MethodRow tool_bar_rows[] = {
     // Attributes.
     method<Send<TB_ISBUTTONENABLED, W<int>>>("IsButtonEnabled", "nID"),
     method<Send<TB_ISBUTTONCHECKED, W<int>>>("IsButtonChecked", "nID"),
@@ -175,8 +167,8 @@ const ControlMethod tool_bar_rows[] = {
     method<Send<TB_INSERTBUTTONW, W<int>, L<TBBUTTON *>>>("InsertButton", "nIndex", "lpButton"),
     method<Send<TB_DELETEBUTTON, W<int>>>("DeleteButton", "nIndex"),
     method<Send<TB_COMMANDTOINDEX, W<int>>>("CommandToIndex", "nID"),
-    method<Call<tool_bar_save_state>>("SaveState", "hKeyRoot", "lpszSubKey", "lpszValueName"),
-    method<Call<tool_bar_restore_state>>("RestoreState", "hKeyRoot", "lpszSubKey", "lpszValueName"),
+    method<Call<with<tool_bar_save_restore, TRUE>>>("SaveState", "hKeyRoot", "lpszSubKey", "lpszValueName"),
+    method<Call<with<tool_bar_save_restore, FALSE>>>("RestoreState", "hKeyRoot", "lpszSubKey", "lpszValueName"),
     method<Send<TB_CUSTOMIZE>>("Customize"),
     method<Call<tool_bar_add_string>>("AddString", "nStringID"),
     method<Call<tool_bar_add_strings>>("AddStrings", "lpszStrings"),
@@ -192,6 +184,6 @@ const ControlMethod tool_bar_rows[] = {
 
 } // namespace
 
-const ControlTable tool_bar_table = SAVRA_CONTROL_TABLE(SToolBarCtrl, tool_bar_rows);
+const MethodTable tool_bar_methods = table(tool_bar_rows);
 
 } // namespace savrawin

@@ -136,7 +136,7 @@ LRESULT tip_get_title(HWND h, TTGETTITLE *title)
     return title && title->pszTitle ? SendMessageW(h, TTM_GETTITLE, 0, (LPARAM)title) : 0;
 }
 
-const ControlMethod tool_tip_rows[] = {
+const MethodRow tool_tip_rows[] = {
     // Attributes.
     method<Call<tip_get_text>>("GetText", "lpToolInfo"),
     method<Call<tip_get_text_of, 0>>("GetText", "lpstrText", "hWnd", "nIDTool"),
@@ -178,6 +178,6 @@ const ControlMethod tool_tip_rows[] = {
 
 } // namespace
 
-const ControlTable tool_tip_table = SAVRA_CONTROL_TABLE(SToolTipCtrl, tool_tip_rows);
+const MethodTable tool_tip_methods = table(tool_tip_rows);
 
 } // namespace savrawin

@@ -20,7 +20,7 @@ void track_bar_verify_pos(HWND h)
     SendMessageW(h, TBM_SETPOS, FALSE, (LPARAM)pos);
 }
 
-const ControlMethod track_bar_rows[] = {
+const MethodRow track_bar_rows[] = {
     // Attributes.
     method<Send<TBM_GETLINESIZE>>("GetLineSize"),
     method<Send<TBM_SETLINESIZE, L<int>>>("SetLineSize", "nSize"),
@@ -60,7 +60,7 @@ const ControlMethod track_bar_rows[] = {
     method<Send<TBM_CLEARTICS, W<BOOL, 0>>>("ClearTics", "bRedraw"),
 };
 
-const ControlMethod up_down_rows[] = {
+const MethodRow up_down_rows[] = {
     // Attributes.
     method<Send<UDM_GETACCEL, W<int>, L<UDACCEL *>, Bounds<bound::make(1, bound::Count, 0)>>>("GetAccel", "nAccel",
                                                                                              "pAccel"),
@@ -80,7 +80,7 @@ const ControlMethod up_down_rows[] = {
     method<Send<UDM_SETPOS32, L<int>>>("SetPos32", "nPos"),
 };
 
-const ControlMethod progress_bar_rows[] = {
+const MethodRow progress_bar_rows[] = {
     // Attributes.
     method<Send<PBM_SETRANGE, LLow<int>, LHigh<int>>>("SetRange", "nLower", "nUpper"),
     method<Send<PBM_SETPOS, W<int>>>("SetPos", "nPos"),
@@ -98,8 +98,8 @@ const ControlMethod progress_bar_rows[] = {
 
 } // namespace
 
-const ControlTable track_bar_table = SAVRA_CONTROL_TABLE(STrackBarCtrl, track_bar_rows);
-const ControlTable up_down_table = SAVRA_CONTROL_TABLE(SUpDownCtrl, up_down_rows);
-const ControlTable progress_bar_table = SAVRA_CONTROL_TABLE(SProgressBarCtrl, progress_bar_rows);
+const MethodTable track_bar_methods = table(track_bar_rows);
+const MethodTable up_down_methods = table(up_down_rows);
+const MethodTable progress_bar_methods = table(progress_bar_rows);
 
 } // namespace savrawin

@@ -64,94 +64,41 @@ LRESULT tree_view_get_item_rect(HWND h, HTREEITEM item, RECT *rect, BOOL text_on
 
 // ---- composite methods -----------------------------------------------------------------------------
 
-LRESULT tree_view_set_item_fields(HWND h, HTREEITEM item, UINT mask, LPCWSTR text, int image, int selected_image,
-                                  UINT state, UINT state_mask, LPARAM param)
-{
-    TVITEMW record = {};
-    record.mask = mask;
-    record.hItem = item;
-    record.pszText = (LPWSTR)text;
-    record.iImage = image;
-    record.iSelectedImage = selected_image;
-    record.state = state;
-    record.stateMask = state_mask;
-    record.lParam = param;
-    return SendMessageW(h, TVM_SETITEMW, 0, (LPARAM)&record);
-}
-
-LRESULT tree_view_set_item_text(HWND h, HTREEITEM item, LPCWSTR text)
-{
-    return tree_view_set_item_fields(h, item, TVIF_TEXT, text, 0, 0, 0, 0, 0);
-}
-
-LRESULT tree_view_set_item_image(HWND h, HTREEITEM item, int image, int selected_image)
-{
-    return tree_view_set_item_fields(h, item, TVIF_IMAGE | TVIF_SELECTEDIMAGE, nullptr, image, selected_image, 0, 0, 0);
-}
-
-LRESULT tree_view_set_item_state(HWND h, HTREEITEM item, UINT state, UINT state_mask)
-{
-    return tree_view_set_item_fields(h, item, TVIF_STATE, nullptr, 0, 0, state, state_mask, 0);
-}
-
-LRESULT tree_view_set_item_data(HWND h, HTREEITEM item, DWORD_PTR data)
-{
-    return tree_view_set_item_fields(h, item, TVIF_PARAM, nullptr, 0, 0, 0, 0, (LPARAM)data);
-}
-
 // A ticked box is state image 2, an empty one state image 1.
 LRESULT tree_view_set_check_state(HWND h, HTREEITEM item, BOOL check)
 {
-    return tree_view_set_item_state(h, item, INDEXTOSTATEIMAGEMASK(check ? 2 : 1), TVIS_STATEIMAGEMASK);
+    TVITEMW record = {};
+    record.mask = TVIF_STATE;
+    record.hItem = item;
+    record.state = INDEXTOSTATEIMAGEMASK(check ? 2 : 1);
+    record.stateMask = TVIS_STATEIMAGEMASK;
+    return SendMessageW(h, TVM_SETITEMW, 0, (LPARAM)&record);
 }
 
-LRESULT insert_item_record(HWND h, UINT mask, LPCWSTR text, int image, int selected_image, UINT state, UINT state_mask,
-                           LPARAM param, HTREEITEM parent, HTREEITEM after)
-{
-    TVINSERTSTRUCTW record = {};
-    record.hParent = parent;
-    record.hInsertAfter = after;
-    TVITEMW &item = record.item;
-    item.mask = mask;
-    item.pszText = (LPWSTR)text;
-    item.iImage = image;
-    item.iSelectedImage = selected_image;
-    item.state = state;
-    item.stateMask = state_mask;
-    item.lParam = param;
-    return SendMessageW(h, TVM_INSERTITEMW, 0, (LPARAM)&record);
-}
+// The records the setters and InsertItem fill from their arguments: an item, and an item to insert
+// with its place.
+using TV = TVITEMW;
+template <auto Member> using Insert = Field<&TVINSERTSTRUCTW::item, Member>;
+template <uint32_t Mask> using InsertMask = FieldIs<Mask, &TVINSERTSTRUCTW::item, &TV::mask>;
+using Parent = Field<&TVINSERTSTRUCTW::hParent>;
+using After = Field<&TVINSERTSTRUCTW::hInsertAfter>;
 
-LRESULT tree_view_insert_text(HWND h, LPCWSTR text, HTREEITEM parent, HTREEITEM after)
-{
-    return insert_item_record(h, TVIF_TEXT, text, 0, 0, 0, 0, 0, parent, after);
-}
-
-LRESULT tree_view_insert_text_images(HWND h, LPCWSTR text, int image, int selected_image, HTREEITEM parent,
-                                     HTREEITEM after)
-{
-    return insert_item_record(h, TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, text, image, selected_image, 0, 0, 0,
-                              parent, after);
-}
-
-LRESULT tree_view_insert_fields(HWND h, UINT mask, LPCWSTR text, int image, int selected_image, UINT state,
-                                UINT state_mask, LPARAM param, HTREEITEM parent, HTREEITEM after)
-{
-    return insert_item_record(h, mask, text, image, selected_image, state, state_mask, param, parent, after);
-}
-
-const ControlMethod tree_view_rows[] = {
+const MethodRow tree_view_rows[] = {
     // Attributes.
     method<Send<TVM_GETCOUNT>>("GetCount"),
     method<Send<TVM_GETINDENT>>("GetIndent"),
     method<Send<TVM_SETINDENT, W<UINT>>>("SetIndent", "nIndent"),
     overloaded<Call<tree_view_get_item_text>>("GetItemText", "hItem", "lpstrText", "nLen"),
-    method<Call<tree_view_set_item_text>>("SetItemText", "hItem", "lpszItem"),
-    method<Call<tree_view_set_item_image>>("SetItemImage", "hItem", "nImage", "nSelectedImage"),
+    method<Send<TVM_SETITEMW, FieldIs<TVIF_TEXT, &TV::mask>, Field<&TV::hItem>, Field<&TV::pszText>>>("SetItemText", "hItem",
+                                                                                                     "lpszItem"),
+    method<Send<TVM_SETITEMW, FieldIs<TVIF_IMAGE | TVIF_SELECTEDIMAGE, &TV::mask>, Field<&TV::hItem>, Field<&TV::iImage>,
+                Field<&TV::iSelectedImage>>>("SetItemImage", "hItem", "nImage", "nSelectedImage"),
     method<Send<TVM_GETITEMSTATE, W<HTREEITEM>, L<UINT>>>("GetItemState", "hItem", "nStateMask"),
-    method<Call<tree_view_set_item_state>>("SetItemState", "hItem", "nState", "nStateMask"),
+    method<Send<TVM_SETITEMW, FieldIs<TVIF_STATE, &TV::mask>, Field<&TV::hItem>, Field<&TV::state>, Field<&TV::stateMask>>>(
+        "SetItemState", "hItem", "nState", "nStateMask"),
     method<Call<tree_view_get_item_data>>("GetItemData", "hItem"),
-    method<Call<tree_view_set_item_data>>("SetItemData", "hItem", "dwData"),
+    method<Send<TVM_SETITEMW, FieldIs<TVIF_PARAM, &TV::mask>, Field<&TV::hItem>, Field<&TV::lParam>>>("SetItemData", "hItem",
+                                                                                                     "dwData"),
     method<Send<TVM_GETVISIBLECOUNT>>("GetVisibleCount"),
     method<Call<tree_view_get_item_rect>>("GetItemRect", "hItem", "lpRect", "bTextOnly"),
     method<Call<tree_view_item_has_children>>("ItemHasChildren", "hItem"),
@@ -174,15 +121,21 @@ const ControlMethod tree_view_rows[] = {
     method<Send<TVM_SETLINECOLOR, L<COLORREF>>>("SetLineColor", "clrNew"),
     overloaded<Call<tree_view_get_item>>("GetItem", "pItem"),
     method<Send<TVM_SETITEMW, L<const TVITEMW *>>>("SetItem", "pItem"),
-    method<Call<tree_view_set_item_fields>>("SetItem", "hItem", "nMask", "lpszItem", "nImage", "nSelectedImage",
-                                            "nState", "nStateMask", "lParam"),
+    method<Send<TVM_SETITEMW, Field<&TV::hItem>, Field<&TV::mask>, Field<&TV::pszText>, Field<&TV::iImage>,
+                Field<&TV::iSelectedImage>, Field<&TV::state>, Field<&TV::stateMask>, Field<&TV::lParam>>>(
+        "SetItem", "hItem", "nMask", "lpszItem", "nImage", "nSelectedImage", "nState", "nStateMask", "lParam"),
     // Operations.
     method<Send<TVM_INSERTITEMW, L<const TVINSERTSTRUCTW *>>>("InsertItem", "lpInsertStruct"),
-    method<Call<tree_view_insert_text>>("InsertItem", "lpszItem", "hParent", "hInsertAfter"),
-    method<Call<tree_view_insert_text_images>>("InsertItem", "lpszItem", "nImage", "nSelectedImage", "hParent",
-                                               "hInsertAfter"),
-    method<Call<tree_view_insert_fields>>("InsertItem", "nMask", "lpszItem", "nImage", "nSelectedImage", "nState",
-                                          "nStateMask", "lParam", "hParent", "hInsertAfter"),
+    method<Send<TVM_INSERTITEMW, InsertMask<TVIF_TEXT>, Insert<&TV::pszText>, Parent, After>>("InsertItem", "lpszItem",
+                                                                                                "hParent", "hInsertAfter"),
+    method<Send<TVM_INSERTITEMW, InsertMask<TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE>, Insert<&TV::pszText>,
+                Insert<&TV::iImage>, Insert<&TV::iSelectedImage>, Parent, After>>("InsertItem", "lpszItem", "nImage",
+                                                                                  "nSelectedImage", "hParent",
+                                                                                  "hInsertAfter"),
+    method<Send<TVM_INSERTITEMW, Insert<&TV::mask>, Insert<&TV::pszText>, Insert<&TV::iImage>, Insert<&TV::iSelectedImage>,
+                Insert<&TV::state>, Insert<&TV::stateMask>, Insert<&TV::lParam>, Parent, After>>(
+        "InsertItem", "nMask", "lpszItem", "nImage", "nSelectedImage", "nState", "nStateMask", "lParam", "hParent",
+        "hInsertAfter"),
     method<Send<TVM_DELETEITEM, L<HTREEITEM>>>("DeleteItem", "hItem"),
     method<Send<TVM_DELETEITEM, LIs<root_item>>>("DeleteAllItems"),
     method<Send<TVM_EXPAND, L<HTREEITEM>, W<UINT, TVE_EXPAND>>>("Expand", "hItem", "nCode"),
@@ -215,6 +168,6 @@ const ControlMethod tree_view_rows[] = {
 
 } // namespace
 
-const ControlTable tree_view_table = SAVRA_CONTROL_TABLE(STreeViewCtrl, tree_view_rows);
+const MethodTable tree_view_methods = table(tree_view_rows);
 
 } // namespace savrawin

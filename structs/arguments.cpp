@@ -1,14 +1,17 @@
 // The argument unions: a rectangle pointer, a menu or child id, a string or resource id, each a
 // 4-byte value that an instance owns. `new` on their classes and the new__U_* functions take
-// the same forms.
-#include <windows.h>
+// the same forms. Their classes, and the dialog-template helper's, close the catalogue; none has an
+// SDK type to check against: their blocks are single words of the module's own.
+#include "catalogue.h"
 
-#include "overload.h"
-#include "wrap.h"
-#include "../structs/classes.h"
-#include "../structs/model.h"
+#include "../binding/overload.h"
+#include "../binding/wrap.h"
 
 namespace savrawin {
+
+#define SAVRA_DEFINE_CLASS(NAME) LiValue cls_##NAME;
+ARGUMENT_CLASSES(SAVRA_DEFINE_CLASS, )
+#undef SAVRA_DEFINE_CLASS
 
 namespace {
 
@@ -45,8 +48,6 @@ SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded '_U_MENUorID'", 
 SAVRA_OVERLOAD(string_forms, "No matching function for overloaded '_U_STRINGorID'", form(string_id, integer("nID")),
                form(string_text, any("lpString")));
 
-} // namespace
-
 LiValue construct__U_RECT(LiValue inst, void *data, int owned, LiValue args)
 {
     return construct_through<global_dispatcher<rect_forms>>(inst, data, owned, args);
@@ -59,6 +60,24 @@ LiValue construct__U_STRINGorID(LiValue inst, void *data, int owned, LiValue arg
 {
     return construct_through<global_dispatcher<string_forms>>(inst, data, owned, args);
 }
+
+LiStrucField _U_RECT_fields[] = {SF_PTR("m_lpRect", 0, cls_RECT), SF_END};
+LiStrucField _U_MENUorID_fields[] = {SF_UL("m_hMenu", 0), SF_END};
+LiStrucField _U_STRINGorID_fields[] = {SF_W("m_lpstr", 0), SF_END};
+LiStrucField no_fields[] = {SF_END};
+
+} // namespace
+
+#define ROW(NAME, FIELDS, SIZE, CTOR) {#NAME, &cls_##NAME, nullptr, FIELDS, SIZE, CTOR, nullptr, nullptr}
+
+// name, fields, size, constructor hook
+const ClassRow argument_classes[] = {
+    ROW(_U_RECT, _U_RECT_fields, 4, construct__U_RECT),
+    ROW(_U_MENUorID, _U_MENUorID_fields, 4, construct__U_MENUorID),
+    ROW(_U_STRINGorID, _U_STRINGorID_fields, 4, construct__U_STRINGorID),
+    ROW(_DialogSplitHelper, no_fields, 1, nullptr),
+};
+#undef ROW
 
 void register_union_constructors()
 {

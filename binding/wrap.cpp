@@ -3,8 +3,6 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../structs/model.h"
-
 namespace savrawin {
 
 void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame)
@@ -94,9 +92,10 @@ void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const si
                   WideCopy *copies, int n)
 {
     for (int b = 0; b < count; b++) {
-        int buffer = bounds[b] & 15, other = (bounds[b] >> 4) & 15;
-        auto mode = (bound::Mode)((bounds[b] >> 8) & 15);
-        uint32_t value = bounds[b] >> 12;
+        bound::Parts p = bound::decode(bounds[b]);
+        int buffer = p.buffer, other = p.other;
+        bound::Mode mode = p.mode;
+        uint32_t value = p.value;
         int64_t room = room_of(buffer, kinds, element_sizes, args, copies, mode == bound::Bytes);
         const char *unit = unit_name(kinds[buffer], mode == bound::Bytes);
         char what[160];
@@ -138,19 +137,6 @@ void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const si
         }
     }
 }
-
-namespace {
-LiValue packed_result(LiValue cls, uint32_t packed)
-{
-    LONG *pair = (LONG *)LI_Malloc(2 * sizeof(LONG));
-    pair[0] = (SHORT)LOWORD(packed);
-    pair[1] = (SHORT)HIWORD(packed);
-    return li_CreateNonNullInstanceAlloc(pair, cls, Nil);
-}
-} // namespace
-
-LiValue packed_point_result(uint32_t packed) { return packed_result(cls_POINT, packed); }
-LiValue packed_size_result(uint32_t packed) { return packed_result(cls_SIZE, packed); }
 
 void register_functions(const FunctionRow *rows, size_t n)
 {

@@ -12,7 +12,7 @@
 //                                           there is no value to pass)
 //
 // Results: integers, handles and pointers as signed 32-bit integers, void as nil, UTF-16 and
-// ANSI text as new strings; a point or size packed into a message result as a new POINT or SIZE.
+// ANSI text as new strings; a result of class type as the value it makes itself.
 #pragma once
 
 #include <windows.h>
@@ -163,24 +163,14 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
     }
 }
 
-// Results.
-// A message result whose two signed 16-bit halves are a point or a size: a new POINT or SIZE that
-// owns its 8 bytes.
-struct PackedPoint {
-    uint32_t bits;
-};
-struct PackedSize {
-    uint32_t bits;
-};
-LiValue packed_point_result(uint32_t packed);
-LiValue packed_size_result(uint32_t packed);
+// Results: integers, handles and pointers as signed 32-bit integers, UTF-16 and narrow text as new
+// strings. A result of class type makes its own script value (its value()): a layer above this one
+// gives a packed point a structure class, say.
 template <class R> LiValue make_result(R r)
 {
     using U = std::remove_cv_t<R>;
-    if constexpr (std::is_same_v<U, PackedPoint>)
-        return packed_point_result(r.bits);
-    else if constexpr (std::is_same_v<U, PackedSize>)
-        return packed_size_result(r.bits);
+    if constexpr (std::is_class_v<U>)
+        return r.value();
     else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, wchar_t>)
         return wide_text_result(r);
     else if constexpr (std::is_pointer_v<U> && std::is_same_v<std::remove_cv_t<std::remove_pointer_t<U>>, char>)
@@ -212,11 +202,28 @@ enum Mode : uint32_t {
     Source,  // the room holds the source argument's text and a terminator
     Span,    // last - first + 1 (arguments count and value) lies in 0 .. room
 };
-// Positions are argument slots of the platform function (for a method, after the instance).
+// Positions are argument slots of the platform function (for a method, after the instance). A
+// bound is one word: the buffer's position in bits 0-3, the other argument's in 4-7, the mode in
+// 8-11, the value from bit 12; make() packs it and decode() is the one place that unpacks it.
 constexpr uint32_t make(int buffer, Mode mode, int other, uint32_t value = 0)
 {
     return (uint32_t)buffer | (uint32_t)other << 4 | (uint32_t)mode << 8 | value << 12;
 }
+struct Parts {
+    int buffer, other;
+    Mode mode;
+    uint32_t value;
+    // The argument positions the bound reads: the buffer, the other argument unless the mode takes
+    // none, and for a span the value too.
+    constexpr int last_position() const
+    {
+        int last = buffer;
+        if (mode != AtLeast && other > last) last = other;
+        if (mode == Span && (int)value > last) last = (int)value;
+        return last;
+    }
+};
+constexpr Parts decode(uint32_t b) { return {(int)(b & 15), (int)((b >> 4) & 15), (Mode)((b >> 8) & 15), b >> 12}; }
 } // namespace bound
 
 // A bound's positions name a buffer (a string or structure) and integers, or a source string:
@@ -225,16 +232,16 @@ template <class... A> constexpr bool bound_fits(uint32_t b)
 {
     constexpr int n = sizeof...(A);
     constexpr Kind kinds[n + 1] = {kind_of<A>()..., Kind::Int};
-    int buffer = b & 15, other = (b >> 4) & 15, value = (int)(b >> 12);
-    auto mode = (bound::Mode)((b >> 8) & 15);
+    bound::Parts p = bound::decode(b);
     auto integer = [&](int i) { return i < n && kinds[i] == Kind::Int; };
-    if (buffer >= n || !(kinds[buffer] == Kind::WString || kinds[buffer] == Kind::Bytes || kinds[buffer] == Kind::Struct))
+    if (p.buffer >= n ||
+        !(kinds[p.buffer] == Kind::WString || kinds[p.buffer] == Kind::Bytes || kinds[p.buffer] == Kind::Struct))
         return false;
-    switch (mode) {
+    switch (p.mode) {
     case bound::Count:
-    case bound::Bytes: return integer(other);
-    case bound::Span: return integer(other) && integer(value);
-    case bound::Source: return other < n && (kinds[other] == Kind::WString || kinds[other] == Kind::Bytes);
+    case bound::Bytes: return integer(p.other);
+    case bound::Span: return integer(p.other) && integer((int)p.value);
+    case bound::Source: return p.other < n && (kinds[p.other] == Kind::WString || kinds[p.other] == Kind::Bytes);
     case bound::AtLeast: return true;
     }
     return false;

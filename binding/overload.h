@@ -35,9 +35,9 @@ LiValue dispatch(const Overload &o, LiValue list);
 // separated by spaces. A copy that lives as long as the module.
 const char *forms_text(const Overload &o);
 
-// ---- hand-written forms ---------------------------------------------------------------------------
+// ---- the forms of an overloaded global function (a class's creator) --------------------------------
 // A form is one row: its wrapper and its parameters, each a test letter and a name, from which the
-// dispatcher's count and tests and describe's line all come.
+// dispatcher's count and tests and describe's line all come. Methods are rows of method_rows.h.
 //
 //   SAVRA_OVERLOAD(menu_forms, "No matching function for overloaded 'CMenu'",
 //                  form(menu_empty), form(menu_holding, integer("hMenu")));
@@ -48,8 +48,6 @@ struct FormParam {
 };
 constexpr FormParam integer(const char *name) { return {'I', name}; }
 constexpr FormParam any(const char *name) { return {'A', name}; }
-// A method's receiver: any value (the wrapper checks it), and no name of its own.
-constexpr FormParam instance{'A', nullptr};
 
 constexpr int form_params_max = 8;
 struct Form {
@@ -70,14 +68,8 @@ template <const auto &Forms, size_t... I> struct CandidatesOf<Forms, std::index_
     static constexpr Candidate list[] = {{Forms[I].n, Forms[I].tests, Forms[I].entry, Forms[I].names}...};
 };
 
-// Entries for a global name (the list arrives in slot 0) and for a method (the instance in slot
-// 0, the rest of the arguments as a list in slot 1).
+// The entry of a global name: the list arrives in slot 0.
 template <const Overload &O> LiValue global_dispatcher() { return dispatch(O, ArgBase[0]); }
-template <const Overload &O> LiValue method_dispatcher()
-{
-    ProtectedSlot args(li_Cons(ArgBase[0], ArgBase[1])); // the one cell a method dispatch makes
-    return dispatch(O, args);
-}
 
 // The constructor hook of a class whose `new` takes its dispatcher's forms: without a native
 // block the instance is the one the dispatcher makes, owning its block.
@@ -97,21 +89,13 @@ inline LiValue argument_list(int n)
     return list;
 }
 
+// Registered under the rest parameter "args": every call reaches the dispatcher with its list.
 constexpr uint32_t rest_parameter = 0x60000000;
-inline void register_overloaded_method(LiValue cls, const char *name, LiEntry entry)
-{
-    li_DefCMethod(cls, name, entry, 1, "args", rest_parameter);
-}
-// A table's dispatcher under a global name or as a method, with its forms for describe.
+// A table's dispatcher under a global name, with its forms for describe.
 template <const Overload &O> void register_overloaded_function(const char *name)
 {
     li_CLFunction(name, global_dispatcher<O>, 1, "args", rest_parameter);
     li_DescribeForms(global_dispatcher<O>, forms_text(O));
-}
-template <const Overload &O> void register_overloaded_method(LiValue cls, const char *name)
-{
-    register_overloaded_method(cls, name, method_dispatcher<O>);
-    li_DescribeForms(method_dispatcher<O>, forms_text(O));
 }
 
 #define SAVRA_OVERLOAD(var, failure, ...)                                                                              \

@@ -17,5 +17,5 @@
 #define CHECKED(name, value) static_assert(static_cast<int32_t>(name) == (value), #name);
 #define DOCUMENTED(name, value)
 
-#include "first_table.inc"
-#include "second_table.inc"
+#include "first_table.gen.inc"
+#include "second_table.gen.inc"

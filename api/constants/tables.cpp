@@ -1,6 +1,6 @@
-// The two constant tables. The rows are generated into first_table.inc and second_table.inc;
+// The two constant tables. The rows are generated into first_table.gen.inc and second_table.gen.inc;
 // checks.cpp proves the values the SDK headers define.
-#include "../constants.h"
+#include "constants.h"
 
 namespace savrawin {
 
@@ -8,10 +8,10 @@ namespace savrawin {
 #define DOCUMENTED(name, value) {name, value},
 
 extern const LiConstant first_constant_table[] = {
-#include "first_table.inc"
+#include "first_table.gen.inc"
 };
 extern const LiConstant second_constant_table[] = {
-#include "second_table.inc"
+#include "second_table.gen.inc"
 };
 
 extern const int first_constant_table_size = sizeof first_constant_table / sizeof first_constant_table[0];

@@ -1,0 +1,211 @@
+// The window layer's classes made from their rows (classes.h): each row's class record, its window
+// class, the object its instances are made with, its Type and class-name functions and its methods.
+#include <array>
+
+#include "../structs/catalogue.h"
+#include "classes.h"
+#include "common_dialogs.h"
+#include "menu.h"
+#include "resize.h"
+#include "window_object.h"
+#include "window_rows.h"
+
+namespace savrawin {
+
+#define SAVRA_DEFINE_CLASS(NAME, ...) LiValue cls_##NAME;
+SAVRA_WINDOW_CLASSES(SAVRA_DEFINE_CLASS)
+#undef SAVRA_DEFINE_CLASS
+
+// No methods of its own: SWindow's, say, are its base's, its window's and its layout's.
+const MethodTable no_methods = {nullptr, 0, false};
+
+namespace {
+
+// ---- the rows' columns ----------------------------------------------------------------------------
+
+enum Row : size_t {
+#define SAVRA_ROW_INDEX(NAME, ...) row_##NAME,
+    SAVRA_WINDOW_CLASSES(SAVRA_ROW_INDEX)
+#undef SAVRA_ROW_INDEX
+        row_count
+};
+
+struct PlatformClass {
+    const wchar_t *name; // the platform class superclassed, or null for the module's own
+    bool named;          // the class has a NAME_GetWndClassName function
+    bool window;         // the class has a Create method
+};
+constexpr PlatformClass named(const wchar_t *name) { return {name, true, true}; }
+constexpr PlatformClass unnamed(const wchar_t *name) { return {name, false, true}; }
+constexpr PlatformClass own_class = {nullptr, false, true};
+constexpr PlatformClass no_window = {nullptr, false, false};
+
+// ---- fields ---------------------------------------------------------------------------------------
+// Instances' data are native objects of C++ types, each named on its row: the compiler proves that
+// the object holds the class's size and every field the class reaches, at the field's offset from
+// where the instance's data starts (a window object's SWindowBase part, any other object itself).
+// A class's own fields are its native type's; most have none and inherit their base's.
+
+LiStrucField no_fields[] = {SF_END};
+template <class T> LiStrucField *const object_fields = no_fields;
+
+template <class T> constexpr size_t data_start = std::is_base_of_v<WindowObject, T> ? window_script_offset : 0;
+template <class T> constexpr size_t data_bytes = sizeof(T) - data_start<T>;
+
+// A field row checked against its native object: offset, kind, the whole member inside the data,
+// and for an array the capacity its accessors are made with.
+#define OBJECT_CHECK(T, kind, name, off, ...)                                                                          \
+    static_assert(offsetof(T, name) == data_start<T> + (off), #T "." #name " offset");                             \
+    static_assert(fits_##kind<decltype(std::declval<T &>().name)>(), #T "." #name " does not fit its kind");        \
+    static_assert((off) + sizeof(std::declval<T &>().name) <= data_bytes<T>, #T "." #name " inside the data");    \
+    OBJECT_CHECK_##kind(T, name, ##__VA_ARGS__)
+#define OBJECT_CHECK_UL(T, name)
+#define OBJECT_CHECK_L(T, name)
+#define OBJECT_CHECK_W(T, name)
+#define OBJECT_CHECK_EMB(T, name, cls)
+#define OBJECT_CHECK_WA(T, name, units)                                                                                \
+    static_assert(sizeof(std::declval<T &>().name) == sizeof(wchar_t) * (units), #T "." #name " capacity");
+template <class M> constexpr bool fits_WA()
+{
+    return std::is_array_v<M> && std::is_same_v<std::remove_extent_t<M>, wchar_t>;
+}
+#define OBJECT_FIELDS(NAME, CTYPE)                                                                                    \
+    LiStrucField NAME##_fields[] = {NAME##_ROWS(SF_ROW, CTYPE) SF_END};                                                \
+    template <> LiStrucField *const object_fields<CTYPE> = NAME##_fields;                                              \
+    NAME##_ROWS(OBJECT_CHECK, CTYPE)
+
+#define SWindowBase_ROWS(X, T) X(T, UL, m_hWnd, 0)
+#define SHyperLink_ROWS(X, T)                                                                                          \
+    X(T, W, m_lpstrLabel, 112) X(T, W, m_lpstrHyperLink, 116) X(T, UL, m_hCursor, 120) X(T, UL, m_hFont, 124)       \
+    X(T, UL, m_hFontNormal, 128) X(T, EMB, m_rcLink, 132, cls_RECT) X(T, UL, m_clrLink, 152)                          \
+    X(T, UL, m_clrVisited, 156) X(T, UL, m_dwExtendedStyle, 160)
+#define SColorDialog_ROWS(X, T) X(T, UL, m_hWnd, 4)
+#define SFileDialog_ROWS(X, T)                                                                                         \
+    X(T, EMB, m_ofn, 32, cls_OPENFILENAME) X(T, L, m_bOpenFileDialog, 120) X(T, WA, m_szFileTitle, 124, 256)         \
+    X(T, WA, m_szFileName, 636, 260)
+#define SFolderDialog_ROWS(X, T) X(T, WA, m_szFolderDisplayName, 42, 260) X(T, WA, m_szFolderPath, 562, 260)
+#define CMenu_ROWS(X, T) X(T, UL, m_hMenu, 0)
+
+OBJECT_FIELDS(SWindowBase, SWindowBase)
+OBJECT_FIELDS(SHyperLink, HyperLinkObject)
+OBJECT_FIELDS(SColorDialog, ColorDialogObject)
+OBJECT_FIELDS(SFileDialog, FileDialogObject)
+OBJECT_FIELDS(SFolderDialog, FolderDialogObject)
+OBJECT_FIELDS(CMenu, MenuObject)
+
+// The window classes inherit SWindowBase.m_hWnd at 0; so do the four dialogs that derive from SDialog,
+// whose objects start with their dialog window.
+static_assert(offsetof(WindowObject, base.m_hWnd) == window_script_offset, "a window's m_hWnd");
+static_assert(offsetof(FolderDialogObject, m_hWnd) == 0 && offsetof(FontDialogObject, m_hWnd) == 0 &&
+                  offsetof(PageSetupDialogObject, m_hWnd) == 0 && offsetof(PrintDialogObject, m_hWnd) == 0,
+              "the SDialog-derived dialogs' m_hWnd");
+
+#define SAVRA_NATIVE_CHECK(NAME, SUPER, TYPE, SIZE, PLATFORM, LAYOUT, METHODS)                                         \
+    static_assert(sizeof(TYPE) >= (SIZE), #NAME ": the native object holds the class's size");                        \
+    static_assert(data_bytes<TYPE> >= 4, #NAME ": the data holds its first field");                                   \
+    static_assert(std::is_base_of_v<WindowObject, TYPE> || !PLATFORM.window,                                          \
+                  #NAME ": a class with a window has a window object");                                              \
+    static_assert(!std::is_base_of_v<WindowObject, TYPE> || std::is_base_of_v<ResizableWindow, TYPE> ==                \
+                      (Layout::LAYOUT != Layout::None),                                                                \
+                  #NAME ": a window object carries layout state when its class lays out");
+SAVRA_WINDOW_CLASSES(SAVRA_NATIVE_CHECK)
+#undef SAVRA_NATIVE_CHECK
+
+// ---- window objects -------------------------------------------------------------------------------
+
+// The window-class record of each row (only those of classes with a window are registered).
+template <class T> constexpr DWORD default_style()
+{
+    if constexpr (std::is_base_of_v<WindowObject, T>) return T::default_style;
+    else return 0;
+}
+template <class T> constexpr DWORD default_ex_style()
+{
+    if constexpr (std::is_base_of_v<WindowObject, T>) return T::default_ex_style;
+    else return 0;
+}
+WindowClass window_classes[] = {
+#define SAVRA_WINDOW_CLASS(NAME, SUPER, TYPE, SIZE, PLATFORM, LAYOUT, METHODS)                                         \
+    {PLATFORM.name, default_style<TYPE>(), default_ex_style<TYPE>(), {}, nullptr, 0, {}},
+    SAVRA_WINDOW_CLASSES(SAVRA_WINDOW_CLASS)
+#undef SAVRA_WINDOW_CLASS
+};
+
+// The object of row I: its native type, knowing its row.
+template <class Shape, size_t I> class RowObject final : public Shape {
+public:
+    WindowClass *GetClass() const override { return &window_classes[I]; }
+    uint32_t DataBytes() const override { return (uint32_t)(sizeof(RowObject) - window_script_offset); }
+};
+static_assert(sizeof(RowObject<ControlWindow, 0>) == sizeof(ControlWindow), "a row object is its shape");
+
+// The instance's data is the object's SWindowBase part, with the bytes from there to its end.
+template <class T, size_t I> LiValue construct_window(LiValue inst, void *data, int owned, LiValue args)
+{
+    WindowObject *o = data ? WindowObject::of(data) : new RowObject<T, I>();
+    return li_StrucSizedConstructor(inst, &o->base, o->DataBytes(), data ? owned : 1, args);
+}
+
+template <class T, size_t I> LiValue window_type()
+{
+    return li_CreateNonNullInstanceAlloc(&(new RowObject<T, I>())->base, *class_rows::handles[I], Nil);
+}
+
+// ---- the rows -------------------------------------------------------------------------------------
+
+template <class T, size_t I> constexpr ClassHooks hooks_of()
+{
+    if constexpr (std::is_base_of_v<WindowObject, T>)
+        return {construct_window<T, I>, nullptr, destroy_window_instance, window_type<T, I>};
+    else
+        return NativeHooks<T>::hooks;
+}
+
+struct ClassTableRow {
+    ClassRow record;
+    const char *type_name;       // NAMEType
+    const char *class_name_name; // NAME_GetWndClassName
+    ClassHooks hooks;
+    PlatformClass platform;
+    Layout layout;
+    const MethodTable *methods;
+};
+
+const ClassTableRow rows[] = {
+#define SAVRA_ROW(NAME, SUPER, TYPE, SIZE, PLATFORM, LAYOUT, METHODS)                                                  \
+    {{#NAME, &cls_##NAME, SUPER, object_fields<TYPE>, SIZE, hooks_of<TYPE, row_##NAME>().construct,                    \
+      hooks_of<TYPE, row_##NAME>().destruct, hooks_of<TYPE, row_##NAME>().destroy},                                   \
+     #NAME "Type", #NAME "_GetWndClassName", hooks_of<TYPE, row_##NAME>(), PLATFORM, Layout::LAYOUT, &METHODS},
+    SAVRA_WINDOW_CLASSES(SAVRA_ROW)
+#undef SAVRA_ROW
+};
+
+template <size_t I> LiValue class_name() { return wide_text_result(rows[I].platform.name); }
+template <size_t... I> constexpr auto class_name_entries(std::index_sequence<I...>)
+{
+    return std::array<LiEntry, sizeof...(I)>{class_name<I>...};
+}
+const auto class_names = class_name_entries(std::make_index_sequence<row_count>{});
+
+} // namespace
+
+void create_window_classes()
+{
+    for (const ClassTableRow &r : rows) create_classes(&r.record, 1);
+}
+
+void register_window_classes()
+{
+    for (size_t i = 0; i < row_count; i++) {
+        const ClassTableRow &r = rows[i];
+        MethodTable tables[3] = {*r.methods};
+        size_t n = 1;
+        if (r.platform.window) tables[n++] = window_methods;
+        if (r.layout == Layout::Methods) tables[n++] = resize_methods;
+        register_methods(*r.record.handle, r.record.name, tables, n);
+        if (r.hooks.type) li_CLFunction(r.type_name, r.hooks.type, 0);
+        if (r.platform.named) li_CLFunction(r.class_name_name, class_names[i], 0);
+    }
+}
+
+} // namespace savrawin
