@@ -66,6 +66,8 @@ ComType *type_of(Held *h);
 // v as a VARIANT in *out (cleared by the caller with VariantClear). On failure: false, with what
 // was expected in *why; *out is then empty. A by-reference box (SComRef) is not converted here.
 bool to_variant(LiValue v, VARIANT *out, const char **why);
+// Whether v has a VARIANT form (lists are checked item by item), without converting it.
+bool passable(LiValue v);
 // The script value of *v (not cleared). Objects and arrays become SComObject instances and lists.
 LiValue from_variant(const VARIANT *v);
 

@@ -358,6 +358,7 @@ LiValue com_next_entry()
 // (com-ref value): a box passed by reference; the callee's new value is in (.-value box) after.
 LiValue com_ref_entry()
 {
+    if (!passable(A(0))) li_ArgumentError(0, "a value an automation call takes");
     auto *slot = (LiValue *)LI_Malloc(sizeof(LiValue));
     *slot = Nil; // the collector may look before the value is in
     LiValue box = li_CreateNonNullInstanceAlloc(slot, ref_class, Nil);
@@ -459,8 +460,16 @@ const LiConstant variant_types[] = {
     {"VT_I8", VT_I8},       {"VT_UI8", VT_UI8},     {"VT_INT", VT_INT},       {"VT_UINT", VT_UINT},
 };
 
+// A box's value is what an automation call takes, whoever puts it there.
+LiValue set_box_value(LiValue inst, void *addr, const LiStrucField *f, LiValue v)
+{
+    if (!passable(v)) li_Error("SComRef value: a value an automation call takes expected (a number, string, t, nil, "
+                               "list, SYSTEMTIME, automation object, com-value or function)");
+    return li_StrucSetCell(inst, addr, f, v);
+}
+
 const LiStrucField no_fields[] = {{}};
-const LiStrucField ref_fields[] = {{"value", (0u << 16) | FT_CELL, 0, li_StrucSetCell, li_StrucGetCell, nullptr}, {}};
+const LiStrucField ref_fields[] = {{"value", (0u << 16) | FT_CELL, 0, set_box_value, li_StrucGetCell, nullptr}, {}};
 
 LiValue make_class(const char *name, const LiStrucField *fields, uint32_t size, LiInstanceHook destroyed)
 {
@@ -524,7 +533,7 @@ ComType *type_of(Held *h)
 
 namespace savrawin {
 
-void register_com()
+void create_com_classes()
 {
     using namespace com;
     object_class = make_class("SComObject", no_fields, sizeof(Held), held_destroyed);
@@ -534,12 +543,21 @@ void register_com()
     li_ResolveMembers(object_class, &object_hooks);
     li_ResolveMembers(enumerator_class, &enumerator_hooks);
     li_ResolveMembers(value_class, &value_hooks);
+}
+
+void register_com()
+{
+    using namespace com;
     register_functions(rows, sizeof rows / sizeof rows[0]);
     for (const RestRow &r : rest_rows) {
         li_CLFunction(r.name, r.entry, 1, "arguments", LI_PARAM_REST);
         li_DescribeForms(r.entry, r.forms);
     }
-    li_InitConstants(variant_types, sizeof variant_types / sizeof variant_types[0]);
+    // set one by one: the module's two constant tables stay the only ones it installs
+    for (const LiConstant &c : variant_types) {
+        LiValue symbol = li_SymbolFind(c.name);
+        li_SymbolSetValue(symbol, li_CreateLong(c.value));
+    }
     // the names also go to _com_vocabulary_, a list of strings, so the reference lists them apart
     ListBuilder names;
     for (const FunctionRow &r : rows)

@@ -173,6 +173,31 @@ LiValue from_array(SAFEARRAY *sa, VARTYPE vt)
 
 } // namespace
 
+bool passable(LiValue v)
+{
+    switch (li_Tag(v)) {
+    case LI_NIL:
+    case LI_LONG:
+    case LI_REAL:
+    case LI_STRING:
+    case LI_CLOSURE:
+    case LI_NATIVE: return true;
+    case LI_SYMBOL: return v == t_symbol();
+    case LI_CONS:
+        for (; li_Tag(v) == LI_CONS; v = li_PairTail(v))
+            if (!passable(li_PairHead(v))) return false;
+        return true;
+    case LI_ARRAY:
+        for (int i = 0; i < li_ArrayStorage(v)->count; i++)
+            if (!passable((LiValue)li_ArrayStorage(v)->items[i])) return false;
+        return true;
+    case LI_INSTANCE:
+        return li_IsDerived(v, object_class) || li_IsDerived(v, value_class) ||
+               (li_Tag(systemtime_class()) == LI_CLASS && li_IsDerived(v, systemtime_class()));
+    default: return false;
+    }
+}
+
 bool to_variant(LiValue v, VARIANT *out, const char **why)
 {
     VariantInit(out);

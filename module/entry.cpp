@@ -32,6 +32,7 @@ constexpr void (*registration[])() = {
     // every class, structures first
     create_structure_classes,
     create_window_classes,
+    create_com_classes,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions
     register_kernel_functions,
@@ -50,7 +51,7 @@ constexpr void (*registration[])() = {
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,
-    // automation objects, their classes and vocabulary
+    // the automation vocabulary
     register_com,
 };
 
