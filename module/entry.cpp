@@ -32,6 +32,7 @@ constexpr void (*registration[])() = {
     // every class, structures first
     create_structure_classes,
     create_window_classes,
+    create_com_classes,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions
     register_kernel_functions,
@@ -50,6 +51,8 @@ constexpr void (*registration[])() = {
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,
+    // the automation vocabulary
+    register_com,
 };
 
 int initialise()
@@ -65,13 +68,15 @@ extern "C" __declspec(dllexport) void SavraSetAtlPointer(void) {}
 // For tests and soaks: UTF-16 buffers made for string fields and not yet released.
 extern "C" __declspec(dllexport) int SavraStringRegistryCount(void) { return string_registry_count(); }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
         module_instance = instance;
         LI_DeferDllInitialization(initialise, "winfns_dll_load_hook");
     } else if (reason == DLL_PROCESS_DETACH) {
         li_AttemptLispFunction(li_SymbolFind("winfns_dll_unload_hook"), 0);
+        // unloaded by the host (not the process ending, when servers see their client go anyway)
+        if (!reserved) end_com();
         unregister_window_classes();
     }
     return TRUE;

@@ -13,5 +13,9 @@ void register_union_constructors();
 void register_dialog_template_functions();
 void register_final_message_box();
 void register_beyond_functions();
+void create_com_classes();
+void register_com();
+// At unload: the automation objects scripts still hold released, COM ended for the thread.
+void end_com();
 
 } // namespace savrawin

@@ -148,6 +148,29 @@ typedef struct LiClassRecord {
 
 static inline LiClassRecord *li_ClassRecord(const LiCell *cls) { return (LiClassRecord *)(uintptr_t)cls->w2; }
 
+/* ---- members a class resolves itself ------------------------------------------------------ */
+
+/* For a class whose members are known only when they are used (an automation object asks its
+ * server). The evaluator turns to these hooks after the class's own methods and fields: (.Name inst
+ * ARGS...) calls `call` (self bound, the arguments evaluated and rooted on the stack), (.-Name inst)
+ * `get`, (set! (.-Name inst) v) `set`; name is the member's symbol (li_SymbolName gives its text).
+ * `iterate` lets dolist walk an instance: it gives a cursor, an instance whose class has `next`, and
+ * `next` gives the cursor's following item, or Undef after the last. `describe` gives the string
+ * describe shows for an instance; `label` a short text the printer shows after the class name (it
+ * must not allocate or raise). Any hook may be NULL. The record is kept, not copied, and a subclass
+ * inherits its superclass's. */
+typedef struct LiMemberHooks {
+    LiValue (*call)(LiValue inst, LiValue name, LiValue *args, int argc);
+    LiValue (*get)(LiValue inst, LiValue name);
+    LiValue (*set)(LiValue inst, LiValue name, LiValue value);
+    LiValue (*iterate)(LiValue inst);
+    LiValue (*next)(LiValue cursor);
+    LiValue (*describe)(LiValue inst);
+    const char *(*label)(LiValue inst);
+} LiMemberHooks;
+
+static inline const char *li_SymbolName(const LiCell *sym) { return (const char *)(uintptr_t)sym->w1; }
+
 /* ---- arrays (storage is a libhalden UT_Array: count, then the items pointer) --------------- */
 
 typedef struct UT_Array UT_Array;
@@ -169,6 +192,8 @@ LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n
 /* What describe shows for a rest-parameter entry that picks among forms itself (an overload
  * dispatcher): one line per form, its parameter names separated by spaces. The text is kept. */
 LI_API void li_DescribeForms(LiEntry entry, const char *forms);
+/* The hooks by which cls resolves members it does not define (see LiMemberHooks). */
+LI_API void li_ResolveMembers(LiValue cls, const LiMemberHooks *hooks);
 LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields,
                             uint32_t size, LiConstructorHook ctor, LiDestructorHook dtor);
 LI_API void li_InitConstants(const LiConstant *table, int count);

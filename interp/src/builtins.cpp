@@ -754,10 +754,20 @@ LiValue symbol_list(const char *needle, bool functions_only)
 }
 LiValue bi_functions() { return symbol_list("", true); }
 LiValue bi_apropos() { return symbol_list(str_bytes(need_string(A(0))), false); }
-LiValue bi_describe_string() { return describe_string(need_symbol(A(0))); }
+// A symbol names what is described; an instance whose class describes its own (li_ResolveMembers)
+// is described by its class.
+static LiValue describe_value(LiValue v)
+{
+    if (li_Tag(v) == LI_INSTANCE) {
+        const LiMemberHooks *h = member_hooks(li_InstanceBody(v)->cls);
+        if (h && h->describe) return h->describe(v);
+    }
+    return describe_string(need_symbol(v));
+}
+LiValue bi_describe_string() { return describe_value(A(0)); }
 LiValue bi_describe()
 {
-    LiValue s = describe_string(need_symbol(A(0)));
+    LiValue s = describe_value(A(0));
     out_write(str_bytes(s), str_len(s));
     out_flush();
     return Nil;

@@ -27,6 +27,7 @@ struct ClassExtra {
     LiValue hook_owner;
     // Bytes from the data pointer that the class's fields (inherited included) are known to reach.
     uint32_t reach = 0;
+    const LiMemberHooks *hooks = nullptr; // members resolved at the time of use (li_ResolveMembers)
 };
 
 std::vector<LiValue> all_classes;
@@ -187,11 +188,28 @@ static void need_instance(LiValue inst, LiValue name)
     }
 }
 
+const LiMemberHooks *member_hooks(LiValue cls)
+{
+    for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super)
+        if (extra(c)->hooks) return extra(c)->hooks;
+    return nullptr;
+}
+
+void li_ResolveMembers(LiValue cls, const LiMemberHooks *hooks)
+{
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
+    extra(cls)->hooks = hooks;
+}
+
 LiValue field_get(LiValue inst, LiValue name)
 {
     need_instance(inst, name);
     const FieldRef *f = find_field(class_of_instance(inst), name);
-    if (!f) no_field(inst, name);
+    if (!f) {
+        const LiMemberHooks *h = member_hooks(class_of_instance(inst));
+        if (h && h->get) return h->get(inst, name);
+        no_field(inst, name);
+    }
     if (!f->f) return li_InstanceBody(inst)->slots[f->slot];
     return f->f->get(inst, field_address(inst, f->f, name));
 }
@@ -200,7 +218,11 @@ LiValue field_set(LiValue inst, LiValue name, LiValue value)
 {
     need_instance(inst, name);
     const FieldRef *f = find_field(class_of_instance(inst), name);
-    if (!f) no_field(inst, name);
+    if (!f) {
+        const LiMemberHooks *h = member_hooks(class_of_instance(inst));
+        if (h && h->set) return h->set(inst, name, value);
+        no_field(inst, name);
+    }
     if (!f->f) return li_InstanceBody(inst)->slots[f->slot] = value;
     if (!f->f->set)
         errorf("Field %s of %s cannot be assigned as a whole", sym_name(name), sym_name(rec(class_of_instance(inst))->name));

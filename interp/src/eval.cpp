@@ -192,11 +192,14 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
     }
     Method *m = nullptr;
     find_method_entry(li_InstanceBody(inst)->cls, name, &m);
-    if (!m)
+    const LiMemberHooks *h = m ? nullptr : member_hooks(li_InstanceBody(inst)->cls);
+    if (!m && !(h && h->call))
         errorf("No method %s for class %s", sym_name(name), sym_name(li_ClassRecord(li_InstanceBody(inst)->cls)->name));
     int mark = g_bind_top;
     bind(S_self, inst);
-    LiValue r = m->native ? call_native(m->native, args - 1, argc, true) : call_closure(m->closure, args, argc);
+    LiValue r = !m                ? h->call(inst, name, args, argc)
+                : m->native ? call_native(m->native, args - 1, argc, true)
+                            : call_closure(m->closure, args, argc);
     if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
@@ -499,6 +502,14 @@ static LiValue sf_setbang(LiValue x)
     return r;
 }
 
+// The hooks of an instance dolist walks through its class (li_ResolveMembers), or NULL.
+static const LiMemberHooks *walkable(LiValue v)
+{
+    if (li_Tag(v) != LI_INSTANCE) return nullptr;
+    const LiMemberHooks *h = member_hooks(li_InstanceBody(v)->cls);
+    return h && h->iterate ? h : nullptr;
+}
+
 // (dotimes-c (var count result...) body...): a captured var is a new box each round, so a closure
 // made in the body keeps that round's value; a special one is bound once and assigned.
 static LiValue run_loop(LiValue x, bool times)
@@ -516,6 +527,16 @@ static LiValue run_loop(LiValue x, bool times)
         for (int32_t i = 0; i < n; i++) {
             if (special) sym_set(var, li_CreateLong(i));
             else init_var(var, li_CreateLong(i));
+            eval_body(cdr(cdr(x)));
+        }
+    } else if (const LiMemberHooks *h = walkable(base[0])) {
+        // an instance that walks itself: its cursor stays rooted in the slot of the instance
+        base[0] = h->iterate(base[0]);
+        const LiMemberHooks *c = li_Tag(base[0]) == LI_INSTANCE ? member_hooks(li_InstanceBody(base[0])->cls) : nullptr;
+        if (!c || !c->next) errorf("dolist: the cursor of the instance cannot step");
+        for (LiValue item; (item = c->next(base[0])) != Undef;) {
+            if (special) sym_set(var, item);
+            else init_var(var, item);
             eval_body(cdr(cdr(x)));
         }
     } else {

@@ -199,6 +199,8 @@ struct FieldRef {
 };
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
 const FieldRef *find_field(LiValue cls, LiValue name);
+// The hooks by which cls (or its nearest superclass that has them) resolves other members, or NULL.
+const LiMemberHooks *member_hooks(LiValue cls);
 LiValue field_get(LiValue inst, LiValue name);
 LiValue field_set(LiValue inst, LiValue name, LiValue value);
 LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames);

@@ -68,6 +68,16 @@ static void print_instance(LiValue v, void (*put)(const char *, size_t, void *),
     for (LiValue c = b->cls; li_Tag(c) == LI_CLASS && depth < 16; c = li_ClassRecord(c)->super) chain[depth++] = c;
     put_cstr(put, ctx, "#<");
     put_cstr(put, ctx, sym_name(li_ClassRecord(b->cls)->name));
+    const LiMemberHooks *h = member_hooks(b->cls);
+    if (h && h->label) {
+        const char *label = h->label(v);
+        if (label && *label) {
+            put(" ", 1, ctx);
+            put_cstr(put, ctx, label);
+        }
+        put(">", 1, ctx);
+        return;
+    }
     const char *data = (const char *)b->data;
     if (!data) {
         put_cstr(put, ctx, " without data>");
