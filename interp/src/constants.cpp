@@ -6,7 +6,7 @@
 //
 // A table is searched by binary search over its ascending runs (a module's generator sorts its
 // rows, a few pinned rows at either end aside). A table of many short runs, such as a hand-written
-// one, is installed eagerly instead.
+// one, or one outside a module's image, is installed eagerly instead.
 #include "internal.h"
 
 #include <windows.h>
@@ -92,6 +92,14 @@ LiValue constant_cell(int32_t v)
     return c;
 }
 
+// The module image that holds address p, or null when p lies in other memory (the heap, a stack).
+void *image_of(const void *p)
+{
+    MEMORY_BASIC_INFORMATION m;
+    if (!VirtualQuery(p, &m, sizeof m) || m.Type != MEM_IMAGE) return nullptr;
+    return m.AllocationBase;
+}
+
 struct Pass {
     const Table *table;
 };
@@ -128,9 +136,9 @@ void constants_forget_module(void *module)
 void li_InitConstants(const LiConstant *rows, int count)
 {
     if (!rows || count <= 0) return;
-    MEMORY_BASIC_INFORMATION image;
-    Table t{rows, count, {}, std::vector<uint32_t>(PREFIX_BITS / 32), false,
-            VirtualQuery(rows, &image, sizeof image) ? image.AllocationBase : nullptr};
+    // Rows are kept and read later only where they live as long as their module: in its image.
+    void *owner = image_of(rows);
+    Table t{rows, count, {}, std::vector<uint32_t>(PREFIX_BITS / 32), false, owner};
     int begin = 0;
     for (int i = 1; i <= count && t.runs.size() <= MAX_RUNS; i++) {
         uint32_t k = prefix_key(rows[i - 1].name, 3);
@@ -140,7 +148,7 @@ void li_InitConstants(const LiConstant *rows, int count)
             begin = i;
         }
     }
-    if (t.runs.size() > MAX_RUNS) {
+    if (t.runs.size() > MAX_RUNS || !owner || image_of(rows[0].name) != owner) {
         for (int i = 0; i < count; i++) sym_set(intern(rows[i].name), li_CreateLong(rows[i].value));
         return;
     }
