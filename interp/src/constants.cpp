@@ -100,13 +100,10 @@ void *image_of(const void *p)
     return m.AllocationBase;
 }
 
-struct Pass {
-    const Table *table;
-};
-void bind_existing(LiValue sym, void *ctx)
+void bind_existing(LiValue sym, void *table)
 {
     const char *name = sym_name(sym);
-    if (const LiConstant *c = find_in(*((Pass *)ctx)->table, name, strlen(name))) sym_set(sym, constant_cell(c->value));
+    if (const LiConstant *c = find_in(*(const Table *)table, name, strlen(name))) sym_set(sym, constant_cell(c->value));
 }
 
 } // namespace
@@ -159,6 +156,5 @@ void li_InitConstants(const LiConstant *rows, int count)
             break;
         }
     tables.push_back(t);
-    Pass pass{&tables.back()};
-    symbols_each(bind_existing, &pass);
+    symbols_each(bind_existing, &tables.back());
 }

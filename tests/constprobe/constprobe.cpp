@@ -12,9 +12,9 @@
 //   ("class" NAME T1)                          li_MakeClass
 //   ("sort" RESULT T1)                         li_FuncCacheSort
 // where T1 counts the entries of the first recorded table bound to their value at that moment.
-// (cp-bound TABLE) counts the entries of the first or second recorded table bound to their
-// values now. (cp-entry TABLE I) gives entry I (from the end when negative) of the first or second recorded
-// table as (NAME . VALUE); (cp-distinct) the distinct names of both tables together.
+// (cp-bound TABLE) counts the entries of the first or second recorded table bound to their values
+// now. (cp-entry TABLE I) gives entry I (from the end when negative) of the first or second
+// recorded table as (NAME . VALUE); (cp-distinct) the distinct names of both tables together.
 // (cp-release "NAME") drops the extra reference cp-watch took, after load-module has its own.
 #include <windows.h>
 
