@@ -100,6 +100,39 @@ int main(int argc, char **argv)
     snprintf(buf, sizeof buf, "(dotimes (i %d) (gc))", GCS);
     double gc = time_script(buf);
 
+    // The steps the race's rows (bench/race.sav) are made of, each after the bare loop's cost:
+    // where a row's time goes, and the cells each step makes.
+    li_EvalString("(defun one (x) x) (defclass Cell nil (v)) (defmethod Cell get () (.-v self))"
+                  " (setq o (new Cell)) (set! (.-v o) 1) (setq k 1) (setq s \"ab\") (setq f (lambda (x) x))");
+    static const struct {
+        const char *what, *body;
+    } steps[] = {
+        {"variable read", "k"},
+        {"(+ k 1)", "(+ k 1)"},
+        {"(< k 2)", "(< k 2)"},
+        {"(setq k 1)", "(setq k 1)"},
+        {"(if k 1 2)", "(if k 1 2)"},
+        {"(let ((x 1)) x)", "(let ((x 1)) x)"},
+        {"(one 1): script function, 1 arg", "(one 1)"},
+        {"(funcall f 1)", "(funcall f 1)"},
+        {"(lambda (x) x) made", "(lambda (x) x)"},
+        {"(cons k nil)", "(cons k nil)"},
+        {"(car '(1))", "(car '(1))"},
+        {"(.-v o): script field read", "(.-v o)"},
+        {"(set! (.-v o) 1)", "(set! (.-v o) 1)"},
+        {"(.get o): script method", "(.get o)"},
+        {"(string-append s s)", "(string-append s s)"},
+        {"(substring s 0 1)", "(substring s 0 1)"},
+        {"(number->string 5)", "(number->string 5)"},
+    };
+    const int STEP_N = 100000;
+    double step_loop = script_ns("nil", STEP_N), step_cells_loop = script_cells("nil", STEP_N);
+    printf("%-36s %10s %8s\n", "step (after the bare loop)", "ns", "cells");
+    for (const auto &st : steps)
+        printf("%-36s %10.1f %8.2f\n", st.what, script_ns(st.body, STEP_N) - step_loop,
+               script_cells(st.body, STEP_N) - step_cells_loop);
+    printf("%-36s %10.1f %8.2f\n", "(the bare loop itself)", step_loop, step_cells_loop);
+
     printf("native call from script (2 ints): %8.1f ns/call\n", native / N);
     printf("empty script function call:       %8.1f ns/call\n", script / N);
     printf("same native entry called from C:  %8.1f ns/call\n", c_call / N);

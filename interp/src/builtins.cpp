@@ -742,6 +742,7 @@ void collect(LiValue sym, void *ctx)
 }
 LiValue symbol_list(const char *needle, bool functions_only)
 {
+    if (!functions_only) constants_intern_all();
     SymList *l = new SymList{{}, needle, functions_only};
     symbols_each(collect, l);
     std::sort(l->syms.begin(), l->syms.end(), [](LiValue a, LiValue b) { return strcmp(sym_name(a), sym_name(b)) < 0; });

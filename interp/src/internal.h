@@ -56,6 +56,15 @@ LiValue intern(const char *name);
 LiValue intern_n(const char *name, size_t len);
 void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx);
 
+// ---- constant tables (constants.cpp) ----------------------------------------------------------
+
+// The value the installed tables give a name, as an uncollected cell; Undef when none holds it.
+LiValue constant_value(const char *name, size_t len);
+// Makes the symbol of every installed name (for listings that walk the symbol table).
+void constants_intern_all(void);
+// Drops the tables whose rows lay in a module image that has been unloaded.
+void constants_forget_module(void *module);
+
 struct Binding {
     LiValue sym;
     LiValue old;

@@ -147,6 +147,7 @@ void li_Shutdown(void)
         li_ErrorProtect(jb);
         if (setjmp(jb) == 0) {
             FreeLibrary(h);
+            constants_forget_module(h);
             li_ErrorFree();
         } else {
             li_ErrorFree();

@@ -75,7 +75,7 @@ LiValue intern_n(const char *name, size_t len)
     LiValue s = new_symbol_cell();
     s->hdr = (LI_SYMBOL << 1) | LI_HDR_STATIC;
     s->w1 = W(copy);
-    s->w2 = W(Undef);
+    s->w2 = W(constant_value(copy, len)); // Undef unless an installed table names it
     s->w3 = W(rec);
     rec->sym = s;
     rec->hash = h;
@@ -154,9 +154,4 @@ void li_SetLocal(LiValue sym, LiValue v)
     if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, LI_TYPE_SYMBOL);
     proclaim_special(sym);
     bind(sym, v);
-}
-
-void li_InitConstants(const LiConstant *table_, int count)
-{
-    for (int i = 0; i < count; i++) sym_set(intern(table_[i].name), li_CreateLong(table_[i].value));
 }

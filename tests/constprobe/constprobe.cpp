@@ -12,8 +12,9 @@
 //   ("class" NAME T1)                          li_MakeClass
 //   ("sort" RESULT T1)                         li_FuncCacheSort
 // where T1 counts the entries of the first recorded table bound to their value at that moment.
-// (cp-entry TABLE I) gives entry I (from the end when negative) of the first or second recorded
-// table as (NAME . VALUE); (cp-distinct) the distinct names of both tables together.
+// (cp-bound TABLE) counts the entries of the first or second recorded table bound to their values
+// now. (cp-entry TABLE I) gives entry I (from the end when negative) of the first or second
+// recorded table as (NAME . VALUE); (cp-distinct) the distinct names of both tables together.
 // (cp-release "NAME") drops the extra reference cp-watch took, after load-module has its own.
 #include <windows.h>
 
@@ -45,14 +46,15 @@ bool bound_to(const char *name, int32_t value, bool *bound)
     return *bound && li_NumberP(v) && li_LVal(v) == value;
 }
 
-int32_t first_table_bound()
+int32_t table_bound(size_t k)
 {
-    if (tables.empty()) return 0;
+    if (k >= tables.size()) return 0;
     int32_t n = 0;
     bool bound;
-    for (int i = 0; i < tables[0].second; i++) n += bound_to(tables[0].first[i].name, tables[0].first[i].value, &bound);
+    for (int i = 0; i < tables[k].second; i++) n += bound_to(tables[k].first[i].name, tables[k].first[i].value, &bound);
     return n;
 }
+int32_t first_table_bound() { return table_bound(0); }
 
 void record_init_constants(const LiConstant *table, int count)
 {
@@ -158,6 +160,15 @@ LiValue cp_entry()
     return li_Cons(name, li_CreateLong(table.first[i].value));
 }
 
+// How many entries of the recorded table TABLE (1 or 2) are bound to their values now.
+LiValue cp_bound()
+{
+    if (!li_NumberP(ArgBase[0])) li_TypeError(ArgBase[0], LI_TYPE_NUMBER);
+    int t = li_LVal(ArgBase[0]);
+    if (t < 1 || t > (int)tables.size()) li_Error("cp-bound: no such table recorded");
+    return li_CreateLong(table_bound((size_t)t - 1));
+}
+
 // Drops the reference cp-watch took, once load-module holds its own.
 LiValue cp_release()
 {
@@ -181,6 +192,7 @@ int constprobe_init(void)
     li_CLFunction("cp-events", cp_events, 0);
     li_CLFunction("cp-entry", cp_entry, 2, "table", 0, "index", 0);
     li_CLFunction("cp-distinct", cp_distinct, 0);
+    li_CLFunction("cp-bound", cp_bound, 1, "table", 0);
     li_CLFunction("cp-release", cp_release, 1, "module", 0);
     return li_FuncCacheSort();
 }

@@ -354,11 +354,21 @@ const LiConstant constants[] = {
     {"_Scope::TM_SCOPED", 886},
 };
 
+// Names in descending order, each its own run: a table the interpreter installs at once rather
+// than searching it later.
+const LiConstant descending[] = {
+    {"TM_DESC_T", 20}, {"TM_DESC_S", 19}, {"TM_DESC_R", 18}, {"TM_DESC_Q", 17}, {"TM_DESC_P", 16}, {"TM_DESC_O", 15},
+    {"TM_DESC_N", 14}, {"TM_DESC_M", 13}, {"TM_DESC_L", 12}, {"TM_DESC_K", 11}, {"TM_DESC_J", 10}, {"TM_DESC_I", 9},
+    {"TM_DESC_H", 8},  {"TM_DESC_G", 7},  {"TM_DESC_F", 6},  {"TM_DESC_E", 5},  {"TM_DESC_D", 4},  {"TM_DESC_C", 3},
+    {"TM_DESC_B", 2},  {"TM_DESC_A", 100000},
+};
+
 int testmod_init(void)
 {
     li_CLFunction("tm-add", tm_add, 2, "a", 0, "b", 0);
     li_CLFunction("tm-noop", tm_noop, 0);
     li_InitConstants(constants, 3);
+    li_InitConstants(descending, sizeof descending / sizeof descending[0]);
     li_FuncCacheSort();
     cls_point = li_MakeClass("TPoint", Nil, Nil, point_fields, 8, nullptr, nullptr);
     cls_sample = li_MakeClass("TSample", Nil, Nil, sample_fields, sizeof(Sample), nullptr, nullptr);
