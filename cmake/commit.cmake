@@ -1,7 +1,7 @@
-# cmake -DSOURCE=DIR -DOUTPUT=FILE -P commit.cmake
-# Writes the build's commit as a C header, touching it only when the commit changed, so a build after
-# a commit recompiles the one file that prints it. Outside a checkout (an unpacked source archive,
-# no git) the commit is "unknown".
+# cmake -DSOURCE=DIR -DVERSION=X.Y.Z -DOUTPUT=FILE.c -P commit.cmake
+# Writes the version and the build's commit as a C source for the hosts, touching it only when the
+# text changed, so a build after a commit compiles that one file again. Outside a checkout (an
+# unpacked source archive, no git) the commit is "unknown".
 set(commit unknown)
 find_program(GIT git)
 if(GIT)
@@ -16,7 +16,7 @@ if(GIT)
     endif()
   endif()
 endif()
-set(text "#define SAVRA_COMMIT \"${commit}\"\n")
+set(text "/* Written by cmake/commit.cmake at every build. */\nconst char host_version[] = \"${VERSION}\";\nconst char host_commit[] = \"${commit}\";\n")
 if(EXISTS ${OUTPUT})
   file(READ ${OUTPUT} old)
 endif()

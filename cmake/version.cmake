@@ -11,14 +11,14 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DI
              ${CMAKE_SOURCE_DIR}/resources/version.rc.in)
 set(SAVRA_GENERATED ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${SAVRA_GENERATED})
-file(WRITE ${SAVRA_GENERATED}/version.h.tmp "#define SAVRA_VERSION \"${SAVRA_VERSION}\"\n")
-configure_file(${SAVRA_GENERATED}/version.h.tmp ${SAVRA_GENERATED}/version.h COPYONLY)
 
-# The commit is asked of git at every build (a commit does not configure again).
-add_custom_target(build_commit
-  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DOUTPUT=${SAVRA_GENERATED}/commit.h
+# The hosts' version and commit (build_info.c): the commit is asked of git at every build, since a
+# commit does not configure again.
+set(SAVRA_BUILD_INFO ${SAVRA_GENERATED}/build_info.c)
+add_custom_target(build_info
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DVERSION=${SAVRA_VERSION} -DOUTPUT=${SAVRA_BUILD_INFO}
           -P ${CMAKE_SOURCE_DIR}/cmake/commit.cmake
-  BYPRODUCTS ${SAVRA_GENERATED}/commit.h VERBATIM)
+  BYPRODUCTS ${SAVRA_BUILD_INFO} VERBATIM)
 
 # savra_version_resource(TARGET): the target's own copy of the version resource.
 function(savra_version_resource target)

@@ -11,6 +11,9 @@
 /* The interpreter's images, carried in every bundle and found beside the host when one is made. */
 #define BUNDLE_RUNTIME_DLLS {"libhalden.dll", "libsavra.dll", "savrawinfns.dll"}
 
+/* VERSION and the commit the hosts were built from (build_info.c, written by the build). */
+extern const char host_version[], host_commit[];
+
 /* What a message for the user becomes: a line on the error stream, or a message box where there is
  * no console. */
 void host_message(const char *title, const char *text);

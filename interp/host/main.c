@@ -9,10 +9,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "commit.h"
 #include "host.h"
 #include "savra.h"
-#include "version.h"
 
 #ifdef SAVRA_WINDOWED
 #define HOST_NAME "savraw"
@@ -162,7 +160,7 @@ int main(int argc, char **argv)
     }
     if (argc == 2 && strcmp(argv[1], "--version") == 0) {
         char text[128];
-        snprintf(text, sizeof text, HOST_NAME " %s (commit %s)", SAVRA_VERSION, SAVRA_COMMIT);
+        snprintf(text, sizeof text, HOST_NAME " %s (commit %s)", host_version, host_commit);
 #ifdef SAVRA_WINDOWED
         MessageBoxA(NULL, text, HOST_NAME, MB_OK | MB_ICONINFORMATION);
 #else
