@@ -22,6 +22,11 @@ extern "C" {
 #ifdef LIBSAVRA_BUILD
 #define LI_API __declspec(dllexport)
 #define LI_DATA __declspec(dllexport)
+#elif defined(LIBSAVRA_DELAY_LOADED)
+/* A host that loads the interpreter at its first call: a call through an import slot would bypass
+ * the delay-load stub, so functions are called directly; data cannot be delay-loaded at all. */
+#define LI_API
+#define LI_DATA __declspec(dllimport)
 #else
 #define LI_API __declspec(dllimport)
 #define LI_DATA __declspec(dllimport)
