@@ -50,6 +50,8 @@ constexpr void (*registration[])() = {
     register_final_message_box,
     // the calls past the catalogue, from their own table: the catalogue's order is untouched
     register_beyond_functions,
+    // functions of any library that scripts declare themselves, and their callbacks
+    register_declared_functions,
 };
 
 int initialise()

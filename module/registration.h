@@ -13,5 +13,6 @@ void register_union_constructors();
 void register_dialog_template_functions();
 void register_final_message_box();
 void register_beyond_functions();
+void register_declared_functions();
 
 } // namespace savrawin
