@@ -76,6 +76,7 @@ struct Declaration {
     Type result;
     int count = 0;
     Parameter params[max_parameters];
+    const Type *types[max_parameters]; // &params[i].type, the form the call path takes them in
     Kind kinds[max_parameters];
     size_t element_sizes[max_parameters];
     uint32_t bounds[max_parameters];
@@ -88,7 +89,7 @@ struct Declaration {
     bool has_callbacks = false;
     char function_name[name_room];
     char key[1024];
-    BYTE *thunk = nullptr;   // the function's native entry: push this ; call the shared entry
+    BYTE *thunk = nullptr;   // the function's native entry: mov eax, this ; jmp to the shared entry
     LiValue function = nullptr;
     Declaration *next = nullptr;
 };

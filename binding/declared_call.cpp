@@ -1,9 +1,10 @@
 // dll-function, and the path every call of a declared function takes: the wrapper template's checks
-// in slot order, its UTF-16 copies in the frame and its bounds, then the words pushed by
-// savra_native_call, the result made by the declared type, the copies written back, and the
-// platform's last error put back where the call left it.
+// in slot order, its UTF-16 copies in the frame and its bounds, then the words pushed and the
+// export called (native_call.h), the result made by the declared type, the copies written back,
+// and the platform's last error put back where the call left it.
 #include "declared.h"
 
+#include <malloc.h>
 #include <math.h>
 #include <new>
 #include <stdio.h>
@@ -18,6 +19,10 @@ namespace declared {
 namespace {
 
 Declaration *declarations = nullptr; // every declaration made, for good
+
+// Every step of a call is written out in its caller: under an emulator, as on a processor, a
+// call, a return or a jump table costs more than the work of a step.
+#define SAVRA_INLINE inline __attribute__((always_inline))
 
 // ---- checks -------------------------------------------------------------------------------------
 
@@ -40,8 +45,7 @@ void check_callback_argument(const Type &t, LiValue *args, int i)
     }
 }
 
-// The slot's check, as the catalogue's wrappers make it for the same kind.
-void check_parameter(const Type &t, Kind k, LiValue *args, int i)
+void check_other(const Type &t, Kind k, LiValue *args, int i)
 {
     if (t.kind == TypeKind::Callback) return check_callback_argument(t, args, i);
     check_arg(k, args[i]);
@@ -50,6 +54,21 @@ void check_parameter(const Type &t, Kind k, LiValue *args, int i)
     if (t.kind == TypeKind::Int64 && !int64_value(t, args[i], &ignored))
         li_ArgumentError((int)(&args[i] - ArgBase), t.is_signed ? "an integer, or a whole real within 64 signed bits"
                                                                 : "an integer, or a whole real within 64 unsigned bits");
+}
+
+// The slot's check, as the catalogue's wrappers make it for the same kind.
+SAVRA_INLINE void check_parameter(const Type &t, Kind k, LiValue *args, int i)
+{
+    int tag = li_Tag(args[i]);
+    if (t.kind == TypeKind::Integer) {
+        if (tag != LI_LONG && tag != LI_REAL) li_TypeError(args[i], LI_TYPE_NUMBER);
+        return;
+    }
+    if (t.kind == TypeKind::WideText || t.kind == TypeKind::NarrowText) {
+        if (tag != LI_NIL && tag != LI_STRING && tag != LI_BUFFER) li_TypeError(args[i], LI_TYPE_NIL_OR_STRING);
+        return;
+    }
+    check_other(t, k, args, i);
 }
 
 // ---- conversion -----------------------------------------------------------------------------------
@@ -67,12 +86,11 @@ void release_transients(CallState &s)
     s.transient_count = 0;
 }
 
-// Pushes slot v's words for type t. False when a callback record cannot be had.
-bool convert(const Type &t, LiValue v, WideCopy &copy, CallState &s)
+// The words of the kinds that are not plain integers, at w. False when a callback record cannot
+// be had.
+bool convert_other(const Type &t, LiValue v, WideCopy *copy, CallState &s, uint32_t *w)
 {
-    uint32_t *w = s.words + s.word_count;
     switch (t.kind) {
-    case TypeKind::Integer: w[0] = (uint32_t)int_value(v); break;
     case TypeKind::Int64: {
         uint64_t x = 0;
         int64_value(t, v, &x);
@@ -90,13 +108,6 @@ bool convert(const Type &t, LiValue v, WideCopy &copy, CallState &s)
         memcpy(w, &d, 8);
         break;
     }
-    case TypeKind::WideText:
-        // written back unless the platform only reads it and it widened exactly (as take_arg)
-        if (t.writable || !copy.exact) copy.string = v;
-        w[0] = (uint32_t)(uintptr_t)copy.copy;
-        break;
-    case TypeKind::NarrowText: w[0] = (uint32_t)(uintptr_t)li_SVal(v); break;
-    case TypeKind::Structure: w[0] = li_Tag(v) == LI_INSTANCE ? (uint32_t)(uintptr_t)li_InstanceData(v) : 0; break;
     case TypeKind::Callback:
         if (li_Tag(v) == LI_CLOSURE || li_Tag(v) == LI_NATIVE) {
             CallbackRecord *r = acquire_callback(t.callback, v);
@@ -109,73 +120,110 @@ bool convert(const Type &t, LiValue v, WideCopy &copy, CallState &s)
             w[0] = li_Tag(v) == LI_LONG ? (uint32_t)v->w1 : 0;
         }
         break;
-    case TypeKind::Void: break;
+    default: w[0] = 0; break;
     }
-    s.word_count += t.words();
     return true;
 }
 
-struct Outcome {
-    uint64_t r = 0;
-    double real = 0;
-};
-
-Outcome native_call(const Declaration *d, const CallState &s)
+// Pushes slot v's words for type t (copy: its UTF-16 copy, for text). False when a callback record
+// cannot be had.
+SAVRA_INLINE bool convert(const Type &t, LiValue v, WideCopy *copy, CallState &s)
 {
-    Outcome o;
-    if (d->result.kind == TypeKind::Float || d->result.kind == TypeKind::Double)
-        o.real = savra_native_call_real(d->address, s.words, s.word_count);
-    else
-        o.r = savra_native_call(d->address, s.words, s.word_count);
-    return o;
+    uint32_t *w = s.words + s.word_count++;
+    if (t.kind == TypeKind::Integer) {
+        *w = (uint32_t)int_value(v);
+        return true;
+    }
+    if (t.kind == TypeKind::Structure) {
+        *w = li_Tag(v) == LI_INSTANCE ? (uint32_t)(uintptr_t)li_InstanceData(v) : 0;
+        return true;
+    }
+    if (t.kind == TypeKind::NarrowText) {
+        *w = (uint32_t)(uintptr_t)li_SVal(v);
+        return true;
+    }
+    if (t.kind == TypeKind::WideText) {
+        // written back unless the platform only reads it and it widened exactly (as take_arg)
+        if (t.writable || !copy->exact) copy->string = v;
+        *w = (uint32_t)(uintptr_t)copy->copy;
+        return true;
+    }
+    s.word_count += t.words() - 1;
+    return convert_other(t, v, copy, s, w);
+}
+
+// The thread's last error where GetLastError and SetLastError keep it (LastErrorValue, 0x34 into
+// the i386 thread block), read and put back around every call without two more calls each time.
+constexpr DWORD last_error_offset = 0x34;
+SAVRA_INLINE DWORD last_error() { return __readfsdword(last_error_offset); }
+SAVRA_INLINE void restore_last_error(DWORD e) { __writefsdword(last_error_offset, e); }
+
+// The call itself, then what follows it before the result is made (the callback records given
+// back); the result, and in *error the last error the call left.
+template <class After> SAVRA_INLINE LiValue call_and_make_result(const Declaration *d, CallState &s, DWORD *error, After after)
+{
+    const Type &t = d->result;
+    if (t.kind == TypeKind::Float || t.kind == TypeKind::Double) {
+        double real = native_call_real(d->address, s.words, s.word_count);
+        *error = last_error();
+        after();
+        return li_CreateReal(real);
+    }
+    uint64_t r = native_call(d->address, s.words, s.word_count);
+    *error = last_error();
+    after();
+    if (t.kind == TypeKind::Integer && t.bits == 32) return li_CreateLong((int32_t)r);
+    if (t.kind == TypeKind::Void) return Nil;
+    return value_of(t, r, 0);
 }
 
 // The call of d with argc slots at args, types[i] and kinds[i] for each (the fixed part's and
-// then, for a variadic call, those taken from the values). The slots have passed their checks.
-LiValue call_checked(const Declaration *d, LiValue *args, int argc, const Type *const *types, const Kind *kinds,
-                     bool text)
+// then, for a variadic call, those taken from the values): every slot is checked, then the UTF-16
+// copies made and the bounds checked, as the wrapper template does it, before anything is
+// converted.
+LiValue call_with_copies(const Declaration *d, LiValue *args, int argc, const Type *const *types, const Kind *kinds)
 {
+    for (int i = 0; i < argc; i++) check_parameter(*types[i], kinds[i], args, i);
     CallState s;
-    if (!text && !d->has_callbacks) {
-        // nothing to copy or write back: nothing allocates between the call and the result
-        if (d->bound_count) check_bounds(d->bounds, d->bound_count, kinds, d->element_sizes, args, nullptr, 0);
-        WideCopy none;
-        for (int i = 0; i < argc; i++) convert(*types[i], args[i], none, s);
-        Outcome o = native_call(d, s);
-        DWORD error = GetLastError();
-        LiValue result = value_of(d->result, o.r, o.real);
-        SetLastError(error);
-        return result;
-    }
-    WideCopy copies[max_parameters];
+    auto *copies = (WideCopy *)alloca(sizeof(WideCopy) * (size_t)(argc ? argc : 1));
+    for (int i = 0; i < argc; i++) new (&copies[i]) WideCopy();
     wchar_t frame[frame_units];
     make_copies(copies, kinds, args, argc, frame);
     if (d->bound_count) check_bounds(d->bounds, d->bound_count, kinds, d->element_sizes, args, copies, argc);
     for (int i = 0; i < argc; i++)
-        if (!convert(*types[i], args[i], copies[i], s)) {
+        if (!convert(*types[i], args[i], &copies[i], s)) {
             release_transients(s);
             finish_copies(copies, argc);
             li_Error("Out of memory for a callback");
         }
-    Outcome o = native_call(d, s);
-    DWORD error = GetLastError();
-    release_transients(s);
-    ProtectedSlot result(value_of(d->result, o.r, o.real)); // while the write-back allocates
+    DWORD error;
+    ProtectedSlot result(call_and_make_result(d, s, &error, [&] {
+        if (s.transient_count) release_transients(s);
+    })); // kept while the write-back allocates
     finish_copies(copies, argc);
-    SetLastError(error);
+    restore_last_error(error);
     return result;
 }
 
-// The entry of every fixed-arity declared function, reached through its thunk.
-LiValue call_declared(const Declaration *d)
+// The entry of every fixed-arity declared function: its thunk puts the declaration in eax and jumps
+// here, so the entry returns straight to the interpreter. Without text or callbacks there is nothing
+// to copy, keep or write back: each slot is checked and converted in one pass, and nothing
+// allocates between the call and its result.
+__attribute__((regparm(1))) LiValue call_declared(const Declaration *d)
 {
     LiValue *args = ArgBase;
-    const Type *types[max_parameters];
+    if (d->has_text || d->has_callbacks) return call_with_copies(d, args, d->count, d->types, d->kinds);
+    CallState s;
     for (int i = 0; i < d->count; i++) {
-        types[i] = &d->params[i].type;
-        check_parameter(*types[i], d->kinds[i], args, i);
+        const Type &t = d->params[i].type;
+        check_parameter(t, d->kinds[i], args, i);
+        convert(t, args[i], nullptr, s);
     }
-    return call_checked(d, args, d->count, types, d->kinds, d->has_text);
+    if (d->bound_count) check_bounds(d->bounds, d->bound_count, d->kinds, d->element_sizes, args, nullptr, 0);
+    DWORD error;
+    LiValue result = call_and_make_result(d, s, &error, [] {});
+    restore_last_error(error);
+    return result;
 }
 
 // The types a variadic call's extra values go as: integers as 32-bit words, reals as doubles, text
@@ -185,7 +233,7 @@ const Type extra_wide{TypeKind::WideText, 32, false, false}, extra_narrow{TypeKi
 
 // The entry of a variadic one: the interpreter hands it the arguments as a list in slot 0; they go
 // back into the slots they came from, so the checks and messages are the fixed entry's.
-LiValue call_declared_variadic(const Declaration *d)
+__attribute__((regparm(1))) LiValue call_declared_variadic(const Declaration *d)
 {
     LiValue *args = ArgBase;
     int argc = 0;
@@ -201,12 +249,10 @@ LiValue call_declared_variadic(const Declaration *d)
     ArgTop = args + argc;
     const Type *types[max_parameters];
     Kind kinds[max_parameters];
-    bool text = d->has_text;
     for (int i = 0; i < argc; i++) {
         if (i < d->count) {
-            types[i] = &d->params[i].type;
+            types[i] = d->types[i];
             kinds[i] = d->kinds[i];
-            check_parameter(*types[i], kinds[i], args, i);
             continue;
         }
         switch (li_Tag(args[i])) {
@@ -214,16 +260,13 @@ LiValue call_declared_variadic(const Declaration *d)
         case LI_LONG: types[i] = &extra_integer; break;
         case LI_REAL: types[i] = &extra_real; break;
         case LI_STRING:
-        case LI_BUFFER:
-            types[i] = d->wide_extras ? &extra_wide : &extra_narrow;
-            text = text || d->wide_extras;
-            break;
+        case LI_BUFFER: types[i] = d->wide_extras ? &extra_wide : &extra_narrow; break;
         case LI_INSTANCE: types[i] = &extra_structure; break;
         default: li_TypeError(args[i], LI_TYPE_NUMBER);
         }
         kinds[i] = types[i]->wrapper_kind();
     }
-    return call_checked(d, args, argc, types, kinds, text);
+    return call_with_copies(d, args, argc, types, kinds);
 }
 
 // ---- declaring --------------------------------------------------------------------------------------
@@ -297,7 +340,7 @@ LiValue declare(LiValue library, LiValue name, LiValue result, LiValue params, L
             delete d;
             return e->function;
         }
-    if (!bind_entry_thunk(d->thunk, d, d->variadic ? (void *)call_declared_variadic : (void *)call_declared))
+    if (!bind_register_thunk(d->thunk, d, d->variadic ? (void *)call_declared_variadic : (void *)call_declared))
         refuse(d, "no executable memory left");
     LiEntry entry = (LiEntry)(void *)d->thunk;
     LiValue fn;

@@ -359,6 +359,7 @@ bool parse_parameters(LiValue params, Declaration *d, char *error, size_t room)
             snprintf(error, room, "parameter %d: only a text buffer has a count", i + 1);
             return false;
         }
+        d->types[i] = &p.type;
         d->kinds[i] = p.type.wrapper_kind();
         d->element_sizes[i] = 1;
         d->words += p.type.words();

@@ -6,28 +6,6 @@ static_assert(offsetof(SavraCallbackOutcome, real) == 8 && offsetof(SavraCallbac
                   offsetof(SavraCallbackOutcome, pop_bytes) == 20 && sizeof(SavraCallbackOutcome) == 24,
               "the stub reads the outcome at these offsets");
 
-// cdecl, both names on one body: (fn, words, count).
-asm(R"(
-    .text
-    .globl _savra_native_call
-    .globl _savra_native_call_real
-_savra_native_call:
-_savra_native_call_real:
-    pushl %ebp
-    movl %esp, %ebp
-    movl 16(%ebp), %ecx
-    movl 12(%ebp), %edx
-    testl %ecx, %ecx
-    jz 2f
-1:  pushl -4(%edx,%ecx,4)
-    decl %ecx
-    jnz 1b
-2:  call *8(%ebp)
-    movl %ebp, %esp
-    popl %ebp
-    ret
-)");
-
 // Entered by a thunk's jump, so the stack is the native caller's: the return address, then its
 // arguments. The outcome lies in the stub's frame; after the dispatch the return address is moved
 // up over the arguments a stdcall callback must pop (none for cdecl) and the stub returns there.

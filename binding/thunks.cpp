@@ -1,4 +1,4 @@
-// Executable thunks (thunks.h): the allocator and the three shapes of code.
+// Executable thunks (thunks.h): the allocator and the two shapes of code.
 #include "thunks.h"
 
 #include <stdint.h>
@@ -61,28 +61,14 @@ bool bind_thunk(BYTE *&thunk, void *object, void *proc)
     });
 }
 
-// push data ; call entry ; add esp, 4 ; ret
-bool bind_entry_thunk(BYTE *&thunk, void *data, void *entry)
-{
-    return bind(thunk, [&](BYTE *t) {
-        t[0] = 0x68;
-        put_word(t + 1, (uint32_t)(uintptr_t)data);
-        t[5] = 0xE8;
-        put_relative(t + 6, t + 10, entry);
-        static const BYTE tail[] = {0x83, 0xC4, 0x04, 0xC3};
-        memcpy(t + 10, tail, sizeof tail);
-        return 14;
-    });
-}
-
-// mov eax, data ; jmp stub
-bool bind_register_thunk(BYTE *&thunk, void *data, void *stub)
+// mov eax, data ; jmp procedure
+bool bind_register_thunk(BYTE *&thunk, void *data, void *procedure)
 {
     return bind(thunk, [&](BYTE *t) {
         t[0] = 0xB8;
         put_word(t + 1, (uint32_t)(uintptr_t)data);
         t[5] = 0xE9;
-        put_relative(t + 6, t + 10, stub);
+        put_relative(t + 6, t + 10, procedure);
         return 10;
     });
 }

@@ -1,11 +1,11 @@
 // Executable thunks: 16-byte pieces of code made at run time that bind a piece of data to a
 // procedure, so the platform (or the interpreter) can call a plain function pointer and the
-// procedure still finds its object. One allocator, three shapes:
+// procedure still finds its object. One allocator, two shapes:
 //   bind_thunk           a procedure whose first stack argument is replaced by the object
 //                        (a window procedure that receives its object in place of the handle)
-//   bind_entry_thunk     a parameterless native entry that calls entry(data)
-//   bind_register_thunk  code that jumps to a stub with the data in eax (a callback whose
-//                        arguments the stub reads from the caller's stack as they are)
+//   bind_register_thunk  code that jumps to a procedure with the data in eax and the caller's
+//                        stack untouched: a native entry declared regparm(1), or a stub that
+//                        reads a callback's arguments from the caller's stack as they are
 #pragma once
 
 #include <windows.h>
@@ -17,9 +17,7 @@ void free_thunk(BYTE *thunk);
 // Points thunk (allocated on first use) at proc with object in place of the first argument; false
 // when no executable memory is left.
 bool bind_thunk(BYTE *&thunk, void *object, void *proc);
-// The same for a native entry that takes its data as its one (cdecl) argument.
-bool bind_entry_thunk(BYTE *&thunk, void *data, void *entry);
-// The same for a stub that expects the data in eax and the caller's frame untouched.
-bool bind_register_thunk(BYTE *&thunk, void *data, void *stub);
+// The same for a procedure that expects the data in eax and the caller's frame untouched.
+bool bind_register_thunk(BYTE *&thunk, void *data, void *procedure);
 
 } // namespace savrawin
