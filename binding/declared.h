@@ -114,6 +114,8 @@ bool int64_value(const Type &t, LiValue v, uint64_t *out);
 LiValue value_of(const Type &t, uint64_t bits, double real);
 // The type's text, as a declaration spells it (into the key of an interned signature).
 void type_text(const Type &t, char *out, size_t room);
+// "NAME<TAB>what it stands for" for every type name, as a list of strings.
+LiValue type_name_list();
 // A calling-convention option: 1 cdecl, 0 stdcall, -1 not a convention.
 int convention_of(LiValue v);
 

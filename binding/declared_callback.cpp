@@ -300,17 +300,19 @@ void register_callback_functions()
     li_CLFunction("dll-callback", dll_callback, 2, "type", 0, "function", 0);
     li_CLFunction("dll-callback-address", dll_callback_address, 1, "callback", 0);
     li_CLFunction("dll-callback-type", define_callback_type3, 3, "name", 0, "result", 0, "parameters", 0);
-    li_CLFunction("dll-callback-type", define_callback_type4, 4, "name", 0, "result", 0, "parameters", 0, "option", 0);
-    li_CLFunction("dll-callback-type", define_callback_type5, 5, "name", 0, "result", 0, "parameters", 0, "option", 0,
-                  "option2", 0);
+    li_CLFunction("dll-callback-type", define_callback_type4, 4, "name", 0, "result", 0, "parameters", 0, "convention-or-default", 0);
+    li_CLFunction("dll-callback-type", define_callback_type5, 5, "name", 0, "result", 0, "parameters", 0, "convention", 0,
+                  "default", 0);
 }
 
 } // namespace declared
 
+// The type names also go to _dll_type_names_, so the reference can list them.
 void register_declared_functions()
 {
     declared::register_callback_functions();
     declared::register_declared_call_functions();
+    li_SymbolSetValue(li_SymbolFind("_dll_type_names_"), declared::type_name_list());
 }
 
 } // namespace savrawin

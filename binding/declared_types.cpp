@@ -68,6 +68,28 @@ const TypeName type_names[] = {
     {"LPSTR", TypeKind::NarrowText, 32, false, true}, {"PSTR", TypeKind::NarrowText, 32, false, true},
 };
 
+// What a type name stands for, for the reference.
+void describe_type_name(const TypeName &n, char *out, size_t room)
+{
+    switch (n.kind) {
+    case TypeKind::Void: snprintf(out, room, "no value (results only): nil"); break;
+    case TypeKind::Integer:
+        snprintf(out, room, "%d-bit %s integer", (int)n.bits, n.is_signed ? "signed" : "unsigned");
+        break;
+    case TypeKind::Int64:
+        snprintf(out, room, "64-bit %s integer: an integer or a whole real; a result outside 32 signed bits is a real",
+                 n.is_signed ? "signed" : "unsigned");
+        break;
+    case TypeKind::Float: snprintf(out, room, "single-precision real"); break;
+    case TypeKind::Double: snprintf(out, room, "double-precision real"); break;
+    case TypeKind::WideText:
+        snprintf(out, room, "UTF-16 text: a string's copy%s", n.writable ? ", written back" : "");
+        break;
+    case TypeKind::NarrowText: snprintf(out, room, "narrow text: the string's own bytes"); break;
+    default: out[0] = 0; break;
+    }
+}
+
 const char *symbol_name(LiValue v) { return li_Tag(v) == LI_SYMBOL ? (const char *)(uintptr_t)v->w1 : nullptr; }
 
 int list_length(LiValue l)
@@ -115,6 +137,18 @@ bool parse_inline_callback(LiValue spec, Type *t, char *error, size_t room)
     return true;
 }
 } // namespace
+
+LiValue type_name_list()
+{
+    ListBuilder names;
+    for (const TypeName &n : type_names) {
+        char line[200], what[160];
+        describe_type_name(n, what, sizeof what);
+        snprintf(line, sizeof line, "%s\t%s", n.name, what);
+        names.add(li_CreateString(line));
+    }
+    return names.list();
+}
 
 Kind Type::wrapper_kind() const
 {
