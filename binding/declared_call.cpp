@@ -294,7 +294,9 @@ void platform_reason(DWORD error, char *out, size_t room)
 LiValue declare(LiValue library, LiValue name, LiValue result, LiValue params, LiValue convention)
 {
     if (!li_StringP(library)) li_TypeError(library, LI_TYPE_STRING);
-    if (!li_StringP(name) && !li_LongP(name)) li_ArgumentError(1, "an export's name or ordinal");
+    // an ordinal is a 16-bit number: a larger one would be taken for the address of a name
+    if (!li_StringP(name) && !(li_LongP(name) && li_LVal(name) >= 1 && li_LVal(name) <= 0xFFFF))
+        li_ArgumentError(1, "an export's name, or an ordinal from 1 to 65535");
     int conv = convention == Nil ? 0 : convention_of(convention);
     if (conv < 0) li_ArgumentError(4, "cdecl or stdcall");
     Declaration *d = new (std::nothrow) Declaration();
