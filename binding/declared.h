@@ -112,7 +112,7 @@ bool int64_value(const Type &t, LiValue v, uint64_t *out);
 // The script value of a result or a callback's argument of type t: bits holds its words, real
 // what st(0) or the argument held for a real type.
 LiValue value_of(const Type &t, uint64_t bits, double real);
-// The type's text, as a declaration spells it (into the key of an interned signature).
+// The type's text for the keys that tell two signatures apart.
 void type_text(const Type &t, char *out, size_t room);
 // "NAME<TAB>what it stands for" for every type name, as a list of strings.
 LiValue type_name_list();

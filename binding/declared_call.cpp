@@ -336,7 +336,8 @@ LiValue declare(LiValue library, LiValue name, LiValue result, LiValue params, L
         type_text(d->params[i].type, error, sizeof error);
         used += snprintf(d->key + used, sizeof d->key - used, " (%s %s %d)", error, d->params[i].name, d->params[i].count_of);
     }
-    for (Declaration *e = declarations; e; e = e->next)
+    if (used >= sizeof d->key) d->key[0] = 0; // cut short: it matches no other
+    for (Declaration *e = declarations; e && d->key[0]; e = e->next)
         if (!strcmp(e->key, d->key) && !strcmp(e->function_name, d->function_name)) {
             FreeLibrary(module);
             delete d;

@@ -54,7 +54,7 @@ static_assert(offsetof(CallbackRecord, function) == 0, "the instance's field is 
 const CallbackType *intern_callback_type(const CallbackType &proposed)
 {
     for (CallbackType *c = callback_types; c; c = c->next)
-        if (!strcmp(c->key, proposed.key)) return c;
+        if (proposed.key[0] && !strcmp(c->key, proposed.key)) return c;
     CallbackType *c = new (std::nothrow) CallbackType(proposed);
     if (!c) return nullptr;
     c->pool = nullptr;

@@ -273,15 +273,17 @@ bool parse_callback_signature(LiValue result, LiValue params, const LiValue *opt
         used += snprintf(c->key + used, sizeof c->key - used, "%s%s", i ? " " : "", text);
     }
     if (used < sizeof c->key)
-        snprintf(c->key + used, sizeof c->key - used, ") %s %d", c->is_cdecl ? "cdecl" : "stdcall", (int)c->fallback);
+        used += snprintf(c->key + used, sizeof c->key - used, ") %s %d", c->is_cdecl ? "cdecl" : "stdcall", (int)c->fallback);
+    if (used >= sizeof c->key) c->key[0] = 0; // cut short: it matches no other
     return true;
 }
 
 void type_text(const Type &t, char *out, size_t room)
 {
     switch (t.kind) {
-    case TypeKind::Structure: snprintf(out, room, "%s", symbol_name(li_ClassRecord(t.cls)->name)); return;
-    case TypeKind::Callback: snprintf(out, room, "{%s}", t.callback->key); return;
+    // a class and a callback type by identity: a class defined again under its name is another
+    case TypeKind::Structure: snprintf(out, room, "%s@%p", symbol_name(li_ClassRecord(t.cls)->name), (void *)t.cls); return;
+    case TypeKind::Callback: snprintf(out, room, "callback@%p", (const void *)t.callback); return;
     default: break;
     }
     const char *kinds[] = {"void", "int", "int64", "float", "double", "wide", "narrow"};
