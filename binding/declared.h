@@ -98,7 +98,7 @@ struct Declaration {
 
 // Parses a type (a name, a structure class, a callback type's name or an inline (callback ...)
 // list) into *t. False with a message in error (room bytes) when it names no type.
-bool parse_type(LiValue spec, Type *t, bool for_result, char *error, size_t room);
+bool parse_type(LiValue form, Type *t, bool for_result, char *error, size_t room);
 // Parses a callback's RESULT, (PARAMETER-TYPES...) and options (cdecl or stdcall, a default result)
 // into c, with its key. False with a message.
 bool parse_callback_signature(LiValue result, LiValue params, const LiValue *options, int option_count, CallbackType *c,

@@ -115,17 +115,17 @@ void spell(LiValue v, char *out, size_t room)
 }
 
 // (callback RESULT (PARAMS...) [cdecl|stdcall] [DEFAULT])
-bool parse_inline_callback(LiValue spec, Type *t, char *error, size_t room)
+bool parse_inline_callback(LiValue form, Type *t, char *error, size_t room)
 {
-    int n = list_length(spec);
+    int n = list_length(form);
     if (n < 3 || n > 5) {
         snprintf(error, room, "a callback type is (callback RESULT (PARAMETER-TYPES...) [cdecl] [DEFAULT])");
         return false;
     }
     CallbackType proposed;
     snprintf(proposed.name, sizeof proposed.name, "callback");
-    LiValue options[2] = {n > 3 ? nth(spec, 3) : Nil, n > 4 ? nth(spec, 4) : Nil};
-    if (!parse_callback_signature(nth(spec, 1), nth(spec, 2), options, n - 3, &proposed, error, room))
+    LiValue options[2] = {n > 3 ? nth(form, 3) : Nil, n > 4 ? nth(form, 4) : Nil};
+    if (!parse_callback_signature(nth(form, 1), nth(form, 2), options, n - 3, &proposed, error, room))
         return false;
     const CallbackType *c = intern_callback_type(proposed);
     if (!c) {
@@ -171,20 +171,20 @@ int convention_of(LiValue v)
     return -1;
 }
 
-bool parse_type(LiValue spec, Type *t, bool for_result, char *error, size_t room)
+bool parse_type(LiValue form, Type *t, bool for_result, char *error, size_t room)
 {
     *t = Type();
-    if (li_Tag(spec) == LI_CONS) {
-        const char *head = symbol_name(li_PairHead(spec));
+    if (li_Tag(form) == LI_CONS) {
+        const char *head = symbol_name(li_PairHead(form));
         if (head && !strcmp(head, "callback")) {
             if (for_result) {
                 snprintf(error, room, "a callback type cannot be a result");
                 return false;
             }
-            return parse_inline_callback(spec, t, error, room);
+            return parse_inline_callback(form, t, error, room);
         }
     }
-    const char *name = symbol_name(spec);
+    const char *name = symbol_name(form);
     if (name) {
         for (const TypeName &n : type_names)
             if (!strcmp(n.name, name)) {
@@ -204,7 +204,7 @@ bool parse_type(LiValue spec, Type *t, bool for_result, char *error, size_t room
             t->callback = c;
             return true;
         }
-        LiValue cls = li_SymbolValue(spec);
+        LiValue cls = li_SymbolValue(form);
         if (li_Tag(cls) == LI_CLASS) {
             if (for_result) {
                 snprintf(error, room, "a structure class (%s) is passed by reference, not returned", name);
@@ -217,7 +217,7 @@ bool parse_type(LiValue spec, Type *t, bool for_result, char *error, size_t room
         }
     }
     char shown[80];
-    spell(spec, shown, sizeof shown);
+    spell(form, shown, sizeof shown);
     if (name && !strcmp(name, "VOID") && !for_result) snprintf(error, room, "VOID is a result type only");
     else snprintf(error, room, "unknown type name %s", shown);
     return false;
@@ -240,9 +240,10 @@ bool parse_callback_signature(LiValue result, LiValue params, const LiValue *opt
     c->stack_bytes = 0;
     for (int i = 0; i < n; i++) {
         LiValue item = nth(params, i);
-        // (TYPE name) or TYPE: the name only documents it
-        LiValue spec = li_Tag(item) == LI_CONS && li_Tag(li_PairHead(item)) == LI_SYMBOL ? li_PairHead(item) : item;
-        if (!parse_type(spec, &c->params[i], false, error, room)) {
+        // (TYPE name) or TYPE, an inline (callback ...) type whole: the name only documents it
+        const char *head = li_Tag(item) == LI_CONS ? symbol_name(li_PairHead(item)) : nullptr;
+        bool named = li_Tag(item) == LI_CONS && !(head && !strcmp(head, "callback"));
+        if (!parse_type(named ? li_PairHead(item) : item, &c->params[i], false, error, room)) {
             size_t used = strlen(error);
             snprintf(error + used, room - used, " (callback parameter %d)", i + 1);
             return false;
@@ -355,7 +356,7 @@ bool parse_parameters(LiValue params, Declaration *d, char *error, size_t room)
     char counts[max_parameters][name_room] = {};
     for (int i = 0; i < n; i++) {
         Parameter &p = d->params[i];
-        LiValue item = nth(params, i), spec = item;
+        LiValue item = nth(params, i), form = item;
         snprintf(p.name, sizeof p.name, "arg%d", i + 1);
         const char *head = li_Tag(item) == LI_CONS ? symbol_name(li_PairHead(item)) : nullptr;
         if (li_Tag(item) == LI_CONS && !(head && !strcmp(head, "callback"))) {
@@ -365,7 +366,7 @@ bool parse_parameters(LiValue params, Declaration *d, char *error, size_t room)
                 snprintf(error, room, "parameter %d is (TYPE name [(count PARAMETER-NAME)])", i + 1);
                 return false;
             }
-            spec = li_PairHead(item);
+            form = li_PairHead(item);
             if (k >= 2) {
                 const char *name = symbol_name(nth(item, 1));
                 if (!name) {
@@ -386,7 +387,7 @@ bool parse_parameters(LiValue params, Declaration *d, char *error, size_t room)
                 snprintf(counts[i], name_room, "%s", other);
             }
         }
-        if (!parse_type(spec, &p.type, false, error, room)) {
+        if (!parse_type(form, &p.type, false, error, room)) {
             size_t used = strlen(error);
             snprintf(error + used, room - used, " (parameter %d)", i + 1);
             return false;
