@@ -133,6 +133,7 @@ CallbackRecord *acquire_callback(const CallbackType *type, LiValue function);
 void release_callback(CallbackRecord *r);
 // The DllCallback instance's record, or null when v is not one.
 CallbackRecord *callback_of(LiValue v);
+void create_callback_class();
 void register_callback_functions();
 
 // ---- declared_call.cpp -----------------------------------------------------------------------------
@@ -141,6 +142,8 @@ void register_declared_call_functions();
 
 } // namespace declared
 
+// With the other classes; the functions after the catalogue's.
+void create_declared_classes();
 void register_declared_functions();
 
 } // namespace savrawin

@@ -212,10 +212,6 @@ void destroy_callback(LiValue inst)
     li_StrucBasicDestructor(inst);
 }
 
-LiValue refuse_new(LiValue, void *, int, LiValue)
-{
-    li_Error("DllCallback: made by (dll-callback TYPE FUNCTION)");
-}
 
 // A callback type given by name (dll-callback-type) or inline, (callback RESULT (TYPES...) ...).
 const CallbackType *callback_type_arg(int slot)
@@ -291,12 +287,18 @@ LiValue define_callback_type5() { return define_callback_type(2); }
 
 } // namespace
 
-void register_callback_functions()
+void create_callback_class()
 {
     interpreter_thread = GetCurrentThreadId();
     if (!records) records = new std::unordered_set<const CallbackRecord *>();
-    callback_class = li_MakeClass("DllCallback", Nil, Nil, callback_fields, sizeof(LiValue), refuse_new, nullptr);
+    // (new DllCallback) gives one bound to nothing: its field lies in a block of its own, and it
+    // is refused wherever a callback is expected; dll-callback makes one bound to a function
+    callback_class = li_MakeClass("DllCallback", Nil, Nil, callback_fields, sizeof(LiValue), nullptr, nullptr);
     li_ClassRecord(callback_class)->destroy = destroy_callback;
+}
+
+void register_callback_functions()
+{
     li_CLFunction("dll-callback", dll_callback, 2, "type", 0, "function", 0);
     li_CLFunction("dll-callback-address", dll_callback_address, 1, "callback", 0);
     li_CLFunction("dll-callback-type", define_callback_type3, 3, "name", 0, "result", 0, "parameters", 0);
@@ -306,6 +308,8 @@ void register_callback_functions()
 }
 
 } // namespace declared
+
+void create_declared_classes() { declared::create_callback_class(); }
 
 // The type names also go to _dll_type_names_, so the reference can list them.
 void register_declared_functions()

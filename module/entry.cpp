@@ -32,6 +32,7 @@ constexpr void (*registration[])() = {
     // every class, structures first
     create_structure_classes,
     create_window_classes,
+    create_declared_classes,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions
     register_kernel_functions,

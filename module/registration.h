@@ -13,6 +13,7 @@ void register_union_constructors();
 void register_dialog_template_functions();
 void register_final_message_box();
 void register_beyond_functions();
+void create_declared_classes();
 void register_declared_functions();
 
 } // namespace savrawin
