@@ -1,8 +1,9 @@
 // Wrapper calls from script against the same platform calls from C, in one run: an integer
 // result, a handle argument, a UTF-16 string argument of 20 and of 300 characters, two strings
 // (lstrcmp), eleven integers (StretchBlt) and fourteen arguments with a string (CreateFont,
-// deleted again in both loops); the cells each call makes beyond the loop's own, and what a
-// collection costs with the module's names in the heap.
+// deleted again in both loops); the first three again through functions the script declares
+// itself (dll-function), as "declared NAME" rows; the cells each call makes beyond the loop's own,
+// and what a collection costs with the module's names in the heap.
 #include <windows.h>
 
 #include <stdio.h>
@@ -22,7 +23,10 @@ int main(int argc, char **argv)
     li_EvalString("(setq desk (GetDesktopWindow)) (setq s20 (make-string 20 65)) (setq s300 (make-string 300 65))"
                   "(setq t20 (string-append (make-string 19 65) \"B\"))"
                   "(setq screen (GetDC 0)) (setq d1 (CreateCompatibleDC screen)) (setq d2 (CreateCompatibleDC screen))"
-                  "(SelectObject d1 (CreateCompatibleBitmap screen 2 2)) (SelectObject d2 (CreateCompatibleBitmap screen 2 2))");
+                  "(SelectObject d1 (CreateCompatibleBitmap screen 2 2)) (SelectObject d2 (CreateCompatibleBitmap screen 2 2))"
+                  "(setq declared-tick (dll-function \"kernel32.dll\" \"GetTickCount\" 'DWORD '()))"
+                  "(setq declared-is-window (dll-function \"user32.dll\" \"IsWindow\" 'BOOL '((HWND hWnd))))"
+                  "(setq declared-lstrlen (dll-function \"kernel32.dll\" \"lstrlenW\" 'int '((LPCWSTR lpString))))");
     double loop = script_ns("nil", N);
     HWND desk = GetDesktopWindow();
     std::wstring w20(20, L'A'), w300(300, L'A'), v20(19, L'A');
@@ -45,6 +49,9 @@ int main(int argc, char **argv)
         {"lstrcmp, 2 x 20 characters", "(lstrcmp s20 t20)", N, c_ns([&] { sink = lstrcmpW(w20.c_str(), v20.c_str()); }, N)},
         {"StretchBlt, 11 integers", "(StretchBlt d1 0 0 2 2 d2 0 0 1 1 0xCC0020)", N,
          c_ns([&] { sink = StretchBlt(d1, 0, 0, 2, 2, d2, 0, 0, 1, 1, SRCCOPY); }, N)},
+        {"declared GetTickCount", "(declared-tick)", N, c_ns([&] { sink = GetTickCount(); }, N)},
+        {"declared IsWindow", "(declared-is-window desk)", N, c_ns([&] { sink = IsWindow(desk); }, N)},
+        {"declared lstrlen, 20 characters", "(declared-lstrlen s20)", N, c_ns([&] { sink = lstrlenW(w20.c_str()); }, N)},
         {"CreateFont, 14 args + Delete", "(DeleteObject (CreateFont -12 0 0 0 400 0 0 0 0 0 0 0 0 \"Arial\"))", F,
          c_ns([&] { sink = DeleteObject(CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial")); }, F)},
     };

@@ -7,20 +7,22 @@ LiValue run_script_method(LiValue instance, const char *name)
     return protected_run([&] { return liRunMethod(instance, li_SymbolFind(name), Nil, 0); });
 }
 
+LiValue apply_slots(const LiValue *slots, int count)
+{
+    LiValue quote = li_SymbolFind("quote");
+    ProtectedSlot form;
+    for (int i = count; i >= 0; i--) {
+        ProtectedSlot quoted(li_Cons(slots[i], Nil));
+        quoted = li_Cons(quote, quoted);
+        form = li_Cons(quoted, form);
+    }
+    form = li_Cons(li_SymbolFind("funcall"), form);
+    return li_Eval(form);
+}
+
 LiValue run_script_function(LiValue function, const LiValue *arguments, int count)
 {
-    return protected_run([&] {
-        // (funcall 'function 'argument...): quoted, so no value is evaluated a second time
-        LiValue quote = li_SymbolFind("quote");
-        ProtectedSlot form;
-        for (int i = count - 1; i >= -1; i--) {
-            ProtectedSlot quoted(li_Cons(i >= 0 ? arguments[i] : function, Nil));
-            quoted = li_Cons(quote, quoted);
-            form = li_Cons(quoted, form);
-        }
-        form = li_Cons(li_SymbolFind("funcall"), form);
-        return li_Eval(form);
-    });
+    return call_script_function(function, count, [&](int i) { return arguments[i]; }).value;
 }
 
 void report_handler_error()

@@ -38,8 +38,26 @@ template <class Bind> LiValue run_handler(LiValue expression, Bind bind)
 // an error, undefined when the instance has no such method.
 LiValue run_script_method(LiValue instance, const char *name);
 
-// Calls function with count arguments (the caller keeps all of them rooted), trapped as a handler is:
-// its value, or nil after an error. For the platform's callbacks into script functions.
+// (funcall 'f 'a...) for the function and arguments in slots (function first), evaluated: each
+// value quoted, so none is evaluated a second time. Raises what the function raises.
+LiValue apply_slots(const LiValue *slots, int count);
+
+// Calls function (rooted by the caller) with count arguments, argument(i) making the i-th inside the
+// trap, so an error while making one is trapped too; an error is reported as a handler's is. For
+// the platform's callbacks into script functions.
+template <class Argument> ProtectedResult call_script_function(LiValue function, int count, Argument argument)
+{
+    return protected_eval(
+        [&] {
+            CallFrame frame;
+            frame.push(function);
+            for (int i = 0; i < count; i++) frame.push(argument(i));
+            return apply_slots(frame.slots(), count);
+        },
+        report_handler_error);
+}
+
+// The same with arguments the caller keeps rooted: its value, or nil after an error.
 LiValue run_script_function(LiValue function, const LiValue *arguments, int count);
 
 } // namespace savrawin

@@ -33,6 +33,7 @@ constexpr void (*registration[])() = {
     create_structure_classes,
     create_window_classes,
     create_com_classes,
+    create_declared_classes,
     // the platform families ("GetVersion" first), the union constructors, the dialog-template
     // functions
     register_kernel_functions,
@@ -53,6 +54,8 @@ constexpr void (*registration[])() = {
     register_beyond_functions,
     // the automation vocabulary
     register_com,
+    // functions of any library that scripts declare themselves, and their callbacks
+    register_declared_functions,
 };
 
 int initialise()

@@ -17,5 +17,7 @@ void create_com_classes();
 void register_com();
 // At unload: the automation objects scripts still hold released, COM ended for the thread.
 void end_com();
+void create_declared_classes();
+void register_declared_functions();
 
 } // namespace savrawin

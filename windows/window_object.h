@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../binding/thunks.h"
 #include "resize.h"
 #include "window_base.h"
 
@@ -165,13 +166,9 @@ extern RECT rcDefault;
 
 // The window-module services: pending create records and registered classes.
 void add_create_data(CreateWndData *d, void *object);
-void free_thunk(BYTE *thunk);
 void *extract_create_data();
 // Withdraws a record no window took (the platform call failed before its first message).
 void remove_create_data(CreateWndData *d);
-// Points thunk (allocated on first use) at proc with object in place of the window handle; false
-// when no executable memory is left.
-bool bind_thunk(BYTE *&thunk, void *object, void *proc);
 // Registers c's window class on first use; false when the platform refuses it.
 bool register_class(WindowClass *c);
 void unregister_window_classes();

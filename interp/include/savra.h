@@ -194,6 +194,9 @@ typedef struct LiConstant {
 /* li_CLFunction(name, entry, n, then n pairs (const char *paramName, uint32_t flags)). */
 LI_API LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...);
 LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...);
+/* A native function value bound to no symbol, its n parameter names copied from paramNames;
+ * flags LI_PARAM_REST makes it a rest entry (one parameter: the argument list in slot 0). */
+LI_API LiValue li_NativeFunction(const char *name, LiEntry entry, int n, const char *const *paramNames, uint32_t flags);
 /* What describe shows for a rest-parameter entry that picks among forms itself (an overload
  * dispatcher): one line per form, its parameter names separated by spaces. The text is kept. */
 LI_API void li_DescribeForms(LiEntry entry, const char *forms);

@@ -468,6 +468,27 @@ LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...)
     return global_native_add(name, entry, n, params, flags);
 }
 
+// A function value bound to no name: a declaration made at run time, kept in a variable.
+LiValue li_NativeFunction(const char *name, LiEntry entry, int n, const char *const *paramNames, uint32_t flags)
+{
+    NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
+    const char **params = n > 0 ? (const char **)malloc(sizeof(char *) * n) : nullptr;
+    char *kept = strdup(name);
+    if (!rec || (n > 0 && !params) || !kept) {
+        free(rec);
+        free(params);
+        free(kept);
+        li_Error("Out of memory");
+    }
+    for (int i = 0; i < n; i++) params[i] = strdup(paramNames[i]);
+    rec->name = kept;
+    rec->cls = Nil;
+    native_add_variant(rec, entry, n, params, flags & LI_PARAM_REST);
+    LiValue fn = alloc_cell(LI_NATIVE);
+    fn->w1 = W(rec);
+    return fn;
+}
+
 LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
 {
     va_list ap;
