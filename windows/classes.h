@@ -65,7 +65,11 @@
     X(SFlatScrollBar, &cls_SWindowBase, ResizableWindow, 160, own_class, Methods, no_methods)                          \
     X(STreeViewCtrlEx, &cls_SWindowBase, ResizableWindow, 160, unnamed(WC_TREEVIEWW), Methods, no_methods)             \
     X(CMenuItemInfo, &cls_MENUITEMINFO, MENUITEMINFOW, 48, no_window, None, no_methods)                                \
-    X(CMenu, nullptr, MenuObject, 4, no_window, None, menu_methods)
+    X(CMenu, nullptr, MenuObject, 4, no_window, None, menu_methods)                                               \
+    X(CHARRANGE, nullptr, CHARRANGE, 8, no_window, None, no_methods)                                               \
+    X(CHARFORMAT2, nullptr, CHARFORMAT2W, 116, no_window, None, no_methods)                                        \
+    X(PARAFORMAT2, nullptr, PARAFORMAT2, 188, no_window, None, no_methods)                                         \
+    X(FINDTEXTEX, nullptr, FINDTEXTEXW, 20, no_window, None, no_methods)
 
 namespace savrawin {
 
