@@ -90,8 +90,10 @@ template <class M> constexpr bool fits_WA()
     X(T, WA, m_szFileName, 636, 260)
 #define SFolderDialog_ROWS(X, T) X(T, WA, m_szFolderDisplayName, 42, 260) X(T, WA, m_szFolderPath, 562, 260)
 #define CMenu_ROWS(X, T) X(T, UL, m_hMenu, 0)
-// The rich edit control's records (richedit.h). PARAFORMAT2's tab stops (rgxTabs, 32 LONGs at 28)
-// have no field: an array of numbers has no accessor kind.
+// The rich edit control's records (richedit.h). CHARFORMAT2's own fields start after CHARFORMAT's
+// padded size (wWeight at 92), as the header derives the one from the other and the control reads
+// them. PARAFORMAT2's tab stops (rgxTabs, 32 LONGs at 28) have no field: an array of numbers has no
+// accessor kind.
 #define CHARRANGE_ROWS(X, T) X(T, L, cpMin, 0) X(T, L, cpMax, 4)
 #define CHARFORMAT2_ROWS(X, T)                                                                                         \
     X(T, UI, cbSize, 0) X(T, UL, dwMask, 4) X(T, UL, dwEffects, 8) X(T, L, yHeight, 12) X(T, L, yOffset, 16)         \

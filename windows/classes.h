@@ -6,11 +6,12 @@
 //
 // The native type is the C++ object an instance's data is (for a window, its SWindowBase part); it
 // also decides the class's hooks: a window object is made and deleted as a window, a dialog or menu
-// object as its own file says. The platform class is the window class a window class superclasses:
-// named(...) also gives the class its NAME_GetWndClassName function, unnamed(...) does not,
-// own_class registers one of the module's own, no_window marks a class without a Create method. A
-// layout of Methods gives the class the resize-layout methods (resize.cpp). METHODS is the class's
-// table of method rows (binding/method_rows.h).
+// object as its own file says, a record of the platform's (records.h) is plain bytes. The platform
+// class is the window class a window class superclasses: named(...) also gives the class its
+// NAME_GetWndClassName function, unnamed(...) does not, own_class registers one of the module's own,
+// no_window marks a class without a Create method. A layout of Methods gives the class the
+// resize-layout methods (resize.cpp). METHODS is the class's table of method rows
+// (binding/method_rows.h).
 #pragma once
 
 #include <windows.h>

@@ -199,10 +199,13 @@ LiValue dispatch_command(SWindowBase *w, WORD code, uint32_t id, HWND hWndCtl)
     key.CmdCode = code;
     key.CmdID = LOWORD(id);
     // Ids that share their low half are told apart by the whole id; a handler given only a low
-    // half takes every sender with it.
+    // half takes every sender with it, and so does one whose CmdID a script has changed since.
+    auto names_sender = [&](const HandlerRecord &r) {
+        return r.command_id <= 0xFFFF || LOWORD(r.command_id) != r.CmdID || r.command_id == id;
+    };
     return dispatch(
         w->handlers.commands, compare_command, key, [&](LiValue e) { return run_command_handler(e, code, id, hWndCtl); },
-        [&](const HandlerRecord &r) { return r.command_id <= 0xFFFF || r.command_id == id; });
+        names_sender);
 }
 
 bool handler_result(LiValue value, LRESULT &result)
