@@ -47,7 +47,7 @@ enum LiTag {
     LI_SYMBOL = 5,    /* w1 name, w2 global value, w3 symbol record */
     LI_ARRAY = 6,     /* w2 storage: a UT_Array of item cells */
     LI_NATIVE = 7,    /* w1 native function record */
-    LI_CLOSURE = 8,   /* w1 parameter list, w2 body, w3 name symbol */
+    LI_CLOSURE = 8,   /* w1 the interpreter's code, w2 its captured variables, w3 name symbol */
     LI_CLASS = 9,     /* w2 class record */
     LI_INSTANCE = 10, /* w2 instance body */
     LI_UNDEF = 11,
@@ -56,6 +56,7 @@ enum LiTag {
     LI_BUFFER = 14,   /* a byte buffer that is not a string: laid out as LI_STRING */
     LI_STREAM = 15,   /* w1 stream number */
     LI_DEAD = 16,     /* an instance that has been destroyed */
+                      /* 17..21: parts of the interpreter's resolved code, never a script's value */
     LI_FREE = 31
 };
 
@@ -268,6 +269,10 @@ LI_API void li_ErrorFree(void);
 LI_API void li_SaveGCContext(void *record16);
 LI_API int li_EnterSubScope(void);
 LI_API void li_ExitSubScope(int token);
+/* Binds sym to v until the sub-scope is left, dynamically: code evaluated meanwhile, and every
+ * function it calls, sees the binding. The name is special from then on (as defvar makes one), so a
+ * script that binds it binds it dynamically too; code resolved before that, which bound it as a
+ * local, keeps doing so (a script declares such a name sooner with (defvar NAME)). */
 LI_API void li_SetLocal(LiValue sym, LiValue v);
 LI_API LiValue li_Eval(LiValue form);
 LI_API void li_Write(LiValue v, LiValue stream, int flags); /* flags 1: as princ; 0: readable */

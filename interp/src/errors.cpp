@@ -10,6 +10,7 @@ namespace {
 struct Protect {
     void *jb;
     LiValue *top, *base;
+    LiValue *fp, *up;
     int bind_top;
     int16_t depth;
     CurrentCall cur;
@@ -27,6 +28,8 @@ void li_ErrorProtect(void *jb)
     p.jb = jb;
     p.top = ArgTop;
     p.base = ArgBase;
+    p.fp = g_fp;
+    p.up = g_up;
     p.bind_top = g_bind_top;
     p.depth = g_depth;
     p.cur = g_current;
@@ -58,6 +61,8 @@ void raise_current(void)
     unbind_to(p.bind_top);
     ArgTop = p.top;
     ArgBase = p.base;
+    g_fp = p.fp;
+    g_up = p.up;
     g_depth = p.depth;
     g_current = p.cur;
     g_gc_inhibit = p.gc_inhibit;
@@ -69,7 +74,7 @@ LiValue capture_stack(void)
     LiValue *slot = ArgTop;
     push(Nil);
     int start = g_depth > 40 ? g_depth - 40 : 0;
-    for (int i = start; i < g_depth; i++) *slot = li_Cons(g_frames[i], *slot);
+    for (int i = start; i < g_depth; i++) *slot = li_Cons(source_of(g_frames[i]), *slot);
     ArgTop = slot;
     return *slot;
 }

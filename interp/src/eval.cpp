@@ -17,39 +17,155 @@ int g_argc = 0;
 int16_t g_depth = 0;
 LiValue *g_frames = nullptr;
 int liDeferSignals = 0;
+LiValue *g_fp = nullptr;
+LiValue *g_up = nullptr;
 static LiExecRecord exec_record;
 LiExecRecord *ExecutionStack = &exec_record;
 
+// ---- variables ----------------------------------------------------------------------------------------
+
+// The tests on tags below are chains of comparisons rather than switches on purpose: these run at
+// every variable reference, and an indirect jump through a table costs more than a few compares
+// (most under emulation).
+
+static inline LiValue box_value(LiValue box) { return P(box->w1); }
+
+// The value of a resolved reference (tag t: LI_LOCAL, LI_BOXED or LI_UPVAL).
+static inline LiValue variable_value(LiValue x, int t)
+{
+    if (t == LI_LOCAL) return g_fp[x->w1];
+    return box_value(t == LI_BOXED ? g_fp[x->w1] : g_up[x->w1]);
+}
+static inline bool variable_tag(int t) { return (unsigned)(t - LI_LOCAL) <= (unsigned)(LI_UPVAL - LI_LOCAL); }
+
+// The first value of a binding: a slot, a fresh box (each binding of a captured variable is its
+// own), or a dynamic binding of a special variable.
+static void init_boxed_or_special(LiValue var, LiValue v)
+{
+    if (li_Tag(var) == LI_BOXED) {
+        push(v);
+        LiValue box = alloc_cell(LI_BOX);
+        box->w1 = W(ArgTop[-1]);
+        ArgTop--;
+        g_fp[var->w1] = box;
+    } else {
+        bind(var, v);
+    }
+}
+static inline void init_var(LiValue var, LiValue v)
+{
+    if (li_Tag(var) == LI_LOCAL) g_fp[var->w1] = v;
+    else init_boxed_or_special(var, v);
+}
+
+// A binding's scope ends: its slot lets go of the value, which would otherwise live as long as the frame.
+static inline void end_var(LiValue var)
+{
+    if (li_Tag(var) != LI_SYMBOL) g_fp[var->w1] = Nil;
+}
+
+static inline bool assignable(LiValue var) { return li_Tag(var) == LI_SYMBOL || variable_tag(li_Tag(var)); }
+
+// var is assignable.
+static inline void set_var(LiValue var, LiValue v)
+{
+    int t = li_Tag(var);
+    if (t == LI_LOCAL) g_fp[var->w1] = v;
+    else if (t == LI_SYMBOL) sym_set(var, v);
+    else (t == LI_BOXED ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
+}
+
 // ---- application --------------------------------------------------------------------------------------
 
+// The closure's frame starts at its arguments: parameters are their slots, the other variables
+// take the slots after them, and the closure itself the last one (its boxes are in use even if the
+// function is redefined meanwhile).
 static LiValue call_closure(LiValue fn, LiValue *args, int argc)
 {
-    int mark = g_bind_top;
-    LiValue params = P(fn->w1);
-    int i = 0;
-    bool optional = false;
-    const char *name = nilp(P(fn->w3)) ? "lambda" : sym_name(P(fn->w3));
-    while (consp(params)) {
-        LiValue p = car(params);
-        if (p == S_optional) {
-            optional = true;
-        } else if (p == S_rest) {
-            LiValue rest = car(cdr(params));
-            bind(rest, list_from(args + i, argc > i ? argc - i : 0));
-            i = argc;
-            break;
-        } else if (i < argc) {
-            bind(p, args[i++]);
-        } else if (optional) {
-            bind(p, Nil);
-        } else {
-            errorf("%s: too few arguments (%d)", name, argc);
-        }
-        params = cdr(params);
+    Code *c = code_rec(P(fn->w1));
+    LiValue *saved_top = ArgTop;
+    if (args + argc != ArgTop) { // arguments below other values: the frame is made above them
+        if (ArgTop + argc >= g_stack_limit) stack_overflow();
+        for (int i = 0; i < argc; i++) ArgTop[i] = args[i];
+        args = ArgTop;
+        ArgTop += argc;
     }
-    if (i < argc) errorf("%s: too many arguments (%d)", name, argc);
-    LiValue r = eval_body(P(fn->w2));
-    unbind_to(mark);
+    int np = c->nparams;
+    if (argc < c->nrequired || (argc > np && !c->rest)) {
+        const char *name = nilp(P(fn->w3)) ? "lambda" : sym_name(P(fn->w3));
+        errorf("%s: too %s arguments (%d)", name, argc < c->nrequired ? "few" : "many", argc);
+    }
+    LiValue *fp = args;
+    if (fp + c->nslots + 1 >= g_stack_limit) stack_overflow();
+    int first_free = argc;
+    if (c->rest) {
+        LiValue list = argc > np ? list_from(fp + np, argc - np) : Nil;
+        for (int i = argc; i < np; i++) fp[i] = Nil;
+        fp[np] = list;
+        first_free = np + 1;
+    }
+    for (int i = first_free; i < c->nslots; i++) fp[i] = Nil;
+    fp[c->nslots] = fn;
+    ArgTop = fp + c->nslots + 1;
+    LiValue *saved_fp = g_fp, *saved_up = g_up;
+    g_fp = fp;
+    int mark = g_bind_top;
+    if (c->fixups)
+        for (int i = 0; i < np + (c->rest ? 1 : 0); i++)
+            if (li_Tag(c->targets[i]) != LI_LOCAL) init_var(c->targets[i], fp[i]);
+    g_up = closure_boxes(fn);
+    LiValue r = eval_body(c->body);
+    g_fp = saved_fp;
+    g_up = saved_up;
+    if (g_bind_top != mark) unbind_to(mark);
+    ArgTop = saved_top;
+    return r;
+}
+
+// A closure of code over the running frame and closure: the boxes its variables are in (they stay
+// reachable from those while the cell is made).
+static LiValue make_closure(LiValue code, LiValue name)
+{
+    Code *c = code_rec(code);
+    LiValue *array = nullptr;
+    if (c->nupvals > 1) {
+        array = (LiValue *)malloc(sizeof(LiValue) * c->nupvals);
+        if (!array) li_Error("Out of memory");
+    }
+    push(code);
+    LiValue f = alloc_cell(LI_CLOSURE);
+    ArgTop--;
+    f->w1 = W(code);
+    f->w3 = W(name);
+    if (array) {
+        f->w2 = W(array);
+        f->hdr |= LI_HDR_BOX_ARRAY;
+    }
+    LiValue *boxes = closure_boxes(f);
+    for (int i = 0; i < c->nupvals; i++) {
+        int32_t from = c->upfrom[i];
+        boxes[i] = from >= 0 ? g_fp[from] : g_up[~from];
+    }
+    return f;
+}
+
+// A binding form met outside any function runs as a frame of its own.
+static LiValue run_thunk(LiValue form)
+{
+    LiValue *base = ArgTop;
+    push(compile_thunk(form));
+    Code *c = code_rec(base[0]);
+    LiValue *fp = ArgTop;
+    if (fp + c->nslots >= g_stack_limit) stack_overflow();
+    for (int i = 0; i < c->nslots; i++) fp[i] = Nil;
+    ArgTop = fp + c->nslots;
+    LiValue *saved_fp = g_fp, *saved_up = g_up;
+    g_fp = fp;
+    g_up = nullptr;
+    LiValue r = eval_body(c->body);
+    g_fp = saved_fp;
+    g_up = saved_up;
+    ArgTop = base;
     return r;
 }
 
@@ -81,7 +197,7 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
     int mark = g_bind_top;
     bind(S_self, inst);
     LiValue r = m->native ? call_native(m->native, args - 1, argc, true) : call_closure(m->closure, args, argc);
-    unbind_to(mark);
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -127,20 +243,19 @@ static LiValue eval_method_form(LiValue x, LiValue name)
 static LiValue eval_special(int id, LiValue x);
 static LiValue eval_cons(LiValue x);
 
-// Most arguments are constants and variables: those are read here without a call into eval.
+// Most arguments, and values given to setq and let, are constants and variables: those are read
+// here without a call into eval.
 static inline LiValue eval_argument(LiValue x)
 {
-    switch (li_Tag(x)) {
-    case LI_CONS:
-        return eval_cons(x);
-    case LI_SYMBOL: {
+    int t = li_Tag(x);
+    if (t == LI_CONS) return eval_cons(x);
+    if (variable_tag(t)) return variable_value(x, t);
+    if (t == LI_SYMBOL) {
         LiValue v = sym_value(x);
         if (v != Undef) return v;
         return eval(x);
     }
-    default:
-        return x;
-    }
+    return x;
 }
 
 static LiValue eval_cons(LiValue x)
@@ -163,6 +278,8 @@ static LiValue eval_cons(LiValue x)
             }
             errorf("Undefined function: %s", sym_name(head));
         }
+    } else if (li_Tag(head) == LI_SPECIAL) {
+        return eval_special((int)head->w1, x);
     } else {
         fn = eval(head);
     }
@@ -183,17 +300,15 @@ static LiValue eval_cons(LiValue x)
 
 LiValue eval(LiValue x)
 {
-    switch (li_Tag(x)) {
-    case LI_SYMBOL: {
+    int t = li_Tag(x);
+    if (t == LI_CONS) return eval_cons(x);
+    if (variable_tag(t)) return variable_value(x, t);
+    if (t == LI_SYMBOL) {
         LiValue v = sym_value(x);
         if (v == Undef) errorf("Unbound variable: %s", sym_name(x));
         return v;
     }
-    case LI_CONS:
-        return eval_cons(x);
-    default:
-        return x;
-    }
+    return x;
 }
 
 LiValue eval_body(LiValue forms)
@@ -226,12 +341,6 @@ LiValue li_AttemptLispFunction(LiValue sym, int)
 
 // ---- special forms ------------------------------------------------------------------------------------
 
-enum {
-    SF_QUOTE, SF_IF, SF_COND, SF_WHEN, SF_UNLESS, SF_WHILE, SF_PROGN, SF_SETQ, SF_LET, SF_LETSTAR,
-    SF_DEFUN, SF_LAMBDA, SF_AND, SF_OR, SF_TRY, SF_UNWIND_PROTECT, SF_SETBANG, SF_DEFCLASS,
-    SF_DEFMETHOD, SF_DEFVAR, SF_DOLIST, SF_DOTIMES
-};
-
 static const struct {
     const char *name;
     int id;
@@ -243,6 +352,16 @@ static const struct {
     {"defmethod", SF_DEFMETHOD}, {"defvar", SF_DEFVAR}, {"dolist", SF_DOLIST}, {"dotimes", SF_DOTIMES},
 };
 
+LiValue g_special_cells[SF_COUNT];
+
+// The resolved binding forms share one cell each and print as the form they came from.
+static const struct {
+    int id, from;
+} resolved_forms[] = {
+    {SF_LET_C, SF_LET}, {SF_LETSTAR_C, SF_LETSTAR}, {SF_DOLIST_C, SF_DOLIST}, {SF_DOTIMES_C, SF_DOTIMES},
+    {SF_TRY_C, SF_TRY},
+};
+
 void specials_init(void)
 {
     for (auto &s : special_names) {
@@ -251,6 +370,14 @@ void specials_init(void)
         c->w1 = (uint32_t)s.id;
         c->w2 = W(intern(s.name));
         sym_set(intern(s.name), c);
+        g_special_cells[s.id] = c;
+    }
+    for (auto &r : resolved_forms) {
+        LiValue c = alloc_cell(LI_SPECIAL);
+        c->hdr |= LI_HDR_STATIC;
+        c->w1 = (uint32_t)r.id;
+        c->w2 = g_special_cells[r.from]->w2;
+        g_special_cells[r.id] = c;
     }
 }
 
@@ -263,43 +390,37 @@ static LiValue need_symbol(LiValue v, const char *form)
     return v;
 }
 
-static LiValue make_closure(LiValue params, LiValue body, LiValue name)
+// A lambda met outside any function: resolved now, it captures nothing.
+static LiValue closure_of(LiValue params, LiValue body, LiValue name)
 {
-    for (LiValue p = params; consp(p); p = cdr(p)) need_symbol(car(p), "lambda");
-    LiValue c = alloc_cell(LI_CLOSURE);
-    c->w1 = W(params);
-    c->w2 = W(body);
-    c->w3 = W(name);
-    return c;
+    LiValue *base = ArgTop;
+    push(compile_lambda(params, body, name));
+    LiValue f = make_closure(base[0], name);
+    ArgTop = base;
+    return f;
 }
 
-static LiValue sf_let(LiValue x, bool sequential)
+// (let-c (var init ...) body...), var a slot cell or a special symbol.
+static LiValue run_let(LiValue x, bool sequential)
 {
     int mark = g_bind_top;
     LiValue specs = car(cdr(x));
     if (sequential) {
-        for (LiValue s = specs; consp(s); s = cdr(s)) {
-            LiValue spec = car(s);
-            if (consp(spec)) bind(need_symbol(car(spec), "let*"), eval(car(cdr(spec))));
-            else bind(need_symbol(spec, "let*"), Nil);
-        }
+        for (LiValue s = specs; consp(s); s = cdr(cdr(s))) init_var(car(s), eval_argument(car(cdr(s))));
     } else {
         LiValue *base = ArgTop;
-        for (LiValue s = specs; consp(s); s = cdr(s)) {
-            LiValue spec = car(s);
-            LiValue v = consp(spec) ? eval(car(cdr(spec))) : Nil;
+        for (LiValue s = specs; consp(s); s = cdr(cdr(s))) {
+            LiValue v = eval(car(cdr(s)));
             if (ArgTop >= g_stack_limit) stack_overflow();
             push(v);
         }
         LiValue *p = base;
-        for (LiValue s = specs; consp(s); s = cdr(s), p++) {
-            LiValue spec = car(s);
-            bind(need_symbol(consp(spec) ? car(spec) : spec, "let"), *p);
-        }
+        for (LiValue s = specs; consp(s); s = cdr(cdr(s))) init_var(car(s), *p++);
         ArgTop = base;
     }
     LiValue r = eval_body(cdr(cdr(x)));
-    unbind_to(mark);
+    for (LiValue s = specs; consp(s); s = cdr(cdr(s))) end_var(car(s));
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -317,9 +438,10 @@ static LiValue sf_try(LiValue x)
     li_ErrorFree();
     if (!consp(clause) || car(clause) != S_catch) return Nil;
     int mark = g_bind_top;
-    bind(need_symbol(car(cdr(clause)), "catch"), sym_value(ErrorString));
+    init_var(car(cdr(clause)), sym_value(ErrorString));
     LiValue r = eval_body(cdr(cdr(clause)));
-    unbind_to(mark);
+    end_var(car(cdr(clause)));
+    if (g_bind_top != mark) unbind_to(mark);
     return r;
 }
 
@@ -350,9 +472,9 @@ static LiValue sf_setq(LiValue x)
 {
     LiValue r = Nil;
     for (LiValue a = cdr(x); consp(a); a = cdr(cdr(a))) {
-        LiValue s = need_symbol(car(a), "setq");
-        r = eval(car(cdr(a)));
-        sym_set(s, r);
+        if (!assignable(car(a))) need_symbol(car(a), "setq");
+        r = eval_argument(car(cdr(a)));
+        set_var(car(a), r);
     }
     return r;
 }
@@ -360,11 +482,6 @@ static LiValue sf_setq(LiValue x)
 static LiValue sf_setbang(LiValue x)
 {
     LiValue place = car(cdr(x));
-    if (li_Tag(place) == LI_SYMBOL) {
-        LiValue r = eval(car(cdr(cdr(x))));
-        sym_set(place, r);
-        return r;
-    }
     if (consp(place) && li_Tag(car(place)) == LI_SYMBOL && sym_rec(car(place))->kind == SYM_FIELD) {
         LiValue *base = ArgTop;
         push(eval(car(cdr(place))));
@@ -373,34 +490,44 @@ static LiValue sf_setbang(LiValue x)
         ArgTop = base;
         return r;
     }
-    LiValue s = value_to_string(place, false);
-    errorf("set!: cannot assign to %.80s", str_bytes(s));
+    if (!assignable(place)) {
+        LiValue s = value_to_string(source_of(place), false);
+        errorf("set!: cannot assign to %.80s", str_bytes(s));
+    }
+    LiValue r = eval(car(cdr(cdr(x))));
+    set_var(place, r);
+    return r;
 }
 
-static LiValue sf_loop_list(LiValue x, bool times)
+// (dotimes-c (var count result...) body...): a captured var is a new box each round, so a closure
+// made in the body keeps that round's value; a special one is bound once and assigned.
+static LiValue run_loop(LiValue x, bool times)
 {
     LiValue spec = car(cdr(x));
-    LiValue var = need_symbol(car(spec), times ? "dotimes" : "dolist");
+    LiValue var = car(spec);
     LiValue *base = ArgTop;
     push(eval(car(cdr(spec))));
     int mark = g_bind_top;
-    bind(var, Nil);
+    bool special = li_Tag(var) == LI_SYMBOL;
+    init_var(var, Nil);
     if (times) {
         if (!li_LongP(base[0])) li_TypeError(base[0], LI_TYPE_INTEGER);
         int32_t n = long_val(base[0]);
         for (int32_t i = 0; i < n; i++) {
-            sym_set(var, li_CreateLong(i));
+            if (special) sym_set(var, li_CreateLong(i));
+            else init_var(var, li_CreateLong(i));
             eval_body(cdr(cdr(x)));
         }
     } else {
         for (LiValue l = base[0]; consp(l); l = cdr(l)) {
-            sym_set(var, car(l));
+            if (special) sym_set(var, car(l));
+            else init_var(var, car(l));
             eval_body(cdr(cdr(x)));
         }
     }
-    LiValue r = Nil;
-    if (consp(cdr(cdr(spec)))) r = eval(car(cdr(cdr(spec))));
-    unbind_to(mark);
+    LiValue r = eval_body(cdr(cdr(spec)));
+    end_var(var);
+    if (g_bind_top != mark) unbind_to(mark);
     ArgTop = base;
     return r;
 }
@@ -438,16 +565,33 @@ static LiValue eval_special(int id, LiValue x)
     case SF_SETBANG:
         return sf_setbang(x);
     case SF_LET:
-        return sf_let(x, false);
     case SF_LETSTAR:
-        return sf_let(x, true);
+    case SF_DOLIST:
+    case SF_DOTIMES:
+        return run_thunk(x);
+    case SF_LET_C:
+        return run_let(x, false);
+    case SF_LETSTAR_C:
+        return run_let(x, true);
+    case SF_DOLIST_C:
+        return run_loop(x, false);
+    case SF_DOTIMES_C:
+        return run_loop(x, true);
     case SF_DEFUN: {
         LiValue name = need_symbol(car(args), "defun");
-        sym_set(name, make_closure(car(cdr(args)), cdr(cdr(args)), name));
+        sym_set(name, closure_of(car(cdr(args)), cdr(cdr(args)), name));
+        return name;
+    }
+    case SF_DEFUN_C: {
+        LiValue code = P(car(x)->w3);
+        LiValue name = code_rec(code)->name;
+        sym_set(name, make_closure(code, name));
         return name;
     }
     case SF_LAMBDA:
-        return make_closure(car(args), cdr(args), Nil);
+        return closure_of(car(args), cdr(args), Nil);
+    case SF_LAMBDA_C:
+        return make_closure(P(car(x)->w3), Nil);
     case SF_AND: {
         LiValue r = True;
         for (LiValue a = args; consp(a); a = cdr(a))
@@ -460,7 +604,13 @@ static LiValue eval_special(int id, LiValue x)
             if (!nilp(r)) return r;
         }
         return Nil;
-    case SF_TRY:
+    case SF_TRY: {
+        // a catch variable is a local of the handler
+        LiValue clause = car(cdr(args));
+        if (consp(clause) && car(clause) == S_catch) return run_thunk(x);
+        return sf_try(x);
+    }
+    case SF_TRY_C:
         return sf_try(x);
     case SF_UNWIND_PROTECT:
         return sf_unwind_protect(x);
@@ -472,25 +622,26 @@ static LiValue eval_special(int id, LiValue x)
         sym_set(name, cls);
         return cls;
     }
-    case SF_DEFMETHOD: {
-        LiValue cls = eval(car(args));
-        if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
-        LiValue name = need_symbol(car(cdr(args)), "defmethod");
+    case SF_DEFMETHOD:
+    case SF_DEFMETHOD_C: {
         LiValue *base = ArgTop;
-        push(make_closure(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name));
-        define_script_method(cls, name, base[0]);
+        push(eval(car(args)));
+        if (li_Tag(base[0]) != LI_CLASS) li_TypeError(base[0], LI_TYPE_CLASS);
+        LiValue name = need_symbol(car(cdr(args)), "defmethod");
+        if (id == SF_DEFMETHOD) push(closure_of(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name));
+        else push(make_closure(P(car(x)->w3), name));
+        define_script_method(base[0], name, base[1]);
         ArgTop = base;
         return name;
     }
     case SF_DEFVAR: {
+        // a global of the script's own, bound dynamically wherever it is bound; without a value,
+        // (defvar NAME) only declares that
         LiValue name = need_symbol(car(args), "defvar");
-        if (sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
+        proclaim_special(name);
+        if (consp(cdr(args)) && sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
         return name;
     }
-    case SF_DOLIST:
-        return sf_loop_list(x, false);
-    case SF_DOTIMES:
-        return sf_loop_list(x, true);
     }
     return Nil;
 }

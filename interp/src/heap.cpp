@@ -1,9 +1,10 @@
 // Cells, the precise mark-and-sweep collector, and the value makers.
 //
-// Roots: every symbol's value, the dynamic-binding stack, the argument stack up to ArgTop, the
-// classes (their methods and names). Instances that become
-// unreachable are kept for one more cycle so that their destructor hooks may still run script
-// code that touches them; their cells are reclaimed by the next collection.
+// Roots: every symbol's value, the dynamic-binding stack, the argument stack up to ArgTop (the
+// evaluator's frames, and in them the boxes of captured variables, are part of it), the classes
+// (their methods and names). A closure keeps its code and the boxes it captured. Instances that
+// become unreachable are kept for one more cycle so that their destructor hooks may still run
+// script code that touches them; their cells are reclaimed by the next collection.
 #include "internal.h"
 
 #include <stdio.h>
@@ -75,6 +76,7 @@ void propagate()
         case LI_CONS:
             mark(car(v));
             mark(cdr(v));
+            if (v->w3) mark(P(v->w3)); // a resolved form's source
             break;
         case LI_ARRAY: {
             UT_Array *a = li_ArrayStorage(v);
@@ -82,9 +84,26 @@ void propagate()
                 for (int i = 0; i < a->count; i++) mark((LiValue)a->items[i]);
             break;
         }
-        case LI_CLOSURE:
+        case LI_CLOSURE: {
+            LiValue code = P(v->w1);
+            mark(code);
+            LiValue *boxes = closure_boxes(v);
+            for (int i = 0; i < code_rec(code)->nupvals; i++) mark(boxes[i]);
+            mark(P(v->w3));
+            break;
+        }
+        case LI_CODE: {
+            Code *c = code_rec(v);
+            mark(c->params);
+            mark(c->body);
+            mark(c->name);
+            for (int i = 0; c->targets && i < c->nparams + (c->rest ? 1 : 0); i++) mark(c->targets[i]);
+            break;
+        }
+        case LI_BOX:
             mark(P(v->w1));
-            mark(P(v->w2));
+            break;
+        case LI_SPECIAL: // a lambda's site in resolved code
             mark(P(v->w3));
             break;
         case LI_ERROR:
@@ -115,6 +134,16 @@ void free_cell(LiValue c)
     case LI_ARRAY:
         UT_ArrayDestroy(li_ArrayStorage(c), nullptr);
         break;
+    case LI_CLOSURE:
+        if (c->hdr & LI_HDR_BOX_ARRAY) free(closure_boxes(c));
+        break;
+    case LI_CODE: {
+        Code *code = code_rec(c);
+        free(code->targets);
+        free(code->upfrom);
+        free(code);
+        break;
+    }
     default:
         break;
     }

@@ -48,7 +48,8 @@ struct SymbolRec {
     uint32_t hash;
     SymbolRec *next;
     uint8_t kind;
-    LiValue member; // the bare name for ".Name" and ".-name" symbols
+    uint8_t special; // bound dynamically wherever it is bound (defvar, the embedding's locals, self)
+    LiValue member;  // the bare name for ".Name" and ".-name" symbols
 };
 static inline SymbolRec *sym_rec(LiValue s) { return (SymbolRec *)(uintptr_t)s->w3; }
 LiValue intern(const char *name);
@@ -63,6 +64,9 @@ extern Binding *g_bindings;
 extern int g_bind_top;
 void bind(LiValue sym, LiValue value);
 void unbind_to(int top);
+
+static inline bool is_special(LiValue s) { return sym_rec(s)->special != 0; }
+static inline void proclaim_special(LiValue s) { sym_rec(s)->special = 1; }
 
 extern LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_init;
 extern LiValue True;
@@ -121,7 +125,67 @@ LiValue capture_stack(void);
 void report_error(void); // prints "Error: ...", the stack
 
 // special forms
+enum {
+    SF_QUOTE, SF_IF, SF_COND, SF_WHEN, SF_UNLESS, SF_WHILE, SF_PROGN, SF_SETQ, SF_LET, SF_LETSTAR,
+    SF_DEFUN, SF_LAMBDA, SF_AND, SF_OR, SF_TRY, SF_UNWIND_PROTECT, SF_SETBANG, SF_DEFCLASS,
+    SF_DEFMETHOD, SF_DEFVAR, SF_DOLIST, SF_DOTIMES,
+    // what the binding forms become once their variables are resolved (compile.cpp); they print
+    // as the form they came from
+    SF_LET_C, SF_LETSTAR_C, SF_DOLIST_C, SF_DOTIMES_C, SF_TRY_C, SF_LAMBDA_C, SF_DEFUN_C, SF_DEFMETHOD_C,
+    SF_COUNT
+};
 void specials_init(void);
+extern LiValue g_special_cells[SF_COUNT]; // the shared cell of each form; lambdas get one per site
+
+// ---- lexical variables (compile.cpp) -------------------------------------------------------------
+//
+// A lambda's parameters and the variables of the let, let*, dotimes, dolist and catch forms in it
+// are resolved once, when the lambda (or a binding form outside any function) is made: each
+// reference becomes a cell naming a slot of the running frame, or one of the running closure's
+// captured boxes. Frames live on the argument stack (a call's arguments are its first slots); a
+// variable some inner lambda captures lives in a box its slot holds, shared by every closure made
+// while it is in scope. Special variables and globals stay symbols, read through their value word.
+
+// Internal cell tags: parts of resolved code, never a value a script holds.
+enum {
+    LI_LOCAL = 17, // w1 slot of the running frame, w2 symbol
+    LI_BOXED = 18, // as LI_LOCAL; the slot holds the variable's box (a lambda captures it)
+    LI_UPVAL = 19, // w1 index among the running closure's boxes, w2 symbol
+    LI_BOX = 20,   // w1 a captured variable's value
+    LI_CODE = 21,  // w1 a Code record
+};
+
+// A lambda resolved: shared by every closure made from it. A closure cell holds its Code cell
+// (w1), its captured boxes (w2: the one box itself, or a malloc'd array of them when there are
+// more, marked by LI_HDR_BOX_ARRAY) and its name (w3).
+struct Code {
+    LiValue params;   // as written, for describe
+    LiValue body;     // resolved forms
+    LiValue name;     // symbol or Nil
+    LiValue *targets; // per parameter, the rest one last: its LI_LOCAL/LI_BOXED cell or special symbol
+    int nrequired, nparams; // nparams counts optional ones, not the rest parameter
+    bool rest;
+    bool fixups;      // a parameter is captured or special: the call boxes or binds it
+    int nslots;       // frame size, parameters first
+    int nupvals;
+    int32_t *upfrom;  // per box: >= 0 a slot of the making frame, else ~k the making closure's box k
+};
+static inline Code *code_rec(LiValue c) { return (Code *)(uintptr_t)c->w1; }
+#define LI_HDR_BOX_ARRAY 0x00000400u
+static inline LiValue *closure_boxes(LiValue f)
+{
+    return f->hdr & LI_HDR_BOX_ARRAY ? (LiValue *)(uintptr_t)f->w2 : (LiValue *)&f->w2;
+}
+
+extern LiValue *g_fp; // the running frame's first slot
+extern LiValue *g_up; // the running closure's boxes
+
+// A Code cell, not yet rooted: the caller protects it before it allocates.
+LiValue compile_lambda(LiValue params, LiValue body, LiValue name);
+// A binding form met outside any function, as the body of a frame of its own.
+LiValue compile_thunk(LiValue form);
+// The form as written, for a resolved one.
+static inline LiValue source_of(LiValue form) { return consp(form) && form->w3 ? P(form->w3) : form; }
 
 // ---- classes (classes.cpp) --------------------------------------------------------------------
 

@@ -139,6 +139,9 @@ void print_rec(LiValue v, bool princ, void (*put)(const char *, size_t, void *),
         put_cstr(put, ctx, buf);
         break;
     case LI_SYMBOL: put_cstr(put, ctx, sym_name(v)); break;
+    case LI_LOCAL:
+    case LI_BOXED:
+    case LI_UPVAL: put_cstr(put, ctx, sym_name(P(v->w2))); break;
     case LI_CONS: {
         if (car(v) == S_quote && consp(cdr(v)) && nilp(cdr(cdr(v)))) {
             put("'", 1, ctx);

@@ -344,7 +344,7 @@ LiValue describe_string(LiValue sym)
     case LI_CLOSURE: {
         s->append(": function\n  (");
         s->append(sym_name(sym));
-        for (LiValue p = P(v->w1); consp(p); p = cdr(p)) {
+        for (LiValue p = code_rec(P(v->w1))->params; consp(p); p = cdr(p)) {
             s->append(" ");
             s->append(sym_name(car(p)));
         }
@@ -378,7 +378,7 @@ LiValue describe_string(LiValue sym)
         } else if (m) {
             s->append(": method\n  (");
             s->append(name);
-            for (LiValue p = P(m->closure->w1); consp(p); p = cdr(p)) {
+            for (LiValue p = code_rec(P(m->closure->w1))->params; consp(p); p = cdr(p)) {
                 s->append(" ");
                 s->append(sym_name(car(p)));
             }
@@ -426,6 +426,7 @@ void li_Init(int, char **)
     sym_set(S_t, S_t);
     sym_set(intern("nil"), Nil);
     S_self = intern("self");
+    proclaim_special(S_self); // bound to the receiver during every method call
     S_quote = intern("quote");
     S_rest = intern("&rest");
     S_optional = intern("&optional");
@@ -435,6 +436,8 @@ void li_Init(int, char **)
     sym_set(S_error_stack, Nil);
     ErrorString = intern("_error_");
     sym_set(ErrorString, Nil);
+    proclaim_special(S_error_stack);
+    proclaim_special(ErrorString);
 
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);

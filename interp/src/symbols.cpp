@@ -1,8 +1,9 @@
 // The symbol table (hashed, O(1) lookup) and shallow dynamic binding.
 //
-// A symbol's second word is its current value. Binding a symbol pushes the old value on the
-// binding stack and stores the new one; leaving the scope restores it. Lookup is therefore one
-// load, and a binding made by the callback bridge is seen by every function it calls.
+// A symbol's second word is its global value, or the value of its innermost dynamic binding.
+// Binding a special variable pushes the old value on the binding stack and stores the new one;
+// leaving the scope restores it. Lookup is therefore one load, and a binding made by the callback
+// bridge is seen by every function it calls. (Lexical variables are frame slots: compile.cpp.)
 #include "internal.h"
 
 #include <stdio.h>
@@ -146,9 +147,12 @@ int li_EnterSubScope(void) { return g_bind_top; }
 
 void li_ExitSubScope(int token) { unbind_to(token); }
 
+// The names an embedding binds for the code it evaluates (a handler's uMsg, wParam, ...) are
+// special from their first binding on: a script that binds one binds it dynamically too.
 void li_SetLocal(LiValue sym, LiValue v)
 {
     if (li_Tag(sym) != LI_SYMBOL) li_TypeError(sym, LI_TYPE_SYMBOL);
+    proclaim_special(sym);
     bind(sym, v);
 }
 
