@@ -6,6 +6,7 @@
 #include "classes.h"
 #include "common_dialogs.h"
 #include "menu.h"
+#include "records.h"
 #include "resize.h"
 #include "window_object.h"
 #include "window_rows.h"
@@ -61,6 +62,10 @@ template <class T> constexpr size_t data_bytes = sizeof(T) - data_start<T>;
     OBJECT_CHECK_##kind(T, name, ##__VA_ARGS__)
 #define OBJECT_CHECK_UL(T, name)
 #define OBJECT_CHECK_L(T, name)
+#define OBJECT_CHECK_UI(T, name)
+#define OBJECT_CHECK_S(T, name)
+#define OBJECT_CHECK_US(T, name)
+#define OBJECT_CHECK_UC(T, name)
 #define OBJECT_CHECK_W(T, name)
 #define OBJECT_CHECK_EMB(T, name, cls)
 #define OBJECT_CHECK_WA(T, name, units)                                                                                \
@@ -85,6 +90,27 @@ template <class M> constexpr bool fits_WA()
     X(T, WA, m_szFileName, 636, 260)
 #define SFolderDialog_ROWS(X, T) X(T, WA, m_szFolderDisplayName, 42, 260) X(T, WA, m_szFolderPath, 562, 260)
 #define CMenu_ROWS(X, T) X(T, UL, m_hMenu, 0)
+// The rich edit control's records (richedit.h). CHARFORMAT2's own fields start after CHARFORMAT's
+// padded size (wWeight at 92), as the header derives the one from the other and the control reads
+// them. PARAFORMAT2's tab stops (rgxTabs, 32 LONGs at 28) have no field: an array of numbers has no
+// accessor kind.
+#define CHARRANGE_ROWS(X, T) X(T, L, cpMin, 0) X(T, L, cpMax, 4)
+#define CHARFORMAT2_ROWS(X, T)                                                                                         \
+    X(T, UI, cbSize, 0) X(T, UL, dwMask, 4) X(T, UL, dwEffects, 8) X(T, L, yHeight, 12) X(T, L, yOffset, 16)         \
+    X(T, UL, crTextColor, 20) X(T, UC, bCharSet, 24) X(T, UC, bPitchAndFamily, 25) X(T, WA, szFaceName, 26, 32)     \
+    X(T, US, wWeight, 92) X(T, S, sSpacing, 94) X(T, UL, crBackColor, 96) X(T, UL, lcid, 100)                        \
+    X(T, UL, dwReserved, 104) X(T, S, sStyle, 108) X(T, US, wKerning, 110) X(T, UC, bUnderlineType, 112)            \
+    X(T, UC, bAnimation, 113) X(T, UC, bRevAuthor, 114) X(T, UC, bUnderlineColor, 115)
+#define PARAFORMAT2_ROWS(X, T)                                                                                         \
+    X(T, UI, cbSize, 0) X(T, UL, dwMask, 4) X(T, US, wNumbering, 8) X(T, US, wEffects, 10)                           \
+    X(T, L, dxStartIndent, 12) X(T, L, dxRightIndent, 16) X(T, L, dxOffset, 20) X(T, US, wAlignment, 24)            \
+    X(T, S, cTabCount, 26) X(T, L, dySpaceBefore, 156) X(T, L, dySpaceAfter, 160) X(T, L, dyLineSpacing, 164)       \
+    X(T, S, sStyle, 168) X(T, UC, bLineSpacingRule, 170) X(T, UC, bOutlineLevel, 171)                               \
+    X(T, US, wShadingWeight, 172) X(T, US, wShadingStyle, 174) X(T, US, wNumberingStart, 176)                       \
+    X(T, US, wNumberingStyle, 178) X(T, US, wNumberingTab, 180) X(T, US, wBorderSpace, 182)                         \
+    X(T, US, wBorderWidth, 184) X(T, US, wBorders, 186)
+#define FINDTEXTEX_ROWS(X, T)                                                                                          \
+    X(T, EMB, chrg, 0, cls_CHARRANGE) X(T, W, lpstrText, 8) X(T, EMB, chrgText, 12, cls_CHARRANGE)
 
 OBJECT_FIELDS(SWindowBase, SWindowBase)
 OBJECT_FIELDS(SHyperLink, HyperLinkObject)
@@ -92,6 +118,10 @@ OBJECT_FIELDS(SColorDialog, ColorDialogObject)
 OBJECT_FIELDS(SFileDialog, FileDialogObject)
 OBJECT_FIELDS(SFolderDialog, FolderDialogObject)
 OBJECT_FIELDS(CMenu, MenuObject)
+OBJECT_FIELDS(CHARRANGE, CHARRANGE)
+OBJECT_FIELDS(CHARFORMAT2, CHARFORMAT2W)
+OBJECT_FIELDS(PARAFORMAT2, PARAFORMAT2)
+OBJECT_FIELDS(FINDTEXTEX, FINDTEXTEXW)
 
 // The window classes inherit SWindowBase.m_hWnd at 0; so do the four dialogs that derive from SDialog,
 // whose objects start with their dialog window.

@@ -6,11 +6,12 @@
 //
 // The native type is the C++ object an instance's data is (for a window, its SWindowBase part); it
 // also decides the class's hooks: a window object is made and deleted as a window, a dialog or menu
-// object as its own file says. The platform class is the window class a window class superclasses:
-// named(...) also gives the class its NAME_GetWndClassName function, unnamed(...) does not,
-// own_class registers one of the module's own, no_window marks a class without a Create method. A
-// layout of Methods gives the class the resize-layout methods (resize.cpp). METHODS is the class's
-// table of method rows (binding/method_rows.h).
+// object as its own file says, a record of the platform's (records.h) is plain bytes. The platform
+// class is the window class a window class superclasses: named(...) also gives the class its
+// NAME_GetWndClassName function, unnamed(...) does not, own_class registers one of the module's own,
+// no_window marks a class without a Create method. A layout of Methods gives the class the
+// resize-layout methods (resize.cpp). METHODS is the class's table of method rows
+// (binding/method_rows.h).
 #pragma once
 
 #include <windows.h>
@@ -65,7 +66,11 @@
     X(SFlatScrollBar, &cls_SWindowBase, ResizableWindow, 160, own_class, Methods, no_methods)                          \
     X(STreeViewCtrlEx, &cls_SWindowBase, ResizableWindow, 160, unnamed(WC_TREEVIEWW), Methods, no_methods)             \
     X(CMenuItemInfo, &cls_MENUITEMINFO, MENUITEMINFOW, 48, no_window, None, no_methods)                                \
-    X(CMenu, nullptr, MenuObject, 4, no_window, None, menu_methods)
+    X(CMenu, nullptr, MenuObject, 4, no_window, None, menu_methods)                                               \
+    X(CHARRANGE, nullptr, CHARRANGE, 8, no_window, None, no_methods)                                               \
+    X(CHARFORMAT2, nullptr, CHARFORMAT2W, 116, no_window, None, no_methods)                                        \
+    X(PARAFORMAT2, nullptr, PARAFORMAT2, 188, no_window, None, no_methods)                                         \
+    X(FINDTEXTEX, nullptr, FINDTEXTEXW, 20, no_window, None, no_methods)
 
 namespace savrawin {
 

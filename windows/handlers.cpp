@@ -23,8 +23,13 @@ struct HandlerRecord {
     int32_t NotifyCode;
     LiValue Expression;
     uint32_t kind;
+    // Past what a script sees: a command handler's id as given, all 32 bits of it (CmdID keeps the
+    // low half, which is all a command carries).
+    uint32_t command_id;
 };
-static_assert(sizeof(HandlerRecord) == 36, "the MessageInfo block");
+// What the MessageInfo class shows of a record.
+constexpr uint32_t message_info_size = offsetof(HandlerRecord, command_id);
+static_assert(message_info_size == 36, "the MessageInfo block");
 
 LiStrucField message_info_fields[] = {
     SF_UI("Msg", 12),        SF_US("CmdCode", 16),    SF_US("CmdID", 18),
@@ -71,7 +76,7 @@ HandlerRecord *make_record()
         li_SymbolSetValue(li_SymbolFind("_message_handlers_kept"), mirror);
     }
     if (!message_info_class)
-        message_info_class = li_MakeClass("MessageInfo", Nil, Nil, message_info_fields, sizeof(HandlerRecord), nullptr, nullptr);
+        message_info_class = li_MakeClass("MessageInfo", Nil, Nil, message_info_fields, message_info_size, nullptr, nullptr);
     LiValue array = li_SymbolValue(symbol);
     ProtectedSlot instance(li_CreateInstance(message_info_class, r, 1));
     if (li_Tag(array) == LI_ARRAY) li_Aset(array, li_Length(array), instance);
@@ -107,6 +112,7 @@ LiValue add_handler(UT_Array *list, UT_Compare compare, HandlerRecord *key, LiVa
     r->NotifyCode = key->NotifyCode;
     r->Expression = expression;
     r->kind = key->kind;
+    r->command_id = key->command_id;
     // After any handler of the same key: equal keys run in the order they were registered.
     int found = 0;
     int at = UT_ArraySearch(list, r, compare, &found);
@@ -134,17 +140,18 @@ LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh)
     });
 }
 
-LiValue run_command_handler(LiValue expression, WORD wNotifyCode, WORD wID, HWND hWndCtl)
+LiValue run_command_handler(LiValue expression, WORD wNotifyCode, uint32_t wID, HWND hWndCtl)
 {
     return run_handler(expression, [&] {
         bind_local("wNotifyCode", [&] { return li_CreateLong(wNotifyCode); });
-        bind_local("wID", [&] { return li_CreateLong(wID); });
+        bind_local("wID", [&] { return li_CreateLong((int32_t)wID); });
         bind_local("hWndCtl", [&] { return li_CreateLong((int32_t)(uintptr_t)hWndCtl); });
     });
 }
 
-// Runs every record equal to key, first to last; nullptr when there is none.
-template <class Run> LiValue dispatch(UT_Array *list, UT_Compare compare, const HandlerRecord &key, Run run)
+// Runs every record equal to key that accept takes, first to last; nullptr when none ran.
+template <class Run, class Accept>
+LiValue dispatch(UT_Array *list, UT_Compare compare, const HandlerRecord &key, Run run, Accept accept)
 {
     if (!list) return nullptr;
     int found = 0;
@@ -155,10 +162,17 @@ template <class Run> LiValue dispatch(UT_Array *list, UT_Compare compare, const 
     bool ran = false;
     // The list is read afresh each step: a handler may add handlers to this very window.
     for (; i < list->count && compare(list->items[i], &key) == 0; i++) {
-        latest = run(((HandlerRecord *)list->items[i])->Expression);
+        const HandlerRecord *r = (const HandlerRecord *)list->items[i];
+        if (!accept(*r)) continue;
+        latest = run(r->Expression);
         ran = true;
     }
     return ran ? latest.get() : nullptr;
+}
+
+template <class Run> LiValue dispatch(UT_Array *list, UT_Compare compare, const HandlerRecord &key, Run run)
+{
+    return dispatch(list, compare, key, run, [](const HandlerRecord &) { return true; });
 }
 
 } // namespace
@@ -179,13 +193,19 @@ LiValue dispatch_notify(SWindowBase *w, int idCtrl, NMHDR *pnmh)
     return dispatch(w->handlers.notifies, compare_notify, key, [&](LiValue e) { return run_notify_handler(e, idCtrl, pnmh); });
 }
 
-LiValue dispatch_command(SWindowBase *w, WORD code, WORD id, HWND hWndCtl)
+LiValue dispatch_command(SWindowBase *w, WORD code, uint32_t id, HWND hWndCtl)
 {
     HandlerRecord key = {};
     key.CmdCode = code;
-    key.CmdID = id;
-    return dispatch(w->handlers.commands, compare_command, key,
-                    [&](LiValue e) { return run_command_handler(e, code, id, hWndCtl); });
+    key.CmdID = LOWORD(id);
+    // Ids that share their low half are told apart by the whole id; a handler given only a low
+    // half takes every sender with it, and so does one whose CmdID a script has changed since.
+    auto names_sender = [&](const HandlerRecord &r) {
+        return r.command_id <= 0xFFFF || LOWORD(r.command_id) != r.CmdID || r.command_id == id;
+    };
+    return dispatch(
+        w->handlers.commands, compare_command, key, [&](LiValue e) { return run_command_handler(e, code, id, hWndCtl); },
+        names_sender);
 }
 
 bool handler_result(LiValue value, LRESULT &result)
@@ -228,7 +248,8 @@ LiValue CommandHandler_entry()
     SWindowBase *w = window_arg(ArgBase[0]);
     HandlerRecord key = {};
     key.CmdCode = (WORD)integer_arg(ArgBase[1]);
-    key.CmdID = (WORD)integer_arg(ArgBase[2]);
+    key.command_id = (uint32_t)integer_arg(ArgBase[2]);
+    key.CmdID = LOWORD(key.command_id);
     key.kind = COMMAND;
     return add_handler(w->handlers.commands, compare_command, &key, ArgBase[3]);
 }

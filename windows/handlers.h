@@ -10,7 +10,8 @@ namespace savrawin {
 // The outcome of a dispatch: no handler ran (nullptr), or the last handler's value.
 LiValue dispatch_message(SWindowBase *w, UINT uMsg, WPARAM wParam, LPARAM lParam);
 LiValue dispatch_notify(SWindowBase *w, int idCtrl, NMHDR *pnmh);
-LiValue dispatch_command(SWindowBase *w, WORD code, WORD id, HWND hWndCtl);
+// id: the sender's whole id (a command carries its low half; a control's own id is all of it).
+LiValue dispatch_command(SWindowBase *w, WORD code, uint32_t id, HWND hWndCtl);
 
 // nullptr or nil: unhandled; a number: handled with that result; anything else: handled, 0.
 bool handler_result(LiValue value, LRESULT &result);

@@ -71,6 +71,19 @@ LRESULT color_control(HWND hwnd, HDC dc, HWND control)
     return (LRESULT)brush;
 }
 
+// The id a command names: a control's own id, all 32 bits of it (one made without an id has its
+// object's address, of which the command carries only the low half); else the command's. Menu and
+// accelerator ids from 0x8000 up are not the script's and reach no command handler.
+bool command_sender(WPARAM wp, LPARAM lp, uint32_t &id)
+{
+    HWND control = (HWND)lp;
+    id = LOWORD(wp);
+    if (!control || !IsWindow(control)) return id <= 0x7FFF;
+    uint32_t own = (uint32_t)GetWindowLongPtrW(control, GWLP_ID);
+    if (LOWORD(own) == id) id = own;
+    return true;
+}
+
 } // namespace
 
 bool route_message(WindowObject *o, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT &result)
@@ -92,10 +105,12 @@ bool route_message(WindowObject *o, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: result = color_control(hwnd, (HDC)wp, (HWND)lp); return true;
-    case WM_COMMAND:
-        if (LOWORD(wp) <= 0x7FFF && handler_result(dispatch_command(&o->base, HIWORD(wp), LOWORD(wp), (HWND)lp), result))
+    case WM_COMMAND: {
+        uint32_t id;
+        if (command_sender(wp, lp, id) && handler_result(dispatch_command(&o->base, HIWORD(wp), id, (HWND)lp), result))
             return true;
         break;
+    }
     case WM_NOTIFY:
         if (handler_result(dispatch_notify(&o->base, (int)wp, (NMHDR *)lp), result)) return true;
         break;

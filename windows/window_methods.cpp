@@ -47,6 +47,19 @@ BOOL is_parent_dialog(HWND h)
     return lstrcmpW(name, L"#32770") == 0;
 }
 
+// An item's text as a number, or nil when it is not one.
+struct ItemNumber {
+    UINT number;
+    BOOL translated;
+    LiValue value() const { return translated ? li_CreateLong((int32_t)number) : Nil; }
+};
+ItemNumber dlg_item_int(HWND h, int id, BOOL is_signed)
+{
+    BOOL translated = FALSE;
+    UINT number = GetDlgItemInt(h, id, &translated, is_signed);
+    return {number, translated};
+}
+
 // The whole text, however long (the global GetWindowText stops at 511 units).
 LiValue GetWindowText_entry()
 {
@@ -340,13 +353,13 @@ const MethodRow window_base_rows[] = {
     method<BoundedCall<DlgDirSelectComboBoxExW, Bounds<count_after(0)>>>("DlgDirSelectComboBox", "lpString", "nCount",
                                                                            "nIDComboBox"),
     method<Call<IsDlgButtonChecked>>("IsDlgButtonChecked", "nIDButton"),
-    no_forms("GetDlgItemInt"),
+    method<Call<dlg_item_int, TRUE>>("GetDlgItemInt", "nID", "bSigned"),
     overloaded<BoundedCall<GetDlgItemTextW, Bounds<count_after(1)>>>("GetDlgItemText", "nID", "lpStr", "nMaxCount"),
     method<Call<SetDlgItemTextW>>("SetDlgItemText", "nID", "lpszString"),
     method<Call<SetDlgItemInt, TRUE>>("SetDlgItemInt", "nID", "nValue", "bSigned"),
     method<Call<SendDlgItemMessageW, 0, 0>>("SendDlgItemMessage", "nID", "message", "wParam", "lParam"),
-    no_forms("GetNextDlgGroupItem"),
-    no_forms("GetNextDlgTabItem"),
+    method<Call<GetNextDlgGroupItem, FALSE>>("GetNextDlgGroupItem", "hWndCtl", "bPrevious"),
+    method<Call<GetNextDlgTabItem, FALSE>>("GetNextDlgTabItem", "hWndCtl", "bPrevious"),
     method<Call<GetDlgCtrlID>>("GetDlgCtrlID"),
     method<Call<with<SetWindowLongW, GWL_ID>>>("SetDlgCtrlID", "nID"),
     method<Call<IsDialogMessageW>>("IsDialogMessage", "lpMsg"),

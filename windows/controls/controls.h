@@ -24,6 +24,17 @@ struct PackedSize {
 };
 using ReturnsPoint = msg::Returns<PackedPoint>;
 
+// N integers a control fills in (a selection's ends, a status bar's borders): a new list.
+template <size_t N> struct IntegerList {
+    int32_t items[N];
+    LiValue value() const
+    {
+        ListBuilder list;
+        for (int32_t v : items) list.add(li_CreateLong(v));
+        return list.list();
+    }
+};
+
 // Text a control copies out without being told the room (a list-box item, a status pane): its
 // length is asked first and the text read into a copy with room for it, then cut to the script's
 // buffer without splitting a character. Returns what the get message returned.

@@ -3,6 +3,8 @@
 
 #include "record_text.h"
 
+#include "../../binding/bridge.h"
+
 namespace savrawin {
 
 // A flag that the dispatcher leaves untested, as the one form of GetItemSpacing that takes it: the
@@ -178,6 +180,33 @@ LRESULT list_view_scroll(HWND h, SIZE size) { return SendMessageW(h, LVM_SCROLL,
 // The item record the setters fill from their arguments.
 using LV = LVITEMW;
 
+// ---- sorting groups with a script function ------------------------------------------------------
+
+// context: the function and its data, rooted by the caller. The function is called through the
+// bridge as (compare group1 group2 data); its number orders the two groups, anything else (an
+// error included) leaves them as equal.
+int CALLBACK compare_groups(int first, int second, void *context)
+{
+    const LiValue *function_and_data = (const LiValue *)context;
+    CallFrame frame;
+    frame.push(li_CreateLong(first));
+    frame.push(li_CreateLong(second));
+    frame.push(function_and_data[1]);
+    LiValue r = run_script_function(function_and_data[0], frame.slots(), 3);
+    return li_NumberP(r) ? li_LVal(r) : 0;
+}
+
+LiValue sort_groups(LiValue function, LiValue data)
+{
+    HWND h = window_arg(ArgBase[0])->m_hWnd;
+    if (li_Tag(function) != LI_CLOSURE && li_Tag(function) != LI_NATIVE) li_TypeError(function, LI_TYPE_FUNCTION);
+    // both stay rooted: the function in its argument slot, the data in its slot or as nil
+    const LiValue function_and_data[2] = {function, data};
+    return li_CreateLong((int32_t)SendMessageW(h, LVM_SORTGROUPS, (WPARAM)compare_groups, (LPARAM)function_and_data));
+}
+LiValue SortGroups_entry() { return sort_groups(ArgBase[1], Nil); }
+LiValue SortGroups_with_data_entry() { return sort_groups(ArgBase[1], ArgBase[2]); }
+
 const MethodRow list_view_rows[] = {
     // Attributes.
     method<Send<LVM_GETBKCOLOR>>("GetBkColor"),
@@ -302,7 +331,8 @@ const MethodRow list_view_rows[] = {
     method<Send<LVM_MOVEGROUP, W<int>, L<int>>>("MoveGroup", "nGroupID", "nItem"),
     method<Send<LVM_MOVEITEMTOGROUP, W<int>, L<int>>>("MoveItemToGroup", "idItemFrom", "idGroupTo"),
     method<Send<LVM_ENABLEGROUPVIEW, W<BOOL>>>("EnableGroupView", "bEnable"),
-    no_forms("SortGroups"),
+    method<Entry<SortGroups_entry, 'A'>>("SortGroups", "pfnGroupCompare"),
+    method<Entry<SortGroups_with_data_entry, 'A', 'A'>>("SortGroups", "pfnGroupCompare", "pvData"),
     method<Send<LVM_INSERTGROUPSORTED, W<LVINSERTGROUPSORTED *>>>("InsertGroupSorted", "pInsertGroupSorted"),
     method<Send<LVM_REMOVEALLGROUPS>>("RemoveAllGroups"),
     method<Send<LVM_HASGROUP, W<int>>>("HasGroup", "nGroupID"),

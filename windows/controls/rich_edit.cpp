@@ -11,6 +11,51 @@ LRESULT rich_select(HWND h, LONG start, LONG end)
     return SendMessageW(h, EM_EXSETSEL, 0, (LPARAM)&range);
 }
 
+// The selection's ends as a list, or into a CHARRANGE (nil: nothing is asked).
+IntegerList<2> rich_get_sel(HWND h)
+{
+    CHARRANGE range = {0, 0};
+    SendMessageW(h, EM_EXGETSEL, 0, (LPARAM)&range);
+    return IntegerList<2>{{range.cpMin, range.cpMax}};
+}
+void rich_get_sel_into(HWND h, CHARRANGE *range)
+{
+    if (range) SendMessageW(h, EM_EXGETSEL, 0, (LPARAM)range);
+}
+
+// The control reads and writes as many bytes of a format as its size field says: the size is set
+// here to the record's, which the instance is checked to hold before the call. A nil format asks
+// nothing and answers 0.
+template <class Format> LRESULT send_format(HWND h, UINT msg, WPARAM wp, Format *format)
+{
+    if (!format) return 0;
+    format->cbSize = sizeof *format;
+    return SendMessageW(h, msg, wp, (LPARAM)format);
+}
+template <UINT Msg, WPARAM Which> LRESULT rich_char_format(HWND h, CHARFORMAT2W *format)
+{
+    return send_format(h, Msg, Which, format);
+}
+LRESULT rich_set_char_format(HWND h, CHARFORMAT2W *format, WORD flags)
+{
+    return send_format(h, EM_SETCHARFORMAT, flags, format);
+}
+template <UINT Msg> LRESULT rich_para_format(HWND h, PARAFORMAT2 *format) { return send_format(h, Msg, 0, format); }
+
+// A search of the given range (to the end when last is -1) for text: the position found, or -1.
+LRESULT rich_find_text(HWND h, DWORD flags, LPCWSTR text, LONG first, LONG last)
+{
+    if (!text) return -1;
+    FINDTEXTW find = {{first, last}, text};
+    return SendMessageW(h, EM_FINDTEXTW, (WPARAM)flags, (LPARAM)&find);
+}
+// A script's search record also receives the range found.
+LRESULT rich_find_text_record(HWND h, DWORD flags, FINDTEXTEXW *find)
+{
+    if (!find || !find->lpstrText) return -1;
+    return SendMessageW(h, EM_FINDTEXTEXW, (WPARAM)flags, (LPARAM)find);
+}
+
 // The selection can hold paragraph breaks that the control writes as two units.
 LRESULT rich_get_sel_text(HWND h, WideBuffer buffer)
 {
@@ -103,6 +148,9 @@ using GetLineCounted = CheckedCall<edit_get_line, Bounds<bound::make(1, bound::C
 // overload is chosen.
 using GetTextExCounted = CheckedCall<rich_get_text_ex, Bounds<bound::make(0, bound::Count, 1)>, TextAt<4>, 1200, 0>;
 
+// The text is tested as text when the form is chosen, so a search record takes the other form.
+using FindTextIn = CheckedCall<rich_find_text, Bounds<>, TextAt<1>, 0, -1>;
+
 const MethodRow rich_edit_rows[] = {
     // Attributes.
     method<Send<EM_GETLINECOUNT>>("GetLineCount"),
@@ -115,7 +163,8 @@ const MethodRow rich_edit_rows[] = {
     method<GetLineCounted>("GetLine", "nIndex", "lpszBuffer", "nMaxLength"),
     method<Send<EM_CANUNDO>>("CanUndo"),
     method<Send<EM_CANPASTE, W<UINT, 0>>>("CanPaste", "nFormat"),
-    no_forms("GetSel"),
+    method<Call<rich_get_sel>>("GetSel"),
+    method<Call<rich_get_sel_into>>("GetSel", "cr"),
     overloaded<Call<rich_select>>("SetSel", "nStartChar", "nEndChar"),
     method<Call<with<rich_select, 0, -1>>>("SetSelAll"),
     method<Call<with<rich_select, -1, 0>>>("SetSelNone"),
@@ -132,14 +181,14 @@ const MethodRow rich_edit_rows[] = {
     method<Send<EM_GETFIRSTVISIBLELINE>>("GetFirstVisibleLine"),
     method<Call<rich_get_text_range_record>>("GetTextRange", "pTextRange"),
     method<Call<rich_get_text_range>>("GetTextRange", "nStartChar", "nEndChar", "lpstrText"),
-    no_forms("GetDefaultCharFormat"),
-    no_forms("SetCharFormat"),
-    no_forms("SetDefaultCharFormat"),
-    no_forms("GetSelectionCharFormat"),
-    no_forms("SetSelectionCharFormat"),
-    no_forms("SetWordCharFormat"),
-    no_forms("GetParaFormat"),
-    no_forms("SetParaFormat"),
+    overloaded<Call<rich_char_format<EM_GETCHARFORMAT, SCF_DEFAULT>>>("GetDefaultCharFormat", "cf"),
+    overloaded<Call<rich_set_char_format>>("SetCharFormat", "cf", "wFlags"),
+    overloaded<Call<rich_char_format<EM_SETCHARFORMAT, SCF_DEFAULT>>>("SetDefaultCharFormat", "cf"),
+    overloaded<Call<rich_char_format<EM_GETCHARFORMAT, SCF_SELECTION>>>("GetSelectionCharFormat", "cf"),
+    overloaded<Call<rich_char_format<EM_SETCHARFORMAT, SCF_SELECTION>>>("SetSelectionCharFormat", "cf"),
+    overloaded<Call<rich_char_format<EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD>>>("SetWordCharFormat", "cf"),
+    overloaded<Call<rich_para_format<EM_GETPARAFORMAT>>>("GetParaFormat", "pf"),
+    overloaded<Call<rich_para_format<EM_SETPARAFORMAT>>>("SetParaFormat", "pf"),
     method<Send<EM_GETTEXTMODE>>("GetTextMode"),
     method<Send<EM_SETTEXTMODE, W<UINT>>>("SetTextMode", "nTextMode"),
     method<Send<EM_GETUNDONAME>>("GetUndoName"),
@@ -166,7 +215,8 @@ const MethodRow rich_edit_rows[] = {
     method<Send<EM_REPLACESEL, L<LPCWSTR>, W<BOOL, 0>>>("ReplaceSel", "lpszNewText", "bCanUndo"),
     method<Send<EM_SETRECT, L<const RECT *>>>("SetRect", "lpRect"),
     method<Call<rich_display_band>>("DisplayBand", "pDisplayRect"),
-    no_forms("FindText"),
+    method<FindTextIn>("FindText", "dwFlags", "lpstrText", "nStartChar", "nEndChar"),
+    method<Call<rich_find_text_record>>("FindText", "dwFlags", "pFindTextEx"),
     method<Send<EM_FORMATRANGE, L<FORMATRANGE *>, W<BOOL, 1>>>("FormatRange", "pFormatRange", "bDisplay"),
     method<Send<EM_HIDESELECTION, W<BOOL, 1>, L<BOOL, 0>>>("HideSelection", "bHide", "bPerm"),
     method<Call<rich_paste_special, 0, 0>>("PasteSpecial", "uClipFormat", "dwAspect", "hMF"),

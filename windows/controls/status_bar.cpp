@@ -24,14 +24,39 @@ LRESULT status_bar_get_tip_text(HWND h, int pane, WideBuffer buffer, int size)
     return text_with_room(h, SB_GETTIPTEXTW, MAKEWPARAM(pane, room), room, within);
 }
 
+// A pane's whole text as a new string, however long.
+struct PaneText {
+    HWND h;
+    int pane;
+    LiValue value() const
+    {
+        int length = LOWORD(SendMessageW(h, SB_GETTEXTLENGTHW, (WPARAM)pane, 0));
+        wchar_t *text = (wchar_t *)LI_Malloc(sizeof(wchar_t) * (size_t)(length + 2));
+        text[0] = text[length + 1] = 0;
+        status_bar_get_text(h, pane, WideBuffer{text, length + 1});
+        LiValue r = wide_text_result(text);
+        LI_Free(text);
+        return r;
+    }
+};
+PaneText status_bar_get_text_string(HWND h, int pane) { return PaneText{h, pane}; }
+
+// The widths of the horizontal border, the vertical border and the space between panes.
+IntegerList<3> status_bar_get_borders(HWND h)
+{
+    IntegerList<3> borders = {};
+    SendMessageW(h, SB_GETBORDERS, 0, (LPARAM)borders.items);
+    return borders;
+}
+
 const MethodRow status_bar_rows[] = {
     // Attributes.
     overloaded<Send<SB_GETTEXTLENGTHW, W<int>>>("GetTextLength", "nPane"),
     overloaded<Call<status_bar_get_text>>("GetText", "nPane", "lpszText"),
-    no_forms("GetTextBSTR"),
+    overloaded<Call<status_bar_get_text_string>>("GetTextBSTR", "nPane"),
     method<Send<SB_SETTEXTW, W<int>, L<LPCWSTR>, WOr<int, 0>>>("SetText", "nPane", "lpszText", "nType"),
     method<Send<SB_GETRECT, W<int>, L<RECT *>>>("GetRect", "nPane", "lpRect"),
-    no_forms("GetBorders"),
+    overloaded<Call<status_bar_get_borders>>("GetBorders"),
     method<Send<SB_SETMINHEIGHT, W<int>>>("SetMinHeight", "nMin"),
     method<Send<SB_SIMPLE, W<BOOL, 1>>>("SetSimple", "bSimple"),
     method<Send<SB_ISSIMPLE>>("IsSimple"),

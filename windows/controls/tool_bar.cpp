@@ -101,6 +101,17 @@ LRESULT tool_bar_save_restore(HWND h, BOOL save, HKEY root, LPCWSTR sub_key, LPC
 // The common controls' own module, for the standard image lists.
 constexpr uint32_t common_controls_instance = 0xFFFFFFFFu; // HINST_COMMCTRL, (HINSTANCE)-1
 
+// Where an insertion mark would go for a point: the control writes the mark unchecked, so a nil
+// one asks nothing and answers 0 (not on a button).
+LRESULT tool_bar_insert_mark_hit_test(HWND h, POINT pt, TBINSERTMARK *mark)
+{
+    return mark ? SendMessageW(h, TB_INSERTMARKHITTEST, (WPARAM)&pt, (LPARAM)mark) : FALSE;
+}
+LRESULT tool_bar_insert_mark_hit_test_at(HWND h, int x, int y, TBINSERTMARK *mark)
+{
+    return tool_bar_insert_mark_hit_test(h, POINT{x, y}, mark);
+}
+
 const MethodRow tool_bar_rows[] = {
     // Attributes.
     method<Send<TB_ISBUTTONENABLED, W<int>>>("IsButtonEnabled", "nID"),
@@ -177,7 +188,8 @@ const MethodRow tool_bar_rows[] = {
     method<Call<tool_bar_load_images>>("LoadImages", "nBitmapID"),
     method<Send<TB_LOADIMAGES, W<int>, LIs<common_controls_instance>>>("LoadStdImages", "nBitmapID"),
     method<Send<TB_HITTEST, L<POINT *>>>("HitTest", "lpPoint"),
-    no_forms("InsertMarkHitTest"),
+    method<Call<tool_bar_insert_mark_hit_test>>("InsertMarkHitTest", "lpPoint", "lptbim"),
+    method<Call<tool_bar_insert_mark_hit_test_at>>("InsertMarkHitTest", "x", "y", "lptbim"),
     method<Send<TB_MARKBUTTON, W<int>, L<BOOL, 1>>>("MarkButton", "nID", "bHighlight"),
     method<Send<TB_MOVEBUTTON, W<int>, L<int>>>("MoveButton", "nOldPos", "nNewPos"),
 };

@@ -124,6 +124,26 @@ LRESULT tip_hit_test_at(HWND h, HWND window, POINT pt, TTTOOLINFOW *tool_info)
     return r;
 }
 
+// The tool the description's window and identifier name, described into it (its text within the
+// room of its own buffer). A size the control would write past the record is cut to the record's.
+LRESULT tip_get_tool_info(HWND h, TTTOOLINFOW *ti)
+{
+    if (!ti) return FALSE;
+    if (ti->cbSize == 0 || ti->cbSize > sizeof *ti) ti->cbSize = sizeof *ti;
+    return describe_tool(h, TTM_GETTOOLINFOW, 0, (LPARAM)ti, ti);
+}
+// The same for the tool of a window and identifier, as the other methods name it.
+LRESULT tip_get_tool_info_of(HWND h, HWND window, UINT id, TTTOOLINFOW *ti)
+{
+    if (!ti) return FALSE;
+    TTTOOLINFOW named = tool_description(window, id);
+    ti->cbSize = named.cbSize;
+    ti->uFlags = named.uFlags;
+    ti->hwnd = named.hwnd;
+    ti->uId = named.uId;
+    return describe_tool(h, TTM_GETTOOLINFOW, 0, (LPARAM)ti, ti);
+}
+
 // The control looks the tool up through the description unchecked.
 PackedSize tip_get_bubble_size(HWND h, TTTOOLINFOW *ti)
 {
@@ -140,7 +160,8 @@ const MethodRow tool_tip_rows[] = {
     // Attributes.
     method<Call<tip_get_text>>("GetText", "lpToolInfo"),
     method<Call<tip_get_text_of, 0>>("GetText", "lpstrText", "hWnd", "nIDTool"),
-    no_forms("GetToolInfo"),
+    method<Call<tip_get_tool_info>>("GetToolInfo", "lpToolInfo"),
+    method<Call<tip_get_tool_info_of>>("GetToolInfo", "hWnd", "nIDTool", "lpToolInfo"),
     method<Send<TTM_SETTOOLINFOW, L<TTTOOLINFOW *>>>("SetToolInfo", "lpToolInfo"),
     method<Send<TTM_NEWTOOLRECTW, L<TTTOOLINFOW *>>>("SetToolRect", "lpToolInfo"),
     method<Call<tip_set_tool_rect>>("SetToolRect", "hWnd", "nIDTool", "lpRect"),
