@@ -80,8 +80,7 @@ int main(int argc, char **argv)
 
     // The floor: the same entry called from C with its arguments in the slots.
     LiValue one = li_CreateLong(1);
-    double t0 = now_ns();
-    for (int i = 0; i < N; i++) {
+    auto add_from_c = [one] {
         LiValue *base = ArgTop;
         base[0] = one;
         base[1] = one;
@@ -92,7 +91,9 @@ int main(int argc, char **argv)
         (void)r;
         ArgBase = saved;
         ArgTop = base;
-    }
+    };
+    double t0 = now_ns();
+    for (int i = 0; i < N; i++) add_from_c();
     double c_call = now_ns() - t0;
 
     li_EvalString("(setq heap nil) (dotimes (i 50000) (setq heap (cons i heap))) (gc)");
@@ -144,18 +145,7 @@ int main(int argc, char **argv)
     // (the fastest of a few).
     li_EvalString(programs);
     bool closures = li_EvalString("(if (= (funcall (adder 1) 2) 3) t (error \"no closures\"))") == 0;
-    double floor = c_ns([&] {
-        LiValue *base = ArgTop;
-        base[0] = one;
-        base[1] = one;
-        ArgTop = base + 2;
-        LiValue *saved = ArgBase;
-        ArgBase = base;
-        volatile LiValue r = bench_add();
-        (void)r;
-        ArgBase = saved;
-        ArgTop = base;
-    }, N);
+    double floor = c_ns(add_from_c, N);
     for (const Program &p : program_table) {
         if (p.closures && !closures) {
             printf("%-36s       n/a (no closures)\n", p.what);

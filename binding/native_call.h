@@ -7,23 +7,27 @@
 
 namespace savrawin {
 
-// Pushes count 32-bit words, the last first (so words[0] lies next to the return address), calls
-// fn and puts the stack pointer back: right for stdcall and cdecl alike. The result is edx:eax.
-// ebx, esi and edi are kept by every calling convention, so they carry the words, the saved stack
-// pointer and the target across the call.
+// Pushes ecx 32-bit words from ebx, the last first (so words[0] lies next to the return address),
+// calls edi and puts the stack pointer back from esi: right for stdcall and cdecl alike. ebx, esi
+// and edi are kept by every calling convention, so they carry the words, the saved stack pointer
+// and the target across the call.
+#define SAVRA_PUSH_WORDS_AND_CALL \
+    "movl %%esp, %%esi\n\t"       \
+    "testl %%ecx, %%ecx\n\t"      \
+    "jz 2f\n"                      \
+    "1:\n\t"                      \
+    "pushl -4(%%ebx,%%ecx,4)\n\t" \
+    "decl %%ecx\n\t"              \
+    "jnz 1b\n"                     \
+    "2:\n\t"                      \
+    "call *%%edi\n\t"             \
+    "movl %%esi, %%esp"
+
+// Pushes count words and calls fn (as above); the result is edx:eax.
 inline uint64_t native_call(const void *fn, const uint32_t *words, int count)
 {
     uint32_t low, high;
-    asm volatile("movl %%esp, %%esi\n\t"
-                 "testl %%ecx, %%ecx\n\t"
-                 "jz 2f\n"
-                 "1:\n\t"
-                 "pushl -4(%%ebx,%%ecx,4)\n\t"
-                 "decl %%ecx\n\t"
-                 "jnz 1b\n"
-                 "2:\n\t"
-                 "call *%%edi\n\t"
-                 "movl %%esi, %%esp"
+    asm volatile(SAVRA_PUSH_WORDS_AND_CALL
                  : "=a"(low), "=d"(high), "+c"(count)
                  : "b"(words), "D"(fn)
                  : "esi", "memory", "cc");
@@ -34,16 +38,7 @@ inline uint64_t native_call(const void *fn, const uint32_t *words, int count)
 inline double native_call_real(const void *fn, const uint32_t *words, int count)
 {
     double real;
-    asm volatile("movl %%esp, %%esi\n\t"
-                 "testl %%ecx, %%ecx\n\t"
-                 "jz 2f\n"
-                 "1:\n\t"
-                 "pushl -4(%%ebx,%%ecx,4)\n\t"
-                 "decl %%ecx\n\t"
-                 "jnz 1b\n"
-                 "2:\n\t"
-                 "call *%%edi\n\t"
-                 "movl %%esi, %%esp"
+    asm volatile(SAVRA_PUSH_WORDS_AND_CALL
                  : "=t"(real), "+c"(count)
                  : "b"(words), "D"(fn)
                  : "eax", "edx", "esi", "memory", "cc");
