@@ -158,13 +158,25 @@ void *field_address(LiValue inst, const LiStrucField *f, LiValue name)
 
 // ---- interface for the evaluator ---------------------------------------------------------------------
 
+// Bumped whenever a method table changes: a cached method may be shadowed or replaced.
+static uint32_t method_epoch = 1;
+
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
 {
+    SymbolRec *r = sym_rec(name);
+    if (r->method_cls == cls && r->method_epoch == method_epoch) {
+        *out = r->method;
+        return r->method_owner;
+    }
     for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super) {
         auto &m = extra(c)->methods;
         auto it = m.find(name);
         if (it != m.end()) {
             *out = &it->second;
+            r->method_cls = cls;
+            r->method_owner = c;
+            r->method = &it->second;
+            r->method_epoch = method_epoch;
             return c;
         }
     }
@@ -172,12 +184,18 @@ LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
     return Nil;
 }
 
+// A class's field index never changes once built, and its entries stay where they are.
 const FieldRef *find_field(LiValue cls, LiValue name)
 {
+    SymbolRec *r = sym_rec(name);
+    if (r->field_cls == cls) return r->field;
     ClassExtra *x = extra(cls);
     if (!x->fields_built) build_field_index(cls);
     auto it = x->fields.find(name);
-    return it == x->fields.end() ? nullptr : &it->second;
+    if (it == x->fields.end()) return nullptr;
+    r->field_cls = cls;
+    r->field = &it->second;
+    return &it->second;
 }
 
 static void need_instance(LiValue inst, LiValue name)
@@ -249,6 +267,7 @@ void define_script_method(LiValue cls, LiValue name, LiValue closure)
     Method &m = extra(cls)->methods[name];
     m.native = nullptr;
     m.closure = closure;
+    method_epoch++;
 }
 
 LiValue new_instance(LiValue cls, LiValue args)
@@ -499,6 +518,7 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     LiValue sym = intern(name);
     Method &m = extra(cls)->methods[sym];
+    method_epoch++;
     if (!m.native) {
         m.native = (NativeFn *)calloc(1, sizeof(NativeFn));
         std::string qualified = std::string(sym_name(rec(cls)->name)) + "::" + name;
