@@ -115,6 +115,11 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
     return cls;
 }
 
+bool word_getter(LiFieldGetter get)
+{
+    return get == li_StrucGetLong || get == li_StrucGetInt || get == li_StrucGetULong || get == li_StrucGetUInt;
+}
+
 void build_field_index(LiValue cls)
 {
     ClassExtra *x = extra(cls);
@@ -124,10 +129,10 @@ void build_field_index(LiValue cls)
         build_field_index(r->super);
         x->fields = extra(r->super)->fields;
     }
-    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1};
+    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1, LI_FIELD_OFFSET(f) + field_width(f), word_getter(f->get)};
     int first = r->nslots - li_Length(r->slotNames);
     int i = first;
-    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++};
+    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++, 0, false};
     x->fields_built = true;
 }
 
@@ -595,7 +600,7 @@ static int32_t need_number(LiValue v)
 }
 
 #define INT_ACCESSORS(Name, T)                                                                           \
-    LiValue li_StrucGet##Name(LiValue, void *addr) { return li_CreateLong((int32_t)load<T>(addr)); }      \
+    LiValue li_StrucGet##Name(LiValue, void *addr) { return make_long((int32_t)load<T>(addr)); }         \
     LiValue li_StrucSet##Name(LiValue, void *addr, const LiStrucField *, LiValue v)                      \
     {                                                                                                    \
         store<T>(addr, (T)need_number(v));                                                               \

@@ -246,6 +246,44 @@ static LiValue eval_method_form(LiValue x, LiValue name)
 static LiValue eval_special(int id, LiValue x);
 static LiValue eval_cons(LiValue x);
 
+// A field of the class its name last met (the name's cache), read or written here when nothing
+// needs checking: a script field, or a native one of an instance (not a view) whose data covers
+// it. Everything else, errors included, goes through field_get and field_set.
+static inline const FieldRef *cached_field(LiValue inst, LiValue name)
+{
+    if (li_Tag(inst) != LI_INSTANCE) return nullptr;
+    SymbolRec *m = sym_rec(name);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (m->field_cls != b->cls) return nullptr;
+    const FieldRef *f = m->field;
+    if (!f->f) return f;
+    if (!b->data || f->end > b->size) return nullptr;
+    for (LiValue p = b->parent; p; p = li_InstanceBody(p)->parent)
+        if (li_Tag(p) != LI_INSTANCE) return nullptr; // a view whose instance was destroyed
+    return f;
+}
+static inline LiValue read_field(LiValue inst, LiValue name)
+{
+    const FieldRef *f = cached_field(inst, name);
+    if (!f) return field_get(inst, name);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!f->f) return b->slots[f->slot];
+    char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
+    if (f->word) {
+        int32_t v;
+        memcpy(&v, at, sizeof v);
+        return make_long(v);
+    }
+    return f->f->get(inst, at);
+}
+static inline LiValue write_field(LiValue inst, LiValue name, LiValue v)
+{
+    const FieldRef *f = cached_field(inst, name);
+    if (!f || (f->f && !f->f->set)) return field_set(inst, name, v);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    return f->f ? f->f->set(inst, (char *)b->data + LI_FIELD_OFFSET(f->f), f->f, v) : (b->slots[f->slot] = v);
+}
+
 // A builtin with an inline op, run in place on integers (arithmetic wraps as the builtin's does),
 // pairs and any values for eq, cons and not. Undef when the arguments are not of that kind: the
 // builtin itself then gives the same answer or the same error (reals, a division by zero, a type).
@@ -313,7 +351,7 @@ static LiValue eval_cons(LiValue x)
                 // the instance stays rooted while its getter allocates the result
                 LiValue *base = ArgTop;
                 push(eval_argument(car(cdr(x))));
-                LiValue v = field_get(base[0], r->member);
+                LiValue v = read_field(base[0], r->member);
                 ArgTop = base;
                 return v;
             }
@@ -533,9 +571,9 @@ static LiValue sf_setbang(LiValue x)
     LiValue place = car(cdr(x));
     if (consp(place) && li_Tag(car(place)) == LI_SYMBOL && sym_rec(car(place))->kind == SYM_FIELD) {
         LiValue *base = ArgTop;
-        push(eval(car(cdr(place))));
-        push(eval(car(cdr(cdr(x)))));
-        LiValue r = field_set(base[0], sym_rec(car(place))->member, base[1]);
+        push(eval_argument(car(cdr(place))));
+        push(eval_argument(car(cdr(cdr(x)))));
+        LiValue r = write_field(base[0], sym_rec(car(place))->member, base[1]);
         ArgTop = base;
         return r;
     }
@@ -608,6 +646,7 @@ static LiValue eval_special(int id, LiValue x)
         return eval_body(cdr(cdr(args)));
     }
     if (id == SF_SETQ) return sf_setq(x);
+    if (id == SF_SETBANG) return sf_setbang(x);
     if (id == SF_LET_C) return run_let(x, false);
     if (id == SF_WHILE) {
         while (!nilp(eval(car(args)))) {
@@ -632,8 +671,6 @@ static LiValue eval_special(int id, LiValue x)
         return nilp(eval(car(args))) ? eval_body(cdr(args)) : Nil;
     case SF_PROGN:
         return eval_body(args);
-    case SF_SETBANG:
-        return sf_setbang(x);
     case SF_LET:
     case SF_LETSTAR:
     case SF_DOLIST:

@@ -243,6 +243,8 @@ struct Method {
 struct FieldRef {
     const LiStrucField *f; // native field, or
     int slot;              // script field index when f is null
+    uint32_t end;          // a native field's offset and width: the data an instance needs for it
+    bool word;             // its getter is a plain 32-bit integer one, which the evaluator does in place
 };
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
 const FieldRef *find_field(LiValue cls, LiValue name);
