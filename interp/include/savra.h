@@ -96,6 +96,8 @@ static inline uint32_t li_StringLength(const LiCell *v) { return v->w3; }
 
 /* ---- classes and structure fields -------------------------------------------------------- */
 
+/* The four 32-bit integer types are plain words: the interpreter reads them in place, so their
+ * getter must be the matching li_StrucGet* one. */
 enum LiFieldType {
     FT_LONG = 1, FT_ULONG = 2, FT_INT = 3, FT_UINT = 4, FT_SHORT = 5, FT_USHORT = 6,
     FT_UCHAR = 8, FT_STRING = 17, FT_FLOAT = 30, FT_CELL = 32, FT_STRUCT = 35

@@ -10,6 +10,10 @@
 #include <string.h>
 #include <string>
 
+// The evaluator's hot helpers are inlined whatever the compiler's size estimate: under emulation a
+// call and its return cost more than the code they would save.
+#define HOT_INLINE __attribute__((always_inline)) static inline
+
 // ---- cell access ---------------------------------------------------------------------------
 
 static inline LiValue P(uint32_t w) { return (LiValue)(uintptr_t)w; }
@@ -46,7 +50,7 @@ extern bool g_gc_inhibit;
 // costs the start nothing.
 const int32_t SMALL_INT_MIN = -1024, SMALL_INT_END = 65536;
 extern LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
-static inline LiValue small_int(int32_t v)
+HOT_INLINE LiValue small_int(int32_t v)
 {
     if ((uint32_t)(v - SMALL_INT_MIN) >= (uint32_t)(SMALL_INT_END - SMALL_INT_MIN)) return nullptr;
     LiCell *c = &small_ints[v - SMALL_INT_MIN];
@@ -57,7 +61,7 @@ static inline LiValue small_int(int32_t v)
     return c;
 }
 // li_CreateLong with its common case in line.
-static inline LiValue make_long(int32_t v)
+HOT_INLINE LiValue make_long(int32_t v)
 {
     LiValue c = small_int(v);
     return c ? c : li_CreateLong(v);
@@ -244,9 +248,19 @@ struct FieldRef {
     const LiStrucField *f; // native field, or
     int slot;              // script field index when f is null
     uint32_t end;          // a native field's offset and width: the data an instance needs for it
-    bool word;             // its getter is a plain 32-bit integer one, which the evaluator does in place
+    bool word;             // a plain 32-bit integer, which the evaluator reads in place
 };
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
+// Bumped whenever a method table changes: a method a name remembers may be shadowed or replaced.
+extern uint32_t g_method_epoch;
+static inline Method *method_of(LiValue cls, LiValue name)
+{
+    SymbolRec *r = sym_rec(name);
+    if (r->method_cls == cls && r->method_epoch == g_method_epoch) return r->method;
+    Method *m;
+    find_method_entry(cls, name, &m);
+    return m;
+}
 const FieldRef *find_field(LiValue cls, LiValue name);
 // The hooks by which cls (or its nearest superclass that has them) resolves other members, or NULL.
 const LiMemberHooks *member_hooks(LiValue cls);
