@@ -114,7 +114,10 @@ typedef void (*LiFieldRelease)(LiValue inst, void *addr);
 typedef struct LiStrucField {
     const char *name;
     uint32_t offtype; /* offset << 16 | type code */
-    uint32_t reserved;
+    /* FT_STRUCT laid in place: the variable that holds the structure's class, whose view at the
+     * field is what the getter makes (the interpreter may then read a field of it without the
+     * view); otherwise NULL. */
+    const LiValue *embedded;
     LiFieldSetter set;
     LiFieldGetter get;
     LiFieldRelease release;

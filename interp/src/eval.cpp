@@ -279,6 +279,37 @@ static inline LiValue read_field(LiValue inst, LiValue name)
     const FieldRef *f = cached_field(inst, name);
     return f ? cached_field_value(inst, f) : field_get(inst, name);
 }
+static inline bool is_field_name(LiValue head)
+{
+    return li_Tag(head) == LI_SYMBOL && sym_value(head) == Undef && sym_rec(head)->kind == SYM_FIELD;
+}
+
+// (.-outer (.-inner inst)): when inner is a structure laid in place and outer a 32-bit integer of
+// it, both of the classes their names last met, the word is read where it lies, without the view
+// the inner read would make. The bounds are the view's own: the structure within the instance's
+// data, the field within the structure. Anything else reads through the view.
+static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
+{
+    const FieldRef *in = cached_field(inst, inner);
+    if (in && in->f && in->f->embedded) {
+        LiValue cls = *in->f->embedded;
+        SymbolRec *o = sym_rec(outer);
+        uint32_t at = LI_FIELD_OFFSET(in->f);
+        if (li_Tag(cls) == LI_CLASS && o->field_cls == cls && o->field->word) {
+            uint32_t size = li_ClassRecord(cls)->size;
+            if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size) {
+                int32_t v;
+                memcpy(&v, (char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f), sizeof v);
+                return make_long(v);
+            }
+        }
+    }
+    push(read_field(inst, inner)); // the view stays rooted while the outer getter allocates
+    LiValue v = read_field(ArgTop[-1], outer);
+    ArgTop--;
+    return v;
+}
+
 static inline LiValue write_field(LiValue inst, LiValue name, LiValue v)
 {
     const FieldRef *f = cached_field(inst, name);
@@ -353,8 +384,14 @@ static LiValue eval_cons(LiValue x)
             if (r->kind == SYM_FIELD) {
                 // the instance stays rooted while its getter allocates the result
                 LiValue *base = ArgTop;
-                push(eval_argument(car(cdr(x))));
-                LiValue v = read_field(base[0], r->member);
+                LiValue arg = car(cdr(x)), v;
+                if (consp(arg) && is_field_name(car(arg))) {
+                    push(eval_argument(car(cdr(arg))));
+                    v = nested_field(base[0], sym_rec(car(arg))->member, r->member);
+                } else {
+                    push(eval_argument(arg));
+                    v = read_field(base[0], r->member);
+                }
                 ArgTop = base;
                 return v;
             }

@@ -145,13 +145,42 @@ struct NativeFn {
 };
 static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
 extern int g_argc; // actual argument count of the current raw-varargs builtin
+struct CurrentCall {
+    const NativeFn *fn;
+    const NativeVariant *v;
+    LiValue *base;
+};
+extern CurrentCall g_current;
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags);
 LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags);
 const NativeVariant *native_pick(const NativeFn *fn, int argc);
 [[noreturn]] void arity_error(const NativeFn *fn, int argc);
-LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method);
 // args[0..n) as a new list (a rest parameter's value).
 LiValue list_from(LiValue *args, int n);
+// base[0] is the receiver for a method; argc counts the arguments after it. In line in the
+// evaluator: most natives have one variant, of fixed arguments.
+HOT_INLINE LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method)
+{
+    const NativeVariant *v = fn->count == 1 && fn->v[0].n == argc ? fn->v : native_pick(fn, argc);
+    if (v->flags & LI_PARAM_REST) {
+        int k = method ? 1 : 0;
+        LiValue list = list_from(base + k, argc);
+        base[k] = list;
+        ArgTop = base + k + 1;
+    } else if (v->flags & RAW_VARARGS) {
+        g_argc = argc;
+    }
+    CurrentCall saved = g_current;
+    LiValue *saved_base = ArgBase;
+    g_current.fn = fn;
+    g_current.v = v;
+    g_current.base = base;
+    ArgBase = base;
+    LiValue r = v->entry();
+    ArgBase = saved_base;
+    g_current = saved;
+    return r;
+}
 
 // ---- evaluation (eval.cpp; errors and protection points in errors.cpp) ------------------------
 
@@ -159,12 +188,6 @@ LiValue eval(LiValue form);
 LiValue eval_body(LiValue forms);
 LiValue apply(LiValue fn, LiValue *args, int argc);
 LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc); // args on the stack
-struct CurrentCall {
-    const NativeFn *fn;
-    const NativeVariant *v;
-    LiValue *base;
-};
-extern CurrentCall g_current;
 extern int16_t g_depth;
 extern LiValue *g_frames;
 #define MAX_DEPTH 8000
