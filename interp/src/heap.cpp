@@ -217,8 +217,10 @@ bool g_gc_inhibit = false;
 
 // Native blocks that instances own weigh on the collector too: a few cells can hold megabytes of
 // native data, which would otherwise pile up between collections triggered by cells alone.
-static uint32_t native_bytes_since_gc = 0;
-static const uint32_t NATIVE_BYTES_PER_GC = 4u << 20;
+// Long strings do too, with more room: a string built piece by piece makes megabytes of them, and
+// a collection every megabyte would cost more than the memory it gives back.
+static uint32_t native_bytes_since_gc = 0, string_bytes_since_gc = 0;
+static const uint32_t NATIVE_BYTES_PER_GC = 1u << 20, STRING_BYTES_PER_GC = 4u << 20;
 void note_native_bytes(uint32_t n) { native_bytes_since_gc += n; }
 
 // SAVRA_GC_EVERY=N collects every N allocations: a missing root shows up at once.
@@ -266,6 +268,7 @@ void gc_collect(void)
     live_after_gc = live;
     allocated_since_gc = 0;
     native_bytes_since_gc = 0;
+    string_bytes_since_gc = 0;
     gc_threshold = live > 100000 ? live : 100000;
     in_gc = false;
 
@@ -283,11 +286,11 @@ void gc_collect(void)
 int gc_live_cells(void) { return live_after_gc; }
 uint32_t cells_allocated(void) { return allocated_total; }
 
-// Long strings weigh on the collector by their bytes too, so a loop that makes them reuses their
-// memory instead of growing the heap.
+// A long string's bytes count towards the next collection, so a loop that makes them reuses their
+// memory instead of growing the heap (fresh memory costs most of all under emulation).
 static LiValue string_cell(char *buf, uint32_t len, int tag)
 {
-    if (len >= 128) native_bytes_since_gc += len;
+    if (len >= 128) string_bytes_since_gc += len;
     buf[len] = 0;
     LiValue s = alloc_cell(tag);
     s->w1 = len + 1;
@@ -298,7 +301,9 @@ static LiValue string_cell(char *buf, uint32_t len, int tag)
 
 LiValue alloc_cell(int tag)
 {
-    if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC) && !in_gc && !g_gc_inhibit)
+    if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||
+         string_bytes_since_gc >= STRING_BYTES_PER_GC) &&
+        !in_gc && !g_gc_inhibit)
         gc_collect();
     else if (gc_every && ++torture_count >= gc_every && !in_gc && !g_gc_inhibit) {
         torture_count = 0;
