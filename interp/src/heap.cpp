@@ -376,7 +376,21 @@ void destroy_instance(LiValue inst, int flags)
 
 // ---- makers of the embedding interface --------------------------------------------------------
 
-LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
+LiCell *small_int_pages[(SMALL_INT_END - SMALL_INT_MIN) / SMALL_INT_PAGE];
+
+LiCell *small_int_page(int page)
+{
+    LiCell *cells = (LiCell *)calloc(SMALL_INT_PAGE, sizeof(LiCell));
+    if (!cells) {
+        fprintf(stderr, "savra: out of memory\n");
+        exit(3);
+    }
+    for (int i = 0; i < SMALL_INT_PAGE; i++) {
+        cells[i].hdr = (LI_LONG << 1) | LI_HDR_STATIC;
+        cells[i].w1 = (uint32_t)(SMALL_INT_MIN + page * SMALL_INT_PAGE + i);
+    }
+    return small_int_pages[page] = cells;
+}
 
 LiValue li_CreateLong(int32_t v)
 {

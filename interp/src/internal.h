@@ -46,19 +46,18 @@ bool readable_memory(const void *p, size_t n);
 extern bool g_gc_inhibit;
 
 // Integers a script meets most (counters, indexes, sizes, coordinates, message numbers) are
-// shared cells, never allocated. A cell is filled the first time its value is made, so the table
-// costs the start nothing.
-const int32_t SMALL_INT_MIN = -1024, SMALL_INT_END = 65536;
-extern LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
+// shared cells, never allocated. They come in pages of 1,024, each made the first time one of its
+// values is, so the range costs the start and the image nothing.
+const int32_t SMALL_INT_MIN = -1024, SMALL_INT_END = 65536, SMALL_INT_PAGE = 1024;
+extern LiCell *small_int_pages[(SMALL_INT_END - SMALL_INT_MIN) / SMALL_INT_PAGE];
+LiCell *small_int_page(int page);
 HOT_INLINE LiValue small_int(int32_t v)
 {
-    if ((uint32_t)(v - SMALL_INT_MIN) >= (uint32_t)(SMALL_INT_END - SMALL_INT_MIN)) return nullptr;
-    LiCell *c = &small_ints[v - SMALL_INT_MIN];
-    if (!c->hdr) {
-        c->hdr = (LI_LONG << 1) | LI_HDR_STATIC;
-        c->w1 = (uint32_t)v;
-    }
-    return c;
+    uint32_t k = (uint32_t)(v - SMALL_INT_MIN);
+    if (k >= (uint32_t)(SMALL_INT_END - SMALL_INT_MIN)) return nullptr;
+    LiCell *page = small_int_pages[k / SMALL_INT_PAGE];
+    if (!page) page = small_int_page((int)(k / SMALL_INT_PAGE));
+    return &page[k % SMALL_INT_PAGE];
 }
 // li_CreateLong with its common case in line.
 HOT_INLINE LiValue make_long(int32_t v)
