@@ -480,7 +480,7 @@ LiValue bi_string_append()
 {
     uint32_t total = 0;
     for (int i = 0; i < g_argc; i++) total += str_len(need_string(A(i)));
-    LiValue r = make_string_n(nullptr, total);
+    LiValue r = make_string_unfilled(total);
     char *p = str_bytes(r);
     for (int i = 0; i < g_argc; i++) {
         memcpy(p, str_bytes(A(i)), str_len(A(i)));
@@ -505,9 +505,16 @@ LiValue bi_number_to_string()
     int radix = g_argc > 1 ? integer(A(1)) : 10;
     if (li_Tag(v) == LI_REAL) return value_to_string(v, true);
     int32_t n = num(v);
-    if (radix == 16) snprintf(buf, sizeof buf, "%x", (unsigned)n);
-    else snprintf(buf, sizeof buf, "%ld", (long)n);
-    return li_CreateString(buf);
+    // digits written here: the C library's formatting costs many times more
+    char *p = buf + sizeof buf;
+    uint32_t u = radix == 16 || n >= 0 ? (uint32_t)n : 0u - (uint32_t)n;
+    uint32_t base = radix == 16 ? 16 : 10;
+    do {
+        *--p = "0123456789abcdef"[u % base];
+        u /= base;
+    } while (u);
+    if (base == 10 && n < 0) *--p = '-';
+    return make_string_n(p, (uint32_t)(buf + sizeof buf - p));
 }
 LiValue bi_string_to_number()
 {
@@ -904,4 +911,15 @@ void builtins_init(void)
     defn("error-code", bi_error_code, "error");
     defn("error-message", bi_error_message, "error");
     defn("error-value", bi_error_value, "error");
+
+    // the ones the evaluator runs in place on their commonest arguments
+    static const struct {
+        const char *name;
+        InlineOp op;
+    } inline_ops[] = {
+        {"+", OP_ADD}, {"-", OP_SUB}, {"*", OP_MUL}, {"/", OP_DIV}, {"%", OP_REM}, {"=", OP_NUMEQ},
+        {"/=", OP_NUMNE}, {"<", OP_LT}, {">", OP_GT}, {"<=", OP_LE}, {">=", OP_GE}, {"eq", OP_EQ},
+        {"cons", OP_CONS}, {"car", OP_CAR}, {"cdr", OP_CDR}, {"not", OP_NOT}, {"null", OP_NOT},
+    };
+    for (auto &o : inline_ops) native_rec(sym_value(intern(o.name)))->op = o.op;
 }

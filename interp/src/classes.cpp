@@ -116,6 +116,11 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
     return cls;
 }
 
+bool word_getter(LiFieldGetter get)
+{
+    return get == li_StrucGetLong || get == li_StrucGetInt || get == li_StrucGetULong || get == li_StrucGetUInt;
+}
+
 void build_field_index(LiValue cls)
 {
     ClassExtra *x = extra(cls);
@@ -125,10 +130,10 @@ void build_field_index(LiValue cls)
         build_field_index(r->super);
         x->fields = extra(r->super)->fields;
     }
-    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1};
+    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1, LI_FIELD_OFFSET(f) + field_width(f), word_getter(f->get)};
     int first = r->nslots - li_Length(r->slotNames);
     int i = first;
-    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++};
+    for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++, 0, false};
     x->fields_built = true;
 }
 
@@ -159,13 +164,25 @@ void *field_address(LiValue inst, const LiStrucField *f, LiValue name)
 
 // ---- interface for the evaluator ---------------------------------------------------------------------
 
+// Bumped whenever a method table changes: a cached method may be shadowed or replaced.
+static uint32_t method_epoch = 1;
+
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
 {
+    SymbolRec *r = sym_rec(name);
+    if (r->method_cls == cls && r->method_epoch == method_epoch) {
+        *out = r->method;
+        return r->method_owner;
+    }
     for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super) {
         auto &m = extra(c)->methods;
         auto it = m.find(name);
         if (it != m.end()) {
             *out = &it->second;
+            r->method_cls = cls;
+            r->method_owner = c;
+            r->method = &it->second;
+            r->method_epoch = method_epoch;
             return c;
         }
     }
@@ -173,12 +190,18 @@ LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
     return Nil;
 }
 
+// A class's field index never changes once built, and its entries stay where they are.
 const FieldRef *find_field(LiValue cls, LiValue name)
 {
+    SymbolRec *r = sym_rec(name);
+    if (r->field_cls == cls) return r->field;
     ClassExtra *x = extra(cls);
     if (!x->fields_built) build_field_index(cls);
     auto it = x->fields.find(name);
-    return it == x->fields.end() ? nullptr : &it->second;
+    if (it == x->fields.end()) return nullptr;
+    r->field_cls = cls;
+    r->field = &it->second;
+    return &it->second;
 }
 
 static void need_instance(LiValue inst, LiValue name)
@@ -250,6 +273,7 @@ void define_script_method(LiValue cls, LiValue name, LiValue closure)
     Method &m = extra(cls)->methods[name];
     m.native = nullptr;
     m.closure = closure;
+    method_epoch++;
 }
 
 LiValue new_instance(LiValue cls, LiValue args)
@@ -500,6 +524,7 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     LiValue sym = intern(name);
     Method &m = extra(cls)->methods[sym];
+    method_epoch++;
     if (!m.native) {
         // The record and its "Class::name" (for messages) in one piece of permanent memory.
         const char *class_name = sym_name(rec(cls)->name), *method_name = sym_name(sym);
@@ -589,7 +614,7 @@ static int32_t need_number(LiValue v)
 }
 
 #define INT_ACCESSORS(Name, T)                                                                           \
-    LiValue li_StrucGet##Name(LiValue, void *addr) { return li_CreateLong((int32_t)load<T>(addr)); }      \
+    LiValue li_StrucGet##Name(LiValue, void *addr) { return make_long((int32_t)load<T>(addr)); }         \
     LiValue li_StrucSet##Name(LiValue, void *addr, const LiStrucField *, LiValue v)                      \
     {                                                                                                    \
         store<T>(addr, (T)need_number(v));                                                               \

@@ -246,6 +246,82 @@ static LiValue eval_method_form(LiValue x, LiValue name)
 static LiValue eval_special(int id, LiValue x);
 static LiValue eval_cons(LiValue x);
 
+// A field of the class its name last met (the name's cache), read or written here when nothing
+// needs checking: a script field, or a native one of an instance (not a view) whose data covers
+// it. Everything else, errors included, goes through field_get and field_set.
+static inline const FieldRef *cached_field(LiValue inst, LiValue name)
+{
+    if (li_Tag(inst) != LI_INSTANCE) return nullptr;
+    SymbolRec *m = sym_rec(name);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (m->field_cls != b->cls) return nullptr;
+    const FieldRef *f = m->field;
+    if (!f->f) return f;
+    if (!b->data || f->end > b->size) return nullptr;
+    for (LiValue p = b->parent; p; p = li_InstanceBody(p)->parent)
+        if (li_Tag(p) != LI_INSTANCE) return nullptr; // a view whose instance was destroyed
+    return f;
+}
+static inline LiValue read_field(LiValue inst, LiValue name)
+{
+    const FieldRef *f = cached_field(inst, name);
+    if (!f) return field_get(inst, name);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!f->f) return b->slots[f->slot];
+    char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
+    if (f->word) {
+        int32_t v;
+        memcpy(&v, at, sizeof v);
+        return make_long(v);
+    }
+    return f->f->get(inst, at);
+}
+static inline LiValue write_field(LiValue inst, LiValue name, LiValue v)
+{
+    const FieldRef *f = cached_field(inst, name);
+    if (!f || (f->f && !f->f->set)) return field_set(inst, name, v);
+    LiInstanceBody *b = li_InstanceBody(inst);
+    return f->f ? f->f->set(inst, (char *)b->data + LI_FIELD_OFFSET(f->f), f->f, v) : (b->slots[f->slot] = v);
+}
+
+// A builtin with an inline op, run in place on integers (arithmetic wraps as the builtin's does),
+// pairs and any values for eq, cons and not. Undef when the arguments are not of that kind: the
+// builtin itself then gives the same answer or the same error (reals, a division by zero, a type).
+static inline LiValue inline_op(int op, LiValue *a, int argc)
+{
+    if (argc == 2) {
+        LiValue x = a[0], y = a[1];
+        if (op == OP_CONS) return li_Cons(x, y);
+        if (op == OP_EQ) {
+            if (x == y) return True;
+            if (li_Tag(x) == LI_LONG && li_Tag(y) == LI_LONG) return long_val(x) == long_val(y) ? True : Nil;
+            return li_Tag(x) == LI_REAL && li_Tag(y) == LI_REAL ? Undef : Nil;
+        }
+        if (li_Tag(x) != LI_LONG || li_Tag(y) != LI_LONG) return Undef;
+        int32_t i = long_val(x), j = long_val(y);
+        // compares, not a switch: an indirect jump costs more than a few of them (most under emulation)
+        if (op == OP_ADD) return make_long((int32_t)((uint32_t)i + (uint32_t)j));
+        if (op == OP_SUB) return make_long((int32_t)((uint32_t)i - (uint32_t)j));
+        if (op == OP_LT) return i < j ? True : Nil;
+        if (op == OP_MUL) return make_long((int32_t)((uint32_t)i * (uint32_t)j));
+        if (op == OP_NUMEQ) return i == j ? True : Nil;
+        if (op == OP_REM || op == OP_DIV) {
+            if (j == 0 || j == -1) return Undef; // the builtin's error, or INT32_MIN's overflow
+            return make_long(op == OP_REM ? i % j : i / j);
+        }
+        if (op == OP_GT) return i > j ? True : Nil;
+        if (op == OP_LE) return i <= j ? True : Nil;
+        if (op == OP_GE) return i >= j ? True : Nil;
+        if (op == OP_NUMNE) return i != j ? True : Nil;
+    } else if (argc == 1) {
+        LiValue x = a[0];
+        if (op == OP_NOT) return nilp(x) ? True : Nil;
+        if (op == OP_CAR && consp(x)) return car(x);
+        if (op == OP_CDR && consp(x)) return cdr(x);
+    }
+    return Undef;
+}
+
 // Most arguments, and values given to setq and let, are constants and variables: those are read
 // here without a call into eval.
 static inline LiValue eval_argument(LiValue x)
@@ -274,8 +350,8 @@ static LiValue eval_cons(LiValue x)
             if (r->kind == SYM_FIELD) {
                 // the instance stays rooted while its getter allocates the result
                 LiValue *base = ArgTop;
-                push(eval(car(cdr(x))));
-                LiValue v = field_get(base[0], r->member);
+                push(eval_argument(car(cdr(x))));
+                LiValue v = read_field(base[0], r->member);
                 ArgTop = base;
                 return v;
             }
@@ -295,7 +371,15 @@ static LiValue eval_cons(LiValue x)
         if (ArgTop >= g_stack_limit) stack_overflow();
     }
     int argc = (int)(ArgTop - base) - 1;
-    LiValue r = li_Tag(fn) == LI_NATIVE ? call_native(native_rec(fn), base + 1, argc, false) : apply(fn, base + 1, argc);
+    LiValue r;
+    if (li_Tag(fn) == LI_NATIVE) {
+        NativeFn *n = native_rec(fn);
+        if (!n->op || (r = inline_op(n->op, base + 1, argc)) == Undef) r = call_native(n, base + 1, argc, false);
+    } else if (li_Tag(fn) == LI_CLOSURE) {
+        r = call_closure(fn, base + 1, argc);
+    } else {
+        r = apply(fn, base + 1, argc);
+    }
     ArgTop = base;
     g_depth--;
     return r;
@@ -487,9 +571,9 @@ static LiValue sf_setbang(LiValue x)
     LiValue place = car(cdr(x));
     if (consp(place) && li_Tag(car(place)) == LI_SYMBOL && sym_rec(car(place))->kind == SYM_FIELD) {
         LiValue *base = ArgTop;
-        push(eval(car(cdr(place))));
-        push(eval(car(cdr(cdr(x)))));
-        LiValue r = field_set(base[0], sym_rec(car(place))->member, base[1]);
+        push(eval_argument(car(cdr(place))));
+        push(eval_argument(car(cdr(cdr(x)))));
+        LiValue r = write_field(base[0], sym_rec(car(place))->member, base[1]);
         ArgTop = base;
         return r;
     }
@@ -525,8 +609,8 @@ static LiValue run_loop(LiValue x, bool times)
         if (!li_LongP(base[0])) li_TypeError(base[0], LI_TYPE_INTEGER);
         int32_t n = long_val(base[0]);
         for (int32_t i = 0; i < n; i++) {
-            if (special) sym_set(var, li_CreateLong(i));
-            else init_var(var, li_CreateLong(i));
+            if (special) sym_set(var, make_long(i));
+            else init_var(var, make_long(i));
             eval_body(cdr(cdr(x)));
         }
     } else if (const LiMemberHooks *h = walkable(base[0])) {
@@ -556,12 +640,24 @@ static LiValue run_loop(LiValue x, bool times)
 static LiValue eval_special(int id, LiValue x)
 {
     LiValue args = cdr(x);
+    // the forms of every loop and branch first, without the switch's indirect jump
+    if (id == SF_IF) {
+        if (!nilp(eval(car(args)))) return eval(car(cdr(args)));
+        return eval_body(cdr(cdr(args)));
+    }
+    if (id == SF_SETQ) return sf_setq(x);
+    if (id == SF_SETBANG) return sf_setbang(x);
+    if (id == SF_LET_C) return run_let(x, false);
+    if (id == SF_WHILE) {
+        while (!nilp(eval(car(args)))) {
+            check_interrupt(); // a loop of constants and variables enters no frame
+            eval_body(cdr(args));
+        }
+        return Nil;
+    }
     switch (id) {
     case SF_QUOTE:
         return car(args);
-    case SF_IF:
-        if (!nilp(eval(car(args)))) return eval(car(cdr(args)));
-        return eval_body(cdr(cdr(args)));
     case SF_COND:
         for (LiValue c = args; consp(c); c = cdr(c)) {
             LiValue clause = car(c);
@@ -573,25 +669,13 @@ static LiValue eval_special(int id, LiValue x)
         return nilp(eval(car(args))) ? Nil : eval_body(cdr(args));
     case SF_UNLESS:
         return nilp(eval(car(args))) ? eval_body(cdr(args)) : Nil;
-    case SF_WHILE:
-        while (!nilp(eval(car(args)))) {
-            check_interrupt(); // a loop of constants and variables enters no frame
-            eval_body(cdr(args));
-        }
-        return Nil;
     case SF_PROGN:
         return eval_body(args);
-    case SF_SETQ:
-        return sf_setq(x);
-    case SF_SETBANG:
-        return sf_setbang(x);
     case SF_LET:
     case SF_LETSTAR:
     case SF_DOLIST:
     case SF_DOTIMES:
         return run_thunk(x);
-    case SF_LET_C:
-        return run_let(x, false);
     case SF_LETSTAR_C:
         return run_let(x, true);
     case SF_DOLIST_C:

@@ -58,6 +58,64 @@ void new_pool()
     }
 }
 
+// String bytes come from blocks of power-of-two sizes, 16 bytes to 16 KB, kept on free lists of
+// their own: malloc costs far more, most of all under emulation, and the platform's heap slows
+// down further when many blocks of a few kilobytes come and go (a string built piece by piece).
+// The shortest come from chunks; the longer ones are malloc'd one by one and kept for reuse up to
+// a limit, beyond which they go back to the heap.
+const int STRING_CLASSES = 11; // 16 << k bytes
+const int STRING_CHUNKED = 4;  // classes up to 128 bytes come from chunks
+const uint32_t STRING_CHUNK = 64 * 1024;
+const uint32_t STRING_KEPT_MAX = 16u << 20;
+struct FreeBytes {
+    FreeBytes *next;
+};
+FreeBytes *string_free[STRING_CLASSES];
+uint32_t string_kept_bytes = 0;
+
+inline uint32_t class_bytes(int k) { return 16u << k; }
+
+// -1 for a block too long for any class.
+inline int string_class(uint32_t capacity)
+{
+    if (capacity <= 16) return 0;
+    int k = 32 - __builtin_clz(capacity - 1) - 4; // the least k with 16 << k >= capacity
+    return k < STRING_CLASSES ? k : -1;
+}
+
+char *string_bytes_alloc(uint32_t capacity)
+{
+    int k = string_class(capacity);
+    if (k < 0) return (char *)malloc(capacity);
+    if (FreeBytes *b = string_free[k]) {
+        string_free[k] = b->next;
+        if (k >= STRING_CHUNKED) string_kept_bytes -= class_bytes(k);
+        return (char *)b;
+    }
+    if (k >= STRING_CHUNKED) return (char *)malloc(class_bytes(k));
+    char *chunk = (char *)malloc(STRING_CHUNK);
+    if (!chunk) return nullptr;
+    for (uint32_t at = class_bytes(k); at + class_bytes(k) <= STRING_CHUNK; at += class_bytes(k)) {
+        FreeBytes *b = (FreeBytes *)(chunk + at);
+        b->next = string_free[k];
+        string_free[k] = b;
+    }
+    return chunk;
+}
+
+void string_bytes_free(char *bytes, uint32_t capacity)
+{
+    int k = string_class(capacity);
+    if (k < 0 || (k >= STRING_CHUNKED && string_kept_bytes + class_bytes(k) > STRING_KEPT_MAX)) {
+        free(bytes);
+        return;
+    }
+    if (k >= STRING_CHUNKED) string_kept_bytes += class_bytes(k);
+    FreeBytes *b = (FreeBytes *)bytes;
+    b->next = string_free[k];
+    string_free[k] = b;
+}
+
 inline void mark(LiValue v)
 {
     if (!v || (v->hdr & (LI_HDR_MARK | LI_HDR_STATIC))) return;
@@ -129,7 +187,7 @@ void free_cell(LiValue c)
     switch (li_Tag(c)) {
     case LI_STRING:
     case LI_BUFFER:
-        free(str_bytes(c));
+        string_bytes_free(str_bytes(c), c->w1);
         break;
     case LI_ARRAY:
         UT_ArrayDestroy(li_ArrayStorage(c), nullptr);
@@ -160,7 +218,7 @@ bool g_gc_inhibit = false;
 // Native blocks that instances own weigh on the collector too: a few cells can hold megabytes of
 // native data, which would otherwise pile up between collections triggered by cells alone.
 static uint32_t native_bytes_since_gc = 0;
-static const uint32_t NATIVE_BYTES_PER_GC = 1u << 20;
+static const uint32_t NATIVE_BYTES_PER_GC = 4u << 20;
 void note_native_bytes(uint32_t n) { native_bytes_since_gc += n; }
 
 // SAVRA_GC_EVERY=N collects every N allocations: a missing root shows up at once.
@@ -225,6 +283,19 @@ void gc_collect(void)
 int gc_live_cells(void) { return live_after_gc; }
 uint32_t cells_allocated(void) { return allocated_total; }
 
+// Long strings weigh on the collector by their bytes too, so a loop that makes them reuses their
+// memory instead of growing the heap.
+static LiValue string_cell(char *buf, uint32_t len, int tag)
+{
+    if (len >= 128) native_bytes_since_gc += len;
+    buf[len] = 0;
+    LiValue s = alloc_cell(tag);
+    s->w1 = len + 1;
+    s->w2 = W(buf);
+    s->w3 = len;
+    return s;
+}
+
 LiValue alloc_cell(int tag)
 {
     if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC) && !in_gc && !g_gc_inhibit)
@@ -243,17 +314,21 @@ LiValue alloc_cell(int tag)
     return c;
 }
 
+// The bytes are copied before the cell is made: they may lie in a string the collection frees.
 LiValue make_string_n(const char *bytes, uint32_t len, int tag)
 {
-    char *buf = (char *)malloc(len + 1);
+    char *buf = string_bytes_alloc(len + 1);
     if (!buf) li_Error("Out of memory");
-    if (bytes) memcpy(buf, bytes, len); else memset(buf, 0, len);
-    buf[len] = 0;
-    LiValue s = alloc_cell(tag);
-    s->w1 = len + 1;
-    s->w2 = W(buf);
-    s->w3 = len;
-    return s;
+    if (bytes) memcpy(buf, bytes, len);
+    else memset(buf, 0, len);
+    return string_cell(buf, len, tag);
+}
+
+LiValue make_string_unfilled(uint32_t len, int tag)
+{
+    char *buf = string_bytes_alloc(len + 1);
+    if (!buf) li_Error("Out of memory");
+    return string_cell(buf, len, tag);
 }
 
 LiValue make_instance(LiValue cls, void *data, int owned)
@@ -296,22 +371,14 @@ void destroy_instance(LiValue inst, int flags)
 
 // ---- makers of the embedding interface --------------------------------------------------------
 
-static LiCell small_ints[1024 + 256];
+LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
 
 LiValue li_CreateLong(int32_t v)
 {
-    if (v >= -256 && v < 1024) return &small_ints[v + 256];
+    if (LiValue c = small_int(v)) return c;
     LiValue c = alloc_cell(LI_LONG);
     c->w1 = (uint32_t)v;
     return c;
-}
-
-void heap_init_small_ints(void)
-{
-    for (int i = 0; i < 1024 + 256; i++) {
-        small_ints[i].hdr = (LI_LONG << 1) | LI_HDR_STATIC;
-        small_ints[i].w1 = (uint32_t)(i - 256);
-    }
 }
 
 LiValue li_CreateReal(double d)

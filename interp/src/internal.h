@@ -32,6 +32,7 @@ static inline void sym_set(LiValue s, LiValue v) { s->w2 = W(v); }
 
 LiValue alloc_cell(int tag);
 LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
+LiValue make_string_unfilled(uint32_t len, int tag = LI_STRING); // the caller writes its len bytes
 LiValue make_instance(LiValue cls, void *data, int owned);
 void gc_collect(void);
 void note_native_bytes(uint32_t n); // an instance took ownership of n bytes of native data
@@ -39,6 +40,28 @@ int gc_live_cells(void);
 uint32_t cells_allocated(void);
 bool readable_memory(const void *p, size_t n);
 extern bool g_gc_inhibit;
+
+// Integers a script meets most (counters, indexes, sizes, coordinates, message numbers) are
+// shared cells, never allocated. A cell is filled the first time its value is made, so the table
+// costs the start nothing.
+const int32_t SMALL_INT_MIN = -1024, SMALL_INT_END = 65536;
+extern LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
+static inline LiValue small_int(int32_t v)
+{
+    if ((uint32_t)(v - SMALL_INT_MIN) >= (uint32_t)(SMALL_INT_END - SMALL_INT_MIN)) return nullptr;
+    LiCell *c = &small_ints[v - SMALL_INT_MIN];
+    if (!c->hdr) {
+        c->hdr = (LI_LONG << 1) | LI_HDR_STATIC;
+        c->w1 = (uint32_t)v;
+    }
+    return c;
+}
+// li_CreateLong with its common case in line.
+static inline LiValue make_long(int32_t v)
+{
+    LiValue c = small_int(v);
+    return c ? c : li_CreateLong(v);
+}
 
 // ---- memory that is never freed (permanent.cpp) ---------------------------------------------
 
@@ -48,6 +71,8 @@ char *permanent_string(const char *s, size_t n); // s's n bytes and a terminator
 // ---- symbols and bindings (symbols.cpp) -----------------------------------------------------
 
 enum SymKind { SYM_PLAIN = 0, SYM_METHOD = 1, SYM_FIELD = 2 };
+struct FieldRef;
+struct Method;
 struct SymbolRec {
     LiValue sym;
     uint32_t hash;
@@ -55,6 +80,13 @@ struct SymbolRec {
     uint8_t kind;
     uint8_t special; // bound dynamically wherever it is bound (defvar, the embedding's locals, self)
     LiValue member;  // the bare name for ".Name" and ".-name" symbols
+    // For a member name, the last class it was found in (classes.cpp): a script mostly meets one
+    // class per name, whose lookup then costs a compare.
+    LiValue field_cls;
+    const FieldRef *field;
+    LiValue method_cls, method_owner;
+    Method *method;
+    uint32_t method_epoch;
 };
 static inline SymbolRec *sym_rec(LiValue s) { return (SymbolRec *)(uintptr_t)s->w3; }
 LiValue intern(const char *name);
@@ -112,11 +144,17 @@ struct NativeVariant {
     const char **params;
 };
 #define RAW_VARARGS 0x10000000u
+// Builtins the evaluator runs in place on their commonest arguments (eval.cpp).
+enum InlineOp : uint8_t {
+    OP_NONE, OP_ADD, OP_SUB, OP_MUL, OP_DIV, OP_REM, OP_NUMEQ, OP_NUMNE, OP_LT, OP_GT, OP_LE, OP_GE,
+    OP_EQ, OP_CONS, OP_CAR, OP_CDR, OP_NOT,
+};
 struct NativeFn {
     const char *name;
     LiValue cls; // Nil for global functions
     NativeVariant *v;
     int count;
+    uint8_t op; // InlineOp; a variant added later (a module's redefinition) clears it
 };
 static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
 extern int g_argc; // actual argument count of the current raw-varargs builtin
@@ -222,6 +260,8 @@ struct Method {
 struct FieldRef {
     const LiStrucField *f; // native field, or
     int slot;              // script field index when f is null
+    uint32_t end;          // a native field's offset and width: the data an instance needs for it
+    bool word;             // its getter is a plain 32-bit integer one, which the evaluator does in place
 };
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
 const FieldRef *find_field(LiValue cls, LiValue name);

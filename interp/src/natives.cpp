@@ -11,6 +11,7 @@
 // having one variant.
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags)
 {
+    fn->op = OP_NONE;
     bool rest = (flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
     for (int i = 0; i < fn->count; i++) {
         NativeVariant &v = fn->v[i];

@@ -238,19 +238,9 @@ void print_value(LiValue v, bool princ, void (*put)(const char *, size_t, void *
 // The text is collected natively first: the only allocation is the result cell.
 LiValue value_to_string(LiValue v, bool princ)
 {
-    std::string *s = new std::string();
-    print_rec(v, princ, put_string, s, 0);
-    char *bytes = (char *)malloc(s->size() + 1);
-    uint32_t n = (uint32_t)s->size();
-    if (bytes) memcpy(bytes, s->data(), n);
-    delete s;
-    if (!bytes) li_Error("Out of memory");
-    LiValue c = alloc_cell(LI_STRING);
-    bytes[n] = 0;
-    c->w1 = n + 1;
-    c->w2 = W(bytes);
-    c->w3 = n;
-    return c;
+    std::string s;
+    print_rec(v, princ, put_string, &s, 0);
+    return make_string_n(s.data(), (uint32_t)s.size());
 }
 
 void li_Write(LiValue v, LiValue, int flags)

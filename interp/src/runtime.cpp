@@ -19,7 +19,6 @@ LiValue ErrorString = nullptr;
 LiValue True = nullptr;
 LiValue S_t, S_self, S_quote, S_rest, S_optional, S_catch, S_error_stack, S_init;
 
-void heap_init_small_ints(void);
 void gc_init_from_environment(void);
 
 // ---- predicates and readers ------------------------------------------------------------------------
@@ -402,7 +401,6 @@ void li_Init(int, char **)
 {
     // car and cdr of nil are nil: the cell's own words point back at it.
     nil_cell.w1 = nil_cell.w2 = W(&nil_cell);
-    heap_init_small_ints();
     gc_init_from_environment();
     const int STACK_SLOTS = 1 << 18;
     g_stack_base = (LiValue *)calloc(STACK_SLOTS, sizeof(LiValue));
