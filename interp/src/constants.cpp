@@ -23,10 +23,9 @@ struct Table {
     const LiConstant *rows;
     int count;
     std::vector<Run> runs;
-    // Names are first told apart by their hash, the one a symbol keeps (symbols.cpp): two bits per
-    // row of a filter of at least 16 bits a row let all but about one other name in a hundred (a
-    // module's functions, a script's variables) pass without a search, and the hash of an existing
-    // symbol costs nothing.
+    // Names are first told apart by their hash, the symbol table's (symbols.cpp), which a new
+    // symbol has already: two bits per row of a filter of at least 16 bits a row let all but about
+    // one other name in a hundred (a module's functions, a script's variables) pass without a search.
     std::vector<uint32_t> filter;
     uint32_t filter_bits; // a power of two
     bool all_interned; // every name has its symbol (apropos asked for them)
