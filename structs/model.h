@@ -76,7 +76,7 @@ template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 #define SF_PATH128(name, off) {name, SF_WORD(off, FT_STRING), StrucSetAnsiPathArray, StrucGetAnsiPathArray, nullptr}
 #define SF_C(name, off) {name, SF_WORD(off, FT_CELL), li_StrucSetCell, li_StrucGetCell, nullptr}
 #define SF_W(name, off) {name, SF_WORD(off, FT_STRING), StrucSetWStringPtr, StrucGetWStringPtr, StrucFreeWStringPtr}
-#define SF_EMB(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_embedded<&cls>, nullptr}
+#define SF_EMB(name, off, cls) {name, ((uint32_t)(off) << 16) | FT_STRUCT, &cls, nullptr, get_embedded<&cls>, nullptr}
 #define SF_PTR(name, off, cls) {name, SF_WORD(off, FT_STRUCT), nullptr, get_pointed<&cls>, nullptr}
 #define SF_END {nullptr, 0, 0, nullptr, nullptr, nullptr}
 

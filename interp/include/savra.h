@@ -96,6 +96,8 @@ static inline uint32_t li_StringLength(const LiCell *v) { return v->w3; }
 
 /* ---- classes and structure fields -------------------------------------------------------- */
 
+/* The four 32-bit integer types are plain words: the interpreter reads them in place, so their
+ * getter must be the matching li_StrucGet* one. */
 enum LiFieldType {
     FT_LONG = 1, FT_ULONG = 2, FT_INT = 3, FT_UINT = 4, FT_SHORT = 5, FT_USHORT = 6,
     FT_UCHAR = 8, FT_STRING = 17, FT_FLOAT = 30, FT_CELL = 32, FT_STRUCT = 35
@@ -112,7 +114,10 @@ typedef void (*LiFieldRelease)(LiValue inst, void *addr);
 typedef struct LiStrucField {
     const char *name;
     uint32_t offtype; /* offset << 16 | type code */
-    uint32_t reserved;
+    /* FT_STRUCT laid in place: the variable that holds the structure's class, whose view at the
+     * field is what the getter makes (the interpreter may then read a field of it without the
+     * view); otherwise NULL. */
+    const LiValue *embedded;
     LiFieldSetter set;
     LiFieldGetter get;
     LiFieldRelease release;

@@ -349,8 +349,12 @@ LiValue bi_member()
 }
 LiValue bi_assoc()
 {
-    for (LiValue l = need_list(A(1)); consp(l); l = cdr(l))
-        if (consp(car(l)) && equal(car(car(l)), A(0))) return car(l);
+    LiValue key = A(0);
+    bool word = li_Tag(key) == LI_SYMBOL; // a symbol is equal to itself only: its walk compares words
+    for (LiValue l = need_list(A(1)); consp(l); l = cdr(l)) {
+        LiValue pair = car(l);
+        if (consp(pair) && (car(pair) == key || (!word && equal(car(pair), key)))) return pair;
+    }
     return Nil;
 }
 

@@ -116,9 +116,10 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
     return cls;
 }
 
-bool word_getter(LiFieldGetter get)
+bool word_field(const LiStrucField *f)
 {
-    return get == li_StrucGetLong || get == li_StrucGetInt || get == li_StrucGetULong || get == li_StrucGetUInt;
+    uint32_t t = LI_FIELD_TYPE(f);
+    return t == FT_LONG || t == FT_ULONG || t == FT_INT || t == FT_UINT;
 }
 
 void build_field_index(LiValue cls)
@@ -130,7 +131,7 @@ void build_field_index(LiValue cls)
         build_field_index(r->super);
         x->fields = extra(r->super)->fields;
     }
-    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1, LI_FIELD_OFFSET(f) + field_width(f), word_getter(f->get)};
+    for (const LiStrucField *f = r->fields; f && f->name; f++) x->fields[intern(f->name)] = FieldRef{f, -1, LI_FIELD_OFFSET(f) + field_width(f), word_field(f)};
     int first = r->nslots - li_Length(r->slotNames);
     int i = first;
     for (LiValue s = r->slotNames; consp(s); s = cdr(s)) x->fields[car(s)] = FieldRef{nullptr, i++, 0, false};
@@ -164,13 +165,12 @@ void *field_address(LiValue inst, const LiStrucField *f, LiValue name)
 
 // ---- interface for the evaluator ---------------------------------------------------------------------
 
-// Bumped whenever a method table changes: a cached method may be shadowed or replaced.
-static uint32_t method_epoch = 1;
+uint32_t g_method_epoch = 1;
 
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
 {
     SymbolRec *r = sym_rec(name);
-    if (r->method_cls == cls && r->method_epoch == method_epoch) {
+    if (r->method_cls == cls && r->method_epoch == g_method_epoch) {
         *out = r->method;
         return r->method_owner;
     }
@@ -182,7 +182,7 @@ LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
             r->method_cls = cls;
             r->method_owner = c;
             r->method = &it->second;
-            r->method_epoch = method_epoch;
+            r->method_epoch = g_method_epoch;
             return c;
         }
     }
@@ -273,7 +273,7 @@ void define_script_method(LiValue cls, LiValue name, LiValue closure)
     Method &m = extra(cls)->methods[name];
     m.native = nullptr;
     m.closure = closure;
-    method_epoch++;
+    g_method_epoch++;
 }
 
 LiValue new_instance(LiValue cls, LiValue args)
@@ -524,7 +524,7 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     LiValue sym = intern(name);
     Method &m = extra(cls)->methods[sym];
-    method_epoch++;
+    g_method_epoch++;
     if (!m.native) {
         // The record and its "Class::name" (for messages) in one piece of permanent memory.
         const char *class_name = sym_name(rec(cls)->name), *method_name = sym_name(sym);

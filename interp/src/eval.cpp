@@ -31,7 +31,7 @@ LiExecRecord *ExecutionStack = &exec_record;
 static inline LiValue box_value(LiValue box) { return P(box->w1); }
 
 // The value of a resolved reference (tag t: LI_LOCAL, LI_BOXED or LI_UPVAL).
-static inline LiValue variable_value(LiValue x, int t)
+HOT_INLINE LiValue variable_value(LiValue x, int t)
 {
     if (t == LI_LOCAL) return g_fp[x->w1];
     return box_value(t == LI_BOXED ? g_fp[x->w1] : g_up[x->w1]);
@@ -190,8 +190,7 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
         LiValue s = value_to_string(inst, false);
         errorf("Cannot call method %s on %.80s: not an instance", sym_name(name), str_bytes(s));
     }
-    Method *m = nullptr;
-    find_method_entry(li_InstanceBody(inst)->cls, name, &m);
+    Method *m = method_of(li_InstanceBody(inst)->cls, name);
     const LiMemberHooks *h = m ? nullptr : member_hooks(li_InstanceBody(inst)->cls);
     if (!m && !(h && h->call))
         errorf("No method %s for class %s", sym_name(name), sym_name(li_ClassRecord(li_InstanceBody(inst)->cls)->name));
@@ -227,6 +226,8 @@ static inline void enter_frame(LiValue form)
     g_frames[g_depth++] = form;
 }
 
+HOT_INLINE LiValue eval_argument(LiValue x);
+
 static LiValue eval_method_form(LiValue x, LiValue name)
 {
     LiValue *base = ArgTop;
@@ -234,7 +235,7 @@ static LiValue eval_method_form(LiValue x, LiValue name)
     enter_frame(x);
     for (LiValue a = cdr(x); consp(a); a = cdr(a)) {
         if (ArgTop >= g_stack_limit) stack_overflow();
-        LiValue v = eval(car(a));
+        LiValue v = eval_argument(car(a));
         push(v);
     }
     LiValue r = call_method(base[0], name, base + 1, (int)(ArgTop - base) - 1);
@@ -249,7 +250,7 @@ static LiValue eval_cons(LiValue x);
 // A field of the class its name last met (the name's cache), read or written here when nothing
 // needs checking: a script field, or a native one of an instance (not a view) whose data covers
 // it. Everything else, errors included, goes through field_get and field_set.
-static inline const FieldRef *cached_field(LiValue inst, LiValue name)
+HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
 {
     if (li_Tag(inst) != LI_INSTANCE) return nullptr;
     SymbolRec *m = sym_rec(name);
@@ -262,20 +263,53 @@ static inline const FieldRef *cached_field(LiValue inst, LiValue name)
         if (li_Tag(p) != LI_INSTANCE) return nullptr; // a view whose instance was destroyed
     return f;
 }
-static inline LiValue read_field(LiValue inst, LiValue name)
+// A cached field's value: script fields and 32-bit integers in place, others by their getter.
+HOT_INLINE LiValue cached_field_value(LiValue inst, const FieldRef *f)
 {
-    const FieldRef *f = cached_field(inst, name);
-    if (!f) return field_get(inst, name);
     LiInstanceBody *b = li_InstanceBody(inst);
     if (!f->f) return b->slots[f->slot];
     char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
-    if (f->word) {
-        int32_t v;
-        memcpy(&v, at, sizeof v);
-        return make_long(v);
-    }
-    return f->f->get(inst, at);
+    if (!f->word) return f->f->get(inst, at);
+    int32_t v;
+    memcpy(&v, at, sizeof v);
+    return make_long(v);
 }
+static inline LiValue read_field(LiValue inst, LiValue name)
+{
+    const FieldRef *f = cached_field(inst, name);
+    return f ? cached_field_value(inst, f) : field_get(inst, name);
+}
+static inline bool is_field_name(LiValue head)
+{
+    return li_Tag(head) == LI_SYMBOL && sym_value(head) == Undef && sym_rec(head)->kind == SYM_FIELD;
+}
+
+// (.-outer (.-inner inst)): when inner is a structure laid in place and outer a 32-bit integer of
+// it, both of the classes their names last met, the word is read where it lies, without the view
+// the inner read would make. The bounds are the view's own: the structure within the instance's
+// data, the field within the structure. Anything else reads through the view.
+static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
+{
+    const FieldRef *in = cached_field(inst, inner);
+    if (in && in->f && in->f->embedded) {
+        LiValue cls = *in->f->embedded;
+        SymbolRec *o = sym_rec(outer);
+        uint32_t at = LI_FIELD_OFFSET(in->f);
+        if (li_Tag(cls) == LI_CLASS && o->field_cls == cls && o->field->word) {
+            uint32_t size = li_ClassRecord(cls)->size;
+            if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size) {
+                int32_t v;
+                memcpy(&v, (char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f), sizeof v);
+                return make_long(v);
+            }
+        }
+    }
+    push(read_field(inst, inner)); // the view stays rooted while the outer getter allocates
+    LiValue v = read_field(ArgTop[-1], outer);
+    ArgTop--;
+    return v;
+}
+
 static inline LiValue write_field(LiValue inst, LiValue name, LiValue v)
 {
     const FieldRef *f = cached_field(inst, name);
@@ -287,7 +321,7 @@ static inline LiValue write_field(LiValue inst, LiValue name, LiValue v)
 // A builtin with an inline op, run in place on integers (arithmetic wraps as the builtin's does),
 // pairs and any values for eq, cons and not. Undef when the arguments are not of that kind: the
 // builtin itself then gives the same answer or the same error (reals, a division by zero, a type).
-static inline LiValue inline_op(int op, LiValue *a, int argc)
+HOT_INLINE LiValue inline_op(int op, LiValue *a, int argc)
 {
     if (argc == 2) {
         LiValue x = a[0], y = a[1];
@@ -324,7 +358,7 @@ static inline LiValue inline_op(int op, LiValue *a, int argc)
 
 // Most arguments, and values given to setq and let, are constants and variables: those are read
 // here without a call into eval.
-static inline LiValue eval_argument(LiValue x)
+HOT_INLINE LiValue eval_argument(LiValue x)
 {
     int t = li_Tag(x);
     if (t == LI_CONS) return eval_cons(x);
@@ -350,8 +384,14 @@ static LiValue eval_cons(LiValue x)
             if (r->kind == SYM_FIELD) {
                 // the instance stays rooted while its getter allocates the result
                 LiValue *base = ArgTop;
-                push(eval_argument(car(cdr(x))));
-                LiValue v = read_field(base[0], r->member);
+                LiValue arg = car(cdr(x)), v;
+                if (consp(arg) && is_field_name(car(arg))) {
+                    push(eval_argument(car(cdr(arg))));
+                    v = nested_field(base[0], sym_rec(car(arg))->member, r->member);
+                } else {
+                    push(eval_argument(arg));
+                    v = read_field(base[0], r->member);
+                }
                 ArgTop = base;
                 return v;
             }

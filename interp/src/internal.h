@@ -10,6 +10,10 @@
 #include <string.h>
 #include <string>
 
+// The evaluator's hot helpers are inlined whatever the compiler's size estimate: under emulation a
+// call and its return cost more than the code they would save.
+#define HOT_INLINE __attribute__((always_inline)) static inline
+
 // ---- cell access ---------------------------------------------------------------------------
 
 static inline LiValue P(uint32_t w) { return (LiValue)(uintptr_t)w; }
@@ -46,7 +50,7 @@ extern bool g_gc_inhibit;
 // costs the start nothing.
 const int32_t SMALL_INT_MIN = -1024, SMALL_INT_END = 65536;
 extern LiCell small_ints[SMALL_INT_END - SMALL_INT_MIN];
-static inline LiValue small_int(int32_t v)
+HOT_INLINE LiValue small_int(int32_t v)
 {
     if ((uint32_t)(v - SMALL_INT_MIN) >= (uint32_t)(SMALL_INT_END - SMALL_INT_MIN)) return nullptr;
     LiCell *c = &small_ints[v - SMALL_INT_MIN];
@@ -57,7 +61,7 @@ static inline LiValue small_int(int32_t v)
     return c;
 }
 // li_CreateLong with its common case in line.
-static inline LiValue make_long(int32_t v)
+HOT_INLINE LiValue make_long(int32_t v)
 {
     LiValue c = small_int(v);
     return c ? c : li_CreateLong(v);
@@ -158,13 +162,42 @@ struct NativeFn {
 };
 static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
 extern int g_argc; // actual argument count of the current raw-varargs builtin
+struct CurrentCall {
+    const NativeFn *fn;
+    const NativeVariant *v;
+    LiValue *base;
+};
+extern CurrentCall g_current;
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags);
 LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags);
 const NativeVariant *native_pick(const NativeFn *fn, int argc);
 [[noreturn]] void arity_error(const NativeFn *fn, int argc);
-LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method);
 // args[0..n) as a new list (a rest parameter's value).
 LiValue list_from(LiValue *args, int n);
+// base[0] is the receiver for a method; argc counts the arguments after it. In line in the
+// evaluator: most natives have one variant, of fixed arguments.
+HOT_INLINE LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method)
+{
+    const NativeVariant *v = fn->count == 1 && fn->v[0].n == argc ? fn->v : native_pick(fn, argc);
+    if (v->flags & LI_PARAM_REST) {
+        int k = method ? 1 : 0;
+        LiValue list = list_from(base + k, argc);
+        base[k] = list;
+        ArgTop = base + k + 1;
+    } else if (v->flags & RAW_VARARGS) {
+        g_argc = argc;
+    }
+    CurrentCall saved = g_current;
+    LiValue *saved_base = ArgBase;
+    g_current.fn = fn;
+    g_current.v = v;
+    g_current.base = base;
+    ArgBase = base;
+    LiValue r = v->entry();
+    ArgBase = saved_base;
+    g_current = saved;
+    return r;
+}
 
 // ---- evaluation (eval.cpp; errors and protection points in errors.cpp) ------------------------
 
@@ -172,12 +205,6 @@ LiValue eval(LiValue form);
 LiValue eval_body(LiValue forms);
 LiValue apply(LiValue fn, LiValue *args, int argc);
 LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc); // args on the stack
-struct CurrentCall {
-    const NativeFn *fn;
-    const NativeVariant *v;
-    LiValue *base;
-};
-extern CurrentCall g_current;
 extern int16_t g_depth;
 extern LiValue *g_frames;
 #define MAX_DEPTH 8000
@@ -261,9 +288,19 @@ struct FieldRef {
     const LiStrucField *f; // native field, or
     int slot;              // script field index when f is null
     uint32_t end;          // a native field's offset and width: the data an instance needs for it
-    bool word;             // its getter is a plain 32-bit integer one, which the evaluator does in place
+    bool word;             // a plain 32-bit integer, which the evaluator reads in place
 };
 LiValue find_method_entry(LiValue cls, LiValue name, Method **out);
+// Bumped whenever a method table changes: a method a name remembers may be shadowed or replaced.
+extern uint32_t g_method_epoch;
+static inline Method *method_of(LiValue cls, LiValue name)
+{
+    SymbolRec *r = sym_rec(name);
+    if (r->method_cls == cls && r->method_epoch == g_method_epoch) return r->method;
+    Method *m;
+    find_method_entry(cls, name, &m);
+    return m;
+}
 const FieldRef *find_field(LiValue cls, LiValue name);
 // The hooks by which cls (or its nearest superclass that has them) resolves other members, or NULL.
 const LiMemberHooks *member_hooks(LiValue cls);

@@ -87,30 +87,6 @@ LiValue list_from(LiValue *args, int n)
     return *slot;
 }
 
-// base[0] is the receiver for a method; argc counts the arguments after it.
-LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool method)
-{
-    const NativeVariant *v = native_pick(fn, argc);
-    if (v->flags & LI_PARAM_REST) {
-        int k = method ? 1 : 0;
-        LiValue list = list_from(base + k, argc);
-        base[k] = list;
-        ArgTop = base + k + 1;
-    } else if (v->flags & RAW_VARARGS) {
-        g_argc = argc;
-    }
-    CurrentCall saved = g_current;
-    LiValue *saved_base = ArgBase;
-    g_current.fn = fn;
-    g_current.v = v;
-    g_current.base = base;
-    ArgBase = base;
-    LiValue r = v->entry();
-    ArgBase = saved_base;
-    g_current = saved;
-    return r;
-}
-
 LiValue li_CallCLVFunction(LiEntry entry, LiValue list)
 {
     LiValue *base = ArgTop;
