@@ -1,6 +1,8 @@
 #include "method_rows.h"
 
 #include <array>
+#include <initializer_list>
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -36,10 +38,25 @@ const auto pool_entry = pool_entries(std::make_index_sequence<pool_size>{});
 
 bool same_form(const Candidate &a, const Candidate &b) { return a.n == b.n && strcmp(a.tests, b.tests) == 0; }
 
+// What registration makes lives as long as the module and is made once, at start-up: it goes to
+// memory that is never freed, which costs no heap call per piece.
+const char *kept_text(std::initializer_list<const char *> pieces)
+{
+    size_t length = 0;
+    for (const char *p : pieces) length += strlen(p);
+    char *text = (char *)li_PermanentAlloc(length + 1), *at = text;
+    for (const char *p : pieces) {
+        size_t n = strlen(p);
+        memcpy(at, p, n);
+        at += n;
+    }
+    return text;
+}
+
 // A candidate's names: none for the instance, then its row's, as many as the form takes.
 const char *const *names_of(const MethodRow &r, int n)
 {
-    const char **names = (const char **)calloc((size_t)n, sizeof *names);
+    const char **names = (const char **)li_PermanentAlloc((size_t)n * sizeof *names);
     for (int p = 1; p < n; p++) names[p] = r.params[p - 1];
     return names;
 }
@@ -50,7 +67,7 @@ LiEntry make_dispatcher(const char *class_name, const MethodRow *rows, size_t n)
     if (pool_used == pool_size) table_mistake(class_name, rows[0].name, "more overloaded methods than dispatcher slots");
     int total = 0;
     for (size_t i = 0; i < n; i++) total += rows[i].form_count;
-    Candidate *candidates = total ? (Candidate *)calloc((size_t)total, sizeof(Candidate)) : nullptr;
+    Candidate *candidates = total ? (Candidate *)li_PermanentAlloc((size_t)total * sizeof(Candidate)) : nullptr;
     int used = 0;
     for (size_t i = 0; i < n; i++)
         for (int f = 0; f < rows[i].form_count; f++) {
@@ -61,18 +78,19 @@ LiEntry make_dispatcher(const char *class_name, const MethodRow *rows, size_t n)
             candidates[used] = c;
             candidates[used++].names = names_of(rows[i], c.n);
         }
-    size_t length = strlen(class_name) + strlen(rows[0].name) + 48;
-    char *failure = (char *)malloc(length);
-    snprintf(failure, length, "No matching function for overloaded '%s::%s'", class_name, rows[0].name);
+    const char *failure = kept_text({"No matching function for overloaded '", class_name, "::", rows[0].name, "'"});
     pool[pool_used] = Overload{failure, candidates, used};
     if (used) li_DescribeForms(pool_entry[pool_used], forms_text(pool[pool_used]));
     return pool_entry[pool_used++];
 }
 
-void register_plain(LiValue cls, const MethodRow &r)
+LiValue register_plain(LiValue cls, const MethodRow &r)
 {
-    with_parameter_pairs(r.param_count, r.params,
-                         [&](auto... pairs) { li_DefCMethod(cls, r.name, r.forms[0].entry, r.param_count, pairs...); });
+    LiValue name = nullptr;
+    with_parameter_pairs(r.param_count, r.params, [&](auto... pairs) {
+        name = li_DefCMethod(cls, r.name, r.forms[0].entry, r.param_count, pairs...);
+    });
+    return name;
 }
 
 void register_global(const MethodRow &r)
@@ -89,20 +107,52 @@ void register_global(const MethodRow &r)
 // A plain method as the global CLASS_NAME, the instance first.
 void register_as_global(const char *class_name, const MethodRow &r)
 {
-    size_t length = strlen(class_name) + strlen(r.name) + 2;
-    char *name = (char *)malloc(length);
-    snprintf(name, length, "%s_%s", class_name, r.name);
+    const char *name = kept_text({class_name, "_", r.name});
     const char *params[15] = {"this"};
     for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
     with_parameter_pairs(r.param_count + 1, params,
                          [&](auto... pairs) { li_CLFunction(name, r.forms[0].entry, r.param_count + 1, pairs...); });
 }
 
+// The names whose rows have all been registered, by their symbols, for the check that a name's
+// rows stand together: open addressing over the symbols' addresses, so that a class of a few
+// hundred rows costs a probe per row rather than a comparison with every earlier name.
+class NameSet {
+public:
+    explicit NameSet(size_t most) : mask(capacity(most) - 1), slots(mask + 1) {}
+    bool contains(LiValue name) const
+    {
+        for (size_t k = slot_of(name); slots[k]; k = (k + 1) & mask)
+            if (slots[k] == name) return true;
+        return false;
+    }
+    void add(LiValue name)
+    {
+        size_t k = slot_of(name);
+        while (slots[k]) k = (k + 1) & mask;
+        slots[k] = name;
+    }
+
+private:
+    static size_t capacity(size_t most)
+    {
+        size_t c = 16;
+        while (c < 2 * most) c *= 2;
+        return c;
+    }
+    size_t slot_of(LiValue name) const { return ((uintptr_t)name / sizeof(LiCell)) & mask; }
+    size_t mask;
+    std::vector<LiValue> slots;
+};
+
 } // namespace
 
 void register_methods(LiValue cls, const char *class_name, const MethodTable *tables, size_t count)
 {
-    std::vector<const char *> done; // names whose rows have all been registered
+    size_t rows_in_all = 0;
+    for (size_t t = 0; t < count; t++) rows_in_all += tables[t].count;
+    li_ReserveMethods(cls, (int)rows_in_all);
+    NameSet done(rows_in_all); // names whose rows have all been registered
     for (size_t t = 0; t < count; t++) {
         const MethodRow *rows = tables[t].rows;
         size_t n = tables[t].count;
@@ -114,20 +164,20 @@ void register_methods(LiValue cls, const char *class_name, const MethodTable *ta
                 i = j;
                 continue;
             }
-            for (const char *name : done)
-                if (strcmp(name, r.name) == 0)
-                    table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
-            if (r.kind == MethodRow::Apart) register_plain(cls, r);
+            LiValue name;
+            if (r.kind == MethodRow::Apart) name = register_plain(cls, r);
             else {
                 while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
                 if (j == i + 1 && !r.overloaded) {
-                    register_plain(cls, r);
+                    name = register_plain(cls, r);
                     if (tables[t].methods_also_global) register_as_global(class_name, r);
                 } else {
-                    li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
+                    name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
                 }
             }
-            if (j == n || rows[j].kind != MethodRow::Apart || strcmp(rows[j].name, r.name) != 0) done.push_back(r.name);
+            // Checked by the symbol the registration returns: a mistake ends the process all the same.
+            if (done.contains(name)) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
+            if (j == n || rows[j].kind != MethodRow::Apart || strcmp(rows[j].name, r.name) != 0) done.add(name);
             i = j;
         }
     }

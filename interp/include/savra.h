@@ -199,6 +199,9 @@ typedef struct LiConstant {
 /* li_CLFunction(name, entry, n, then n pairs (const char *paramName, uint32_t flags)). */
 LI_API LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...);
 LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...);
+/* Room in cls's method table for n more methods, before a module registers a class's rows: the
+ * table is sized once rather than grown method by method. */
+LI_API void li_ReserveMethods(LiValue cls, int n);
 /* A native function value bound to no symbol, its n parameter names copied from paramNames;
  * flags LI_PARAM_REST makes it a rest entry (one parameter: the argument list in slot 0). */
 LI_API LiValue li_NativeFunction(const char *name, LiEntry entry, int n, const char *const *paramNames, uint32_t flags);
@@ -352,6 +355,9 @@ LI_API LiValue li_CallCLVarArgFunction(LiEntry entry, LiValue list); /* list in 
 
 LI_API void *LI_Malloc(size_t n);
 LI_API void LI_Free(void *p);
+/* Zeroed memory that is never freed, for what a module registers once (tables built at start-up):
+ * carved from large blocks, so it costs no heap call of its own. */
+LI_API void *li_PermanentAlloc(size_t n);
 
 /* ---- host side ------------------------------------------------------------------------------- */
 

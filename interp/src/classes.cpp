@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <algorithm>
 #include <map>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -66,8 +67,9 @@ void default_instance_hook(LiValue inst)
 LiValue new_class_cell(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size,
                        bool own_hooks)
 {
-    LiClassRecord *r = (LiClassRecord *)calloc(1, sizeof(LiClassRecord));
-    ClassExtra *x = new ClassExtra();
+    // Classes are never destroyed: their records are permanent memory (permanent.cpp).
+    LiClassRecord *r = (LiClassRecord *)permanent_alloc(sizeof(LiClassRecord));
+    ClassExtra *x = new (permanent_alloc(sizeof(ClassExtra))) ClassExtra();
     LiValue sym = intern(name);
     r->name = sym;
     r->super = li_Tag(super) == LI_CLASS ? super : Nil;
@@ -98,8 +100,7 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
                             size > rec(x->hook_owner)->size)) {
         uint32_t reach = x->reach;
         LiValue owner = x->hook_owner;
-        delete x;
-        free(r);
+        x->~ClassExtra();
         if (reach <= size)
             errorf("Class %s has no constructor of its own: %s's makes %u bytes, the class needs %u", name,
                    sym_name(rec(owner)->name), rec(owner)->size, size);
@@ -472,7 +473,7 @@ LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiSt
 
 static const char **copy_params(int n, va_list ap, uint32_t *flags)
 {
-    const char **params = n > 0 ? (const char **)malloc(sizeof(char *) * n) : nullptr;
+    const char **params = n > 0 ? (const char **)permanent_alloc(sizeof(char *) * n) : nullptr;
     *flags = 0;
     for (int i = 0; i < n; i++) {
         params[i] = va_arg(ap, const char *);
@@ -525,14 +526,27 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     Method &m = extra(cls)->methods[sym];
     g_method_epoch++;
     if (!m.native) {
-        m.native = (NativeFn *)calloc(1, sizeof(NativeFn));
-        std::string qualified = std::string(sym_name(rec(cls)->name)) + "::" + name;
-        m.native->name = strdup(qualified.c_str());
+        // The record and its "Class::name" (for messages) in one piece of permanent memory.
+        const char *class_name = sym_name(rec(cls)->name), *method_name = sym_name(sym);
+        size_t class_len = strlen(class_name), len = strlen(method_name);
+        m.native = (NativeFn *)permanent_alloc(sizeof(NativeFn) + class_len + 2 + len + 1);
+        char *qualified = (char *)(m.native + 1);
+        memcpy(qualified, class_name, class_len);
+        memcpy(qualified + class_len, "::", 2);
+        memcpy(qualified + class_len + 2, method_name, len);
+        m.native->name = qualified;
         m.native->cls = cls;
         m.closure = nullptr;
     }
     native_add_variant(m.native, entry, n, params, flags);
     return sym;
+}
+
+void li_ReserveMethods(LiValue cls, int n)
+{
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
+    auto &methods = extra(cls)->methods;
+    if (n > 0) methods.reserve(methods.size() + (size_t)n);
 }
 
 int li_IsDerived(LiValue inst, LiValue cls)

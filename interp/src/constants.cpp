@@ -19,26 +19,15 @@ namespace {
 struct Run {
     int begin, end; // rows [begin, end) ascend by name
 };
-// Names are first told apart by their first three bytes: a bit per such prefix, set for the
-// table's names, lets most other names (a module's functions, a script's variables) pass without
-// a search.
-const uint32_t PREFIX_BITS = 8192;
-uint32_t prefix_key(const char *name, size_t len)
-{
-    uint32_t k = 0;
-    for (size_t i = 0; i < 3; i++) {
-        unsigned char c = i < len ? (unsigned char)name[i] : 0;
-        if (!c) len = i; // a NUL-terminated name is read no further
-        k = k * 131 + c;
-    }
-    return k % PREFIX_BITS;
-}
-
 struct Table {
     const LiConstant *rows;
     int count;
     std::vector<Run> runs;
-    std::vector<uint32_t> prefixes; // PREFIX_BITS bits
+    // Names are first told apart by their hash, the symbol table's (symbols.cpp), which a new
+    // symbol has already: two bits per row of a filter of at least 16 bits a row let all but about
+    // one other name in a hundred (a module's functions, a script's variables) pass without a search.
+    std::vector<uint32_t> filter;
+    uint32_t filter_bits; // a power of two
     bool all_interned; // every name has its symbol (apropos asked for them)
     void *owner;       // the image the rows live in, forgotten when it is unloaded
 };
@@ -55,10 +44,25 @@ int compare(const char *name, size_t len, const char *row)
     return row[len] ? -1 : 0;
 }
 
-const LiConstant *find_in(const Table &t, const char *name, size_t len)
+// The filter's two bits for a name's hash: its low bits, and the high bits of its product with an
+// odd constant.
+uint32_t first_bit(const Table &t, uint32_t hash) { return hash & (t.filter_bits - 1); }
+uint32_t second_bit(const Table &t, uint32_t hash) { return (hash * 2654435761u) >> (32 - __builtin_ctz(t.filter_bits)); }
+void filter_add(Table &t, uint32_t hash)
 {
-    uint32_t k = prefix_key(name, len);
-    if (!(t.prefixes[k / 32] & (1u << (k % 32)))) return nullptr;
+    uint32_t a = first_bit(t, hash), b = second_bit(t, hash);
+    t.filter[a / 32] |= 1u << (a % 32);
+    t.filter[b / 32] |= 1u << (b % 32);
+}
+bool may_hold(const Table &t, uint32_t hash)
+{
+    uint32_t a = first_bit(t, hash), b = second_bit(t, hash);
+    return (t.filter[a / 32] >> (a % 32) & 1) && (t.filter[b / 32] >> (b % 32) & 1);
+}
+
+const LiConstant *find_in(const Table &t, const char *name, size_t len, uint32_t hash)
+{
+    if (!may_hold(t, hash)) return nullptr;
     for (const Run &r : t.runs) {
         int lo = r.begin, hi = r.end;
         while (lo < hi) {
@@ -102,18 +106,19 @@ void *image_of(const void *p)
     return m.AllocationBase;
 }
 
-void bind_existing(LiValue sym, void *table)
+// Whether row a orders before row b; inline, as it runs once per row of every table installed.
+bool ascends(const char *a, const char *b)
 {
-    const char *name = sym_name(sym);
-    if (const LiConstant *c = find_in(*(const Table *)table, name, strlen(name))) sym_set(sym, constant_cell(c->value));
+    while (*a && *a == *b) a++, b++;
+    return (unsigned char)*a < (unsigned char)*b;
 }
 
 } // namespace
 
-LiValue constant_value(const char *name, size_t len)
+LiValue constant_value(const char *name, size_t len, uint32_t hash)
 {
     for (auto t = tables.rbegin(); t != tables.rend(); ++t)
-        if (const LiConstant *c = find_in(*t, name, len)) return constant_cell(c->value);
+        if (const LiConstant *c = find_in(*t, name, len, hash)) return constant_cell(c->value);
     return Undef;
 }
 
@@ -137,12 +142,20 @@ void li_InitConstants(const LiConstant *rows, int count)
     if (!rows || count <= 0) return;
     // Rows are kept and read later only where they live as long as their module: in its image.
     void *owner = image_of(rows);
-    Table t{rows, count, {}, std::vector<uint32_t>(PREFIX_BITS / 32), false, owner};
+    uint32_t bits = 1024;
+    while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
+    Table t{rows, count, {}, std::vector<uint32_t>(bits / 32), bits, false, owner};
+    // One pass over the rows finds the runs, fills the filter and finds the names that have a
+    // symbol already, from the hash each row needs anyway: no walk over every symbol.
+    std::vector<LiValue> existing;
     int begin = 0;
     for (int i = 1; i <= count && t.runs.size() <= MAX_RUNS; i++) {
-        uint32_t k = prefix_key(rows[i - 1].name, 3);
-        t.prefixes[k / 32] |= 1u << (k % 32);
-        if (i == count || strcmp(rows[i - 1].name, rows[i].name) >= 0) {
+        const char *name = rows[i - 1].name, *end = name;
+        uint32_t hash = NAME_HASH_SEED;
+        for (; *end; end++) hash = name_hash_byte(hash, (unsigned char)*end);
+        filter_add(t, hash);
+        if (LiValue sym = symbol_lookup(name, end - name, hash)) existing.push_back(sym);
+        if (i == count || !ascends(rows[i - 1].name, rows[i].name)) {
             t.runs.push_back({begin, i});
             begin = i;
         }
@@ -157,6 +170,10 @@ void li_InitConstants(const LiConstant *rows, int count)
             tables.erase(tables.begin() + i);
             break;
         }
-    tables.push_back(t);
-    symbols_each(bind_existing, &tables.back());
+    tables.push_back(std::move(t));
+    // The value the table gives each (for a name in the table twice, the one a look-up finds).
+    for (LiValue sym : existing) {
+        const char *name = sym_name(sym);
+        if (const LiConstant *c = find_in(tables.back(), name, strlen(name), sym_rec(sym)->hash)) sym_set(sym, constant_cell(c->value));
+    }
 }

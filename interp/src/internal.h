@@ -66,6 +66,11 @@ HOT_INLINE LiValue make_long(int32_t v)
     return c ? c : li_CreateLong(v);
 }
 
+// ---- memory that is never freed (permanent.cpp) ---------------------------------------------
+
+void *permanent_alloc(size_t n);                // zeroed
+char *permanent_string(const char *s, size_t n); // s's n bytes and a terminator
+
 // ---- symbols and bindings (symbols.cpp) -----------------------------------------------------
 
 enum SymKind { SYM_PLAIN = 0, SYM_METHOD = 1, SYM_FIELD = 2 };
@@ -89,12 +94,24 @@ struct SymbolRec {
 static inline SymbolRec *sym_rec(LiValue s) { return (SymbolRec *)(uintptr_t)s->w3; }
 LiValue intern(const char *name);
 LiValue intern_n(const char *name, size_t len);
-void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx);
+LiValue symbol_lookup(const char *name, size_t len, uint32_t hash); // null for a name without a symbol
+// A name's hash (FNV-1a), as the symbol table keys it and a symbol keeps it (SymbolRec::hash):
+// NAME_HASH_SEED, then name_hash_byte for each byte.
+const uint32_t NAME_HASH_SEED = 2166136261u;
+static inline uint32_t name_hash_byte(uint32_t h, unsigned char c) { return (h ^ c) * 16777619u; }
+static inline uint32_t name_hash(const char *s, size_t n)
+{
+    uint32_t h = NAME_HASH_SEED;
+    for (size_t i = 0; i < n; i++) h = name_hash_byte(h, (unsigned char)s[i]);
+    return h;
+}
+void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx); // in no particular order
+int global_native_count(void); // symbols whose value is a native function
 
 // ---- constant tables (constants.cpp) ----------------------------------------------------------
 
 // The value the installed tables give a name, as an uncollected cell; Undef when none holds it.
-LiValue constant_value(const char *name, size_t len);
+LiValue constant_value(const char *name, size_t len, uint32_t hash);
 // Makes the symbol of every installed name (for listings that walk the symbol table).
 void constants_intern_all(void);
 // Drops the tables whose rows lay in a module image that has been unloaded.

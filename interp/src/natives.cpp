@@ -6,6 +6,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+// Variants and their parameter names live as long as the process (permanent.cpp): a replaced
+// variant's names are left where they are, and the array grows in powers of two, most functions
+// having one variant.
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags)
 {
     fn->op = OP_NONE;
@@ -14,7 +17,6 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
         NativeVariant &v = fn->v[i];
         bool vrest = (v.flags & (LI_PARAM_REST | RAW_VARARGS)) != 0;
         if ((rest && vrest) || (!rest && !vrest && v.n == n)) {
-            free(v.params);
             v.entry = entry;
             v.n = rest ? -1 : n;
             v.flags = flags;
@@ -22,7 +24,11 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
             return;
         }
     }
-    fn->v = (NativeVariant *)realloc(fn->v, sizeof(NativeVariant) * (fn->count + 1));
+    if ((fn->count & (fn->count - 1)) == 0) { // none yet, or a full power of two
+        NativeVariant *grown = (NativeVariant *)permanent_alloc(sizeof(NativeVariant) * (fn->count ? fn->count * 2 : 1));
+        if (fn->count) memcpy(grown, fn->v, sizeof(NativeVariant) * fn->count);
+        fn->v = grown;
+    }
     NativeVariant &v = fn->v[fn->count++];
     v.entry = entry;
     v.n = rest ? -1 : n;
@@ -37,7 +43,7 @@ LiValue global_native_add(const char *name, LiEntry entry, int n, const char **p
     LiValue sym = intern(name);
     LiValue fn = sym_value(sym);
     if (li_Tag(fn) != LI_NATIVE || native_rec(fn)->cls != Nil) {
-        NativeFn *rec = (NativeFn *)calloc(1, sizeof(NativeFn));
+        NativeFn *rec = (NativeFn *)permanent_alloc(sizeof(NativeFn));
         rec->name = sym_name(sym);
         rec->cls = Nil;
         fn = alloc_cell(LI_NATIVE);

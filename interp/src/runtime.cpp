@@ -100,15 +100,7 @@ void LI_DeferDllInitialization(int (*init)(void), const char *hookName) { pendin
 int li_FuncCacheSort(void)
 {
     // Registration is immediate; report how many global functions exist.
-    struct Count {
-        static void f(LiValue sym, void *ctx)
-        {
-            if (li_Tag(sym_value(sym)) == LI_NATIVE) ++*(int *)ctx;
-        }
-    };
-    int n = 0;
-    symbols_each(Count::f, &n);
-    return n;
+    return global_native_count();
 }
 
 int li_LoadModule(const char *name)

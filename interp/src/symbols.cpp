@@ -8,18 +8,12 @@
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <vector>
 
 namespace {
 SymbolRec **table = nullptr;
 uint32_t table_size = 0;
 uint32_t symbol_count = 0;
-
-uint32_t hash_name(const char *s, size_t n)
-{
-    uint32_t h = 2166136261u;
-    for (size_t i = 0; i < n; i++) h = (h ^ (unsigned char)s[i]) * 16777619u;
-    return h;
-}
 
 void grow()
 {
@@ -41,18 +35,29 @@ void grow()
     table_size = nsize;
 }
 
-LiCell *symbol_cells = nullptr; // symbols are carved from their own blocks: they never die
+// Symbols are carved from their own blocks: they never die, and every symbol is visited by walking
+// the blocks, which is cheaper than walking the table's buckets.
+const int BLOCK_CELLS = 4096;
+std::vector<LiCell *> symbol_blocks;
 int symbol_cells_left = 0;
 
 LiValue new_symbol_cell()
 {
     if (!symbol_cells_left) {
-        symbol_cells = (LiCell *)calloc(4096, sizeof(LiCell));
-        if (!symbol_cells) abort();
-        symbol_cells_left = 4096;
+        LiCell *block = (LiCell *)calloc(BLOCK_CELLS, sizeof(LiCell));
+        if (!block) abort();
+        symbol_blocks.push_back(block);
+        symbol_cells_left = BLOCK_CELLS;
     }
-    symbol_cells_left--;
-    return symbol_cells++;
+    return &symbol_blocks.back()[BLOCK_CELLS - symbol_cells_left--];
+}
+
+template <class F> void each_symbol(F f)
+{
+    for (size_t b = 0; b < symbol_blocks.size(); b++) {
+        int used = b + 1 < symbol_blocks.size() ? BLOCK_CELLS : BLOCK_CELLS - symbol_cells_left;
+        for (int i = 0; i < used; i++) f(&symbol_blocks[b][i]);
+    }
 }
 } // namespace
 
@@ -60,22 +65,26 @@ Binding *g_bindings = nullptr;
 int g_bind_top = 0;
 static int bind_capacity = 0;
 
+LiValue symbol_lookup(const char *name, size_t len, uint32_t hash)
+{
+    if (!table) return nullptr;
+    for (SymbolRec *r = table[hash & (table_size - 1)]; r; r = r->next)
+        if (r->hash == hash && strncmp(sym_name(r->sym), name, len) == 0 && sym_name(r->sym)[len] == 0) return r->sym;
+    return nullptr;
+}
+
 LiValue intern_n(const char *name, size_t len)
 {
     if (!table) grow();
-    uint32_t h = hash_name(name, len);
-    for (SymbolRec *r = table[h & (table_size - 1)]; r; r = r->next)
-        if (r->hash == h && strncmp(sym_name(r->sym), name, len) == 0 && sym_name(r->sym)[len] == 0) return r->sym;
+    uint32_t h = name_hash(name, len);
+    if (LiValue found = symbol_lookup(name, len, h)) return found;
     if (symbol_count * 2 >= table_size) grow();
-    char *copy = (char *)malloc(len + 1);
-    SymbolRec *rec = (SymbolRec *)calloc(1, sizeof *rec);
-    if (!copy || !rec) abort();
-    memcpy(copy, name, len);
-    copy[len] = 0;
+    char *copy = permanent_string(name, len);
+    SymbolRec *rec = (SymbolRec *)permanent_alloc(sizeof *rec);
     LiValue s = new_symbol_cell();
     s->hdr = (LI_SYMBOL << 1) | LI_HDR_STATIC;
     s->w1 = W(copy);
-    s->w2 = W(constant_value(copy, len)); // Undef unless an installed table names it
+    s->w2 = W(constant_value(copy, len, h)); // Undef unless an installed table names it
     s->w3 = W(rec);
     rec->sym = s;
     rec->hash = h;
@@ -99,8 +108,14 @@ LiValue intern(const char *name) { return intern_n(name, strlen(name)); }
 
 void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx)
 {
-    for (uint32_t i = 0; i < table_size; i++)
-        for (SymbolRec *r = table[i]; r; r = r->next) f(r->sym, ctx);
+    each_symbol([&](LiValue sym) { f(sym, ctx); });
+}
+
+int global_native_count(void)
+{
+    int n = 0;
+    each_symbol([&](LiValue sym) { n += li_Tag(sym_value(sym)) == LI_NATIVE; });
+    return n;
 }
 
 void bind(LiValue sym, LiValue value)

@@ -209,6 +209,8 @@ LiValue tm_rest() { return A(0); }
 LiValue tm_multi1() { return li_CreateLong(1); }
 LiValue tm_multi2() { return li_CreateLong(2); }
 LiValue tm_multi1_again() { return li_CreateLong(11); }
+// tm-many's forms: each answers its own value, so a call shows which form it reached.
+template <int V> LiValue tm_value() { return li_CreateLong(V); }
 LiValue tm_multi_rest() { return li_CreateLong(100 + li_Length(A(0))); }
 
 LiValue tm_spread() { return li_CallCLVFunction(tm_add, A(0)); }
@@ -346,6 +348,12 @@ LiValue sample_scale()
     return li_CreateLong(s->i);
 }
 LiValue sample_args() { return li_Cons(A(0), A(1)); }
+LiValue sample_scale_add()
+{
+    Sample *s = (Sample *)li_InstanceData(A(0));
+    s->i = s->i * need_number(A(1)) + need_number(A(2));
+    return li_CreateLong(s->i);
+}
 LiValue sample_self() { return li_SymbolValue(li_SymbolFind("self")); }
 
 const LiConstant constants[] = {
@@ -388,6 +396,13 @@ int testmod_init(void)
     li_CLFunction("tm-multi", tm_multi2, 2, "a", 0, "b", 0);
     li_CLFunction("tm-multi", tm_multi_rest, 1, "args", LI_PARAM_REST);
     li_CLFunction("tm-multi", tm_multi1_again, 1, "a", 0); // replaces the first
+    // five counts, more than the variants' first places hold, then one replaced
+    li_CLFunction("tm-many", tm_value<0>, 0);
+    li_CLFunction("tm-many", tm_value<10>, 1, "a", 0);
+    li_CLFunction("tm-many", tm_value<20>, 2, "a", 0, "b", 0);
+    li_CLFunction("tm-many", tm_value<30>, 3, "a", 0, "b", 0, "c", 0);
+    li_CLFunction("tm-many", tm_value<40>, 4, "a", 0, "b", 0, "c", 0, "d", 0);
+    li_CLFunction("tm-many", tm_value<22>, 2, "first", 0, "second", 0);
     li_CLFunction("tm-spread", tm_spread, 1, "list", 0);
     li_CLFunction("tm-vararg", tm_vararg, 1, "list", 0);
     li_CLFunction("tm-make-point", tm_make_point, 2, "x", 0, "y", 0);
@@ -405,8 +420,10 @@ int testmod_init(void)
     li_CLFunction("tm-short-frees", tm_short_frees, 0);
     li_CLFunction("tm-string-registry-count", tm_string_registry_count, 0);
     li_CLFunction("tm-private-kb", tm_private_kb, 0);
+    li_ReserveMethods(cls_sample, 2); // fewer than it gets: the table grows past the room made
     li_DefCMethod(cls_sample, "Sum", sample_sum, 0);
     li_DefCMethod(cls_sample, "Scale", sample_scale, 1, "factor", 0);
+    li_DefCMethod(cls_sample, "Scale", sample_scale_add, 2, "factor", 0, "offset", 0);
     li_DefCMethod(cls_sample, "Args", sample_args, 1, "args", LI_PARAM_REST);
     li_DefCMethod(cls_sample, "Self", sample_self, 0);
     return li_FuncCacheSort();
