@@ -248,8 +248,9 @@ static LiValue eval_special(int id, LiValue x);
 static LiValue eval_cons(LiValue x);
 
 // A field of the class its name last met (the name's cache), read or written here when nothing
-// needs checking: a script field, or a native one of an instance (not a view) whose data covers
-// it. Everything else, errors included, goes through field_get and field_set.
+// stands in the way: a script field, or a native one whose data is there and covers it, of an
+// instance or of a view whose instances are alive. Everything else, errors included, goes through
+// field_get and field_set.
 HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
 {
     if (li_Tag(inst) != LI_INSTANCE) return nullptr;
