@@ -49,11 +49,7 @@ static double private_mb()
 int main(int argc, char **argv)
 {
     const int N = 20000;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     auto references = (int (*)(void))GetProcAddress(GetModuleHandleA("savrawinfns.dll"), "SavraComReferenceCount");
     li_EvalString("(setq d (CreateObject \"Scripting.Dictionary\")) (.Add d \"a\" 1)");
 

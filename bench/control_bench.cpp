@@ -14,11 +14,7 @@
 int main(int argc, char **argv)
 {
     const int N = 200000, T = 20000;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     li_EvalString("(setq host (new SWindow)) (.Create host 0 nil \"bench\" 0x00CF0000 0)"
                   "(setq lb (new SListBox)) (.Create lb (.-m_hWnd host) nil nil 0 0) (.AddString lb \"x\")"
                   "(setq s20 (make-string 20 65))");

@@ -12,11 +12,7 @@
 int main(int argc, char **argv)
 {
     const int MB = 1 << 20, N = 50;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     wchar_t dir[MAX_PATH], path[MAX_PATH];
     GetTempPathW(MAX_PATH, dir);
     GetTempFileNameW(dir, L"sfb", 0, path);

@@ -12,11 +12,7 @@
 int main(int argc, char **argv)
 {
     const int N = 300000;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     li_EvalString("(setq r (new RECT)) (SetRect r 1 2 3 4) (setq m (new MSG)) (set! (.-x (.-pt m)) 5)");
     double variable = script_ns("r", N);
     double left = script_ns("(.-left r)", N) - variable;

@@ -59,3 +59,12 @@ static inline double script_cells(const char *body, int n)
     li_EvalString(buf);
     return (double)li_LVal(li_SymbolValue(li_SymbolFind("cells-made"))) / n;
 }
+
+// The interpreter started and the module loaded, or a line saying it could not be.
+static inline bool start_with_module(int argc, char **argv)
+{
+    li_Init(argc, argv);
+    if (li_LoadModule("savrawinfns") == 0) return true;
+    printf("cannot load savrawinfns\n");
+    return false;
+}

@@ -25,11 +25,7 @@ template <class F> static double per_call(F f, int n)
 int main(int argc, char **argv)
 {
     const int N = 20000;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     li_EvalString("(setq w (new SWindow)) (.Create w 0 nil \"bench\" WS_OVERLAPPEDWINDOW 0)"
                   " (.MessageHandler w (+ WM_USER 7) 1) (setq h (.-m_hWnd w))");
     HWND scripted = (HWND)(uintptr_t)(uint32_t)li_LVal(li_SymbolValue(li_SymbolFind("h")));

@@ -15,11 +15,7 @@
 int main(int argc, char **argv)
 {
     const int N = 200000;
-    li_Init(argc, argv);
-    if (li_LoadModule("savrawinfns") != 0) {
-        printf("cannot load savrawinfns\n");
-        return 1;
-    }
+    if (!start_with_module(argc, argv)) return 1;
     li_EvalString("(setq desk (GetDesktopWindow)) (setq s20 (make-string 20 65)) (setq s300 (make-string 300 65))"
                   "(setq t20 (string-append (make-string 19 65) \"B\"))"
                   "(setq screen (GetDC 0)) (setq d1 (CreateCompatibleDC screen)) (setq d2 (CreateCompatibleDC screen))"

@@ -362,6 +362,8 @@ struct FunctionRow {
 };
 
 #define SAVRA_FN(name, fn, ...) {name, &::savrawin::Wrapper<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+// A row for an entry written by hand (it reads its arguments itself): SAVRA_ENTRY(name, entry, params...)
+#define SAVRA_ENTRY(name, entry, ...) {name, entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 // A row whose buffers are bounded: SAVRA_FN_BOUNDED(name, fn, SAVRA_BOUNDS(bound::make(...), ...), params...)
 #define SAVRA_BOUNDS(...) __VA_ARGS__
 #define SAVRA_FN_BOUNDED(name, fn, bounds, ...)                                                                        \

@@ -422,7 +422,6 @@ LiValue com_describe_entry()
     return Nil;
 }
 
-#define SAVRA_ENTRY(name, entry, ...) {name, entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 const FunctionRow rows[] = {
     SAVRA_ENTRY("CreateObject", CreateObject_entry, "progID"),
     SAVRA_ENTRY("GetObject", GetObject_entry, "displayName"),

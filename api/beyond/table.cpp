@@ -8,7 +8,6 @@ namespace savrawin {
 
 namespace {
 
-#define SAVRA_ENTRY(name, entry, ...) {name, entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 using bound::make;
 
 const FunctionRow rows[] = {

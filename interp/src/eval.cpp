@@ -264,16 +264,19 @@ HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
         if (li_Tag(p) != LI_INSTANCE) return nullptr; // a view whose instance was destroyed
     return f;
 }
+HOT_INLINE LiValue word_at(const char *at)
+{
+    int32_t v;
+    memcpy(&v, at, sizeof v);
+    return make_long(v);
+}
 // A cached field's value: script fields and 32-bit integers in place, others by their getter.
 HOT_INLINE LiValue cached_field_value(LiValue inst, const FieldRef *f)
 {
     LiInstanceBody *b = li_InstanceBody(inst);
     if (!f->f) return b->slots[f->slot];
     char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
-    if (!f->word) return f->f->get(inst, at);
-    int32_t v;
-    memcpy(&v, at, sizeof v);
-    return make_long(v);
+    return f->word ? word_at(at) : f->f->get(inst, at);
 }
 static inline LiValue read_field(LiValue inst, LiValue name)
 {
@@ -298,11 +301,8 @@ static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
         uint32_t at = LI_FIELD_OFFSET(in->f);
         if (li_Tag(cls) == LI_CLASS && o->field_cls == cls && o->field->word) {
             uint32_t size = li_ClassRecord(cls)->size;
-            if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size) {
-                int32_t v;
-                memcpy(&v, (char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f), sizeof v);
-                return make_long(v);
-            }
+            if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size)
+                return word_at((char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f));
         }
     }
     push(read_field(inst, inner)); // the view stays rooted while the outer getter allocates
