@@ -374,11 +374,14 @@ LiValue dll_function5() { return declare(ArgBase[0], ArgBase[1], ArgBase[2], Arg
 
 } // namespace
 
-void register_declared_call_functions()
-{
-    li_CLFunction("dll-function", dll_function4, 4, "library", 0, "name", 0, "result", 0, "parameters", 0);
-    li_CLFunction("dll-function", dll_function5, 5, "library", 0, "name", 0, "result", 0, "parameters", 0, "convention", 0);
-}
+const LaterRow declared_call_rows[] = {
+    SAVRA_LATER("dll-function",
+                li_CLFunction(name, dll_function4, 4, "library", 0, "name", 0, "result", 0, "parameters", 0);
+                li_CLFunction(name, dll_function5, 5, "library", 0, "name", 0, "result", 0, "parameters", 0,
+                              "convention", 0)),
+};
+
+void register_declared_call_functions() { register_later(declared_call_rows); }
 
 } // namespace declared
 } // namespace savrawin

@@ -297,26 +297,31 @@ void create_callback_class()
     li_ClassRecord(callback_class)->destroy = destroy_callback;
 }
 
-void register_callback_functions()
-{
-    li_CLFunction("dll-callback", dll_callback, 2, "type", 0, "function", 0);
-    li_CLFunction("dll-callback-address", dll_callback_address, 1, "callback", 0);
-    li_CLFunction("dll-callback-type", define_callback_type3, 3, "name", 0, "result", 0, "parameters", 0);
-    li_CLFunction("dll-callback-type", define_callback_type4, 4, "name", 0, "result", 0, "parameters", 0, "convention-or-default", 0);
-    li_CLFunction("dll-callback-type", define_callback_type5, 5, "name", 0, "result", 0, "parameters", 0, "convention", 0,
-                  "default", 0);
-}
+static LiValue type_names_entry() { return type_name_list(); }
+
+const LaterRow callback_rows[] = {
+    SAVRA_LATER("dll-callback", li_CLFunction(name, dll_callback, 2, "type", 0, "function", 0)),
+    SAVRA_LATER("dll-callback-address", li_CLFunction(name, dll_callback_address, 1, "callback", 0)),
+    SAVRA_LATER("dll-callback-type",
+                li_CLFunction(name, define_callback_type3, 3, "name", 0, "result", 0, "parameters", 0);
+                li_CLFunction(name, define_callback_type4, 4, "name", 0, "result", 0, "parameters", 0,
+                              "convention-or-default", 0);
+                li_CLFunction(name, define_callback_type5, 5, "name", 0, "result", 0, "parameters", 0, "convention", 0,
+                              "default", 0)),
+    // the type names, one line each with what it stands for, so the reference can list them
+    SAVRA_LATER("_dll_type_names_", li_CLFunction(name, type_names_entry, 0)),
+};
+
+void register_callback_functions() { register_later(callback_rows); }
 
 } // namespace declared
 
 void create_declared_classes() { declared::create_callback_class(); }
 
-// The type names also go to _dll_type_names_, so the reference can list them.
 void register_declared_functions()
 {
     declared::register_callback_functions();
     declared::register_declared_call_functions();
-    li_SymbolSetValue(li_SymbolFind("_dll_type_names_"), declared::type_name_list());
 }
 
 } // namespace savrawin

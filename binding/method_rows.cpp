@@ -104,10 +104,9 @@ void register_global(const MethodRow &r)
                          [&](auto... pairs) { li_CLFunction(r.name, r.forms[0].entry, r.param_count, pairs...); });
 }
 
-// A plain method as the global CLASS_NAME, the instance first.
-void register_as_global(const char *class_name, const MethodRow &r)
+// A plain method as a global function (CLASS_NAME), the instance first.
+void register_as_global(const char *name, const MethodRow &r)
 {
-    const char *name = kept_text({class_name, "_", r.name});
     const char *params[15] = {"this"};
     for (int i = 0; i < r.param_count; i++) params[i + 1] = r.params[i];
     with_parameter_pairs(r.param_count + 1, params,
@@ -147,6 +146,35 @@ private:
 
 } // namespace
 
+void each_method_global(const MethodTable *tables, size_t count, void (*f)(const MethodRow &, bool also_global, void *), void *context)
+{
+    for (size_t t = 0; t < count; t++) {
+        const MethodRow *rows = tables[t].rows;
+        size_t n = tables[t].count;
+        for (size_t i = 0; i < n;) {
+            const MethodRow &r = rows[i];
+            size_t j = i + 1;
+            if (r.kind == MethodRow::Global) f(r, false, context);
+            else if (r.kind == MethodRow::Method) {
+                while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
+                if (j == i + 1 && !r.overloaded && tables[t].methods_also_global) f(r, true, context);
+            }
+            i = j;
+        }
+    }
+}
+
+const char *global_name(const char *class_name, const MethodRow &r, bool also_global)
+{
+    return also_global ? kept_text({class_name, "_", r.name}) : r.name;
+}
+
+void register_method_global(const char *name, const MethodRow &r, bool also_global)
+{
+    if (also_global) register_as_global(name, r);
+    else register_global(r);
+}
+
 void register_methods(LiValue cls, const char *class_name, const MethodTable *tables, size_t count)
 {
     size_t rows_in_all = 0;
@@ -160,7 +188,6 @@ void register_methods(LiValue cls, const char *class_name, const MethodTable *ta
             const MethodRow &r = rows[i];
             size_t j = i + 1;
             if (r.kind == MethodRow::Global) {
-                register_global(r);
                 i = j;
                 continue;
             }
@@ -170,7 +197,6 @@ void register_methods(LiValue cls, const char *class_name, const MethodTable *ta
                 while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
                 if (j == i + 1 && !r.overloaded) {
                     name = register_plain(cls, r);
-                    if (tables[t].methods_also_global) register_as_global(class_name, r);
                 } else {
                     name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
                 }

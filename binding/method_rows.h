@@ -509,12 +509,16 @@ template <size_t N> constexpr MethodTable table(const MethodRow (&rows)[N], bool
 
 // Registers a class's tables in order: a lone plain row as a method of its parameters, every other
 // name (consecutive rows of one name, or a row with forms) under one dispatcher whose failure names
-// class_name; apart rows under their own counts; global rows as functions. Rows of one name that do
-// not stand together (in one table) are a mistake in the tables, reported at start-up.
+// class_name; apart rows under their own counts. Rows of one name that do not stand together (in
+// one table) are a mistake in the tables, reported when the methods are registered.
 void register_methods(LiValue cls, const char *class_name, const MethodTable *tables, size_t count);
-inline void register_methods(LiValue cls, const char *class_name, const MethodTable &table)
-{
-    register_methods(cls, class_name, &table, 1);
-}
+// The global functions the same tables bring, in table order: global rows, and each lone plain
+// method as CLASS_NAME where the table says so (also_global). They are names scripts reach
+// without the class: f is called for each, so that the caller can register them by their names.
+void each_method_global(const MethodTable *tables, size_t count, void (*f)(const MethodRow &, bool also_global, void *),
+                        void *context);
+// The name of such a global function (made once, and kept), and its registration under it.
+const char *global_name(const char *class_name, const MethodRow &r, bool also_global);
+void register_method_global(const char *name, const MethodRow &r, bool also_global);
 
 } // namespace savrawin

@@ -138,12 +138,23 @@ void check_bounds(const uint32_t *bounds, int count, const Kind *kinds, const si
     }
 }
 
+static void define_function(const void *row)
+{
+    const FunctionRow &r = *(const FunctionRow *)row;
+    with_parameter_pairs(r.count, r.params, [&](auto... pairs) { li_CLFunction(r.name, r.entry, r.count, pairs...); });
+}
+
 void register_functions(const FunctionRow *rows, size_t n)
 {
-    for (size_t i = 0; i < n; i++) {
-        const FunctionRow &r = rows[i];
-        with_parameter_pairs(r.count, r.params, [&](auto... pairs) { li_CLFunction(r.name, r.entry, r.count, pairs...); });
-    }
+    li_DeferFunctions(rows, (int)n, sizeof *rows, define_function);
 }
+
+static void define_later(const void *row)
+{
+    const LaterRow &r = *(const LaterRow *)row;
+    r.define(r.name);
+}
+
+void register_later(const LaterRow *rows, size_t n) { li_DeferFunctions(rows, (int)n, sizeof *rows, define_later); }
 
 } // namespace savrawin

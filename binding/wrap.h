@@ -17,6 +17,7 @@
 
 #include <windows.h>
 
+#include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <type_traits>
@@ -353,25 +354,45 @@ template <class R, class... A, R(WINAPI *F)(A...), uint32_t... Bounds> struct Wr
     }
 };
 
-// A registration row of a family table.
+// A registration row of a family table. It starts as the interpreter's deferred rows do: the
+// name and its hash, computed when the table is compiled.
 struct FunctionRow {
     const char *name;
+    uint32_t hash;
     LiEntry entry;
     int count;
     const char *params[14];
 };
 
-#define SAVRA_FN(name, fn, ...) {name, &::savrawin::Wrapper<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+#define SAVRA_FN(name, fn, ...)                                                                                        \
+    {name, li_NameHash(name), &::savrawin::Wrapper<&fn>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 // A row for an entry written by hand (it reads its arguments itself): SAVRA_ENTRY(name, entry, params...)
-#define SAVRA_ENTRY(name, entry, ...) {name, entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+#define SAVRA_ENTRY(name, entry, ...) {name, li_NameHash(name), entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
 // A row whose buffers are bounded: SAVRA_FN_BOUNDED(name, fn, SAVRA_BOUNDS(bound::make(...), ...), params...)
 #define SAVRA_BOUNDS(...) __VA_ARGS__
 #define SAVRA_FN_BOUNDED(name, fn, bounds, ...)                                                                        \
-    {name, &::savrawin::Wrapper<&fn, bounds>::entry, ::savrawin::count_params(__VA_ARGS__), {__VA_ARGS__}}
+    {name, li_NameHash(name), &::savrawin::Wrapper<&fn, bounds>::entry, ::savrawin::count_params(__VA_ARGS__),       \
+     {__VA_ARGS__}}
 constexpr int count_params() { return 0; }
 template <class... T> constexpr int count_params(T...) { return sizeof...(T); }
 
+// A table's functions, each registered when its name is first used (li_DeferFunctions).
 void register_functions(const FunctionRow *rows, size_t n);
+
+// A registration written by hand, made when its name is first used: the statements after the name
+// register the function called `name`, as they would have at start-up.
+//   SAVRA_LATER("EnumWindows", li_CLFunction(name, EnumWindows_entry, 0))
+struct LaterRow {
+    const char *name;
+    uint32_t hash;
+    void (*define)(const char *name);
+};
+#define SAVRA_LATER(NAME, ...) {NAME, li_NameHash(NAME), [](const char *name) { __VA_ARGS__; }}
+void register_later(const LaterRow *rows, size_t n);
+template <class Row> constexpr bool starts_as_deferred_row =
+    offsetof(Row, name) == offsetof(LiDeferredRow, name) && offsetof(Row, hash) == offsetof(LiDeferredRow, hash);
+static_assert(starts_as_deferred_row<FunctionRow> && starts_as_deferred_row<LaterRow>, "rows start as deferred rows do");
+template <size_t N> void register_later(const LaterRow (&rows)[N]) { register_later(rows, N); }
 
 // Calls reg with the (name, flags) pairs of count parameters as separate arguments: the
 // registration calls take their descriptors as a variable argument list. Every parameter of a

@@ -438,17 +438,28 @@ const FunctionRow rows[] = {
 };
 
 // The explicit forms take a rest list; describe shows their forms.
-struct RestRow {
-    const char *name;
-    LiEntry entry;
-    const char *forms;
+void register_rest(const char *name, LiEntry entry, const char *forms)
+{
+    li_CLFunction(name, entry, 1, "arguments", LI_PARAM_REST);
+    li_DescribeForms(entry, forms);
+}
+const LaterRow rest_rows[] = {
+    SAVRA_LATER("com-get", register_rest(name, com_get_entry, "object name argument...")),
+    SAVRA_LATER("com-call", register_rest(name, com_call_entry, "object name argument...")),
+    SAVRA_LATER("com-put", register_rest(name, com_put_entry, "object name index... value")),
+    SAVRA_LATER("com-putref", register_rest(name, com_putref_entry, "object name value")),
 };
-const RestRow rest_rows[] = {
-    {"com-get", com_get_entry, "object name argument..."},
-    {"com-call", com_call_entry, "object name argument..."},
-    {"com-put", com_put_entry, "object name index... value"},
-    {"com-putref", com_putref_entry, "object name value"},
-};
+
+// The names, a list of strings, so the reference lists them apart.
+LiValue vocabulary_entry()
+{
+    ListBuilder names;
+    for (const FunctionRow &r : rows)
+        if (&r == rows || strcmp(r.name, (&r)[-1].name) != 0) names.add(li_CreateString(r.name));
+    for (const LaterRow &r : rest_rows) names.add(li_CreateString(r.name));
+    return names.list();
+}
+const LaterRow vocabulary[] = {SAVRA_LATER("_com_vocabulary_", li_CLFunction(name, vocabulary_entry, 0))};
 
 // The VARIANT types com-value takes, by their SDK names.
 const LiConstant variant_types[] = {
@@ -548,22 +559,13 @@ void register_com()
 {
     using namespace com;
     register_functions(rows, sizeof rows / sizeof rows[0]);
-    for (const RestRow &r : rest_rows) {
-        li_CLFunction(r.name, r.entry, 1, "arguments", LI_PARAM_REST);
-        li_DescribeForms(r.entry, r.forms);
-    }
+    register_later(rest_rows);
+    register_later(vocabulary);
     // set one by one: the module's two constant tables stay the only ones it installs
     for (const LiConstant &c : variant_types) {
         LiValue symbol = li_SymbolFind(c.name);
         li_SymbolSetValue(symbol, li_CreateLong(c.value));
     }
-    // the names also go to _com_vocabulary_, a list of strings, so the reference lists them apart
-    ListBuilder names;
-    for (const FunctionRow &r : rows)
-        if (&r == rows || strcmp(r.name, (&r)[-1].name) != 0) names.add(li_CreateString(r.name));
-    for (const RestRow &r : rest_rows) names.add(li_CreateString(r.name));
-    LiValue vocabulary = li_SymbolFind("_com_vocabulary_");
-    li_SymbolSetValue(vocabulary, names.list());
     // the values VT_NULL and a skipped optional argument (DISP_E_PARAMNOTFOUND) stand ready
     // filled by hand: loading the module does not load the automation libraries
     auto *null_value = (VARIANT *)LI_Malloc(sizeof(VARIANT));

@@ -79,11 +79,12 @@ const ClassRow argument_classes[] = {
 };
 #undef ROW
 
-void register_union_constructors()
-{
-    register_overloaded_function<rect_forms>("new__U_RECT");
-    register_overloaded_function<menu_forms>("new__U_MENUorID");
-    register_overloaded_function<string_forms>("new__U_STRINGorID");
-}
+const LaterRow union_constructors[] = {
+    SAVRA_LATER("new__U_RECT", register_overloaded_function<rect_forms>(name)),
+    SAVRA_LATER("new__U_MENUorID", register_overloaded_function<menu_forms>(name)),
+    SAVRA_LATER("new__U_STRINGorID", register_overloaded_function<string_forms>(name)),
+};
+
+void register_union_constructors() { register_later(union_constructors); }
 
 } // namespace savrawin

@@ -1,6 +1,8 @@
 // The window layer's classes made from their rows (classes.h): each row's class record, its window
 // class, the object its instances are made with, its Type and class-name functions and its methods.
 #include <array>
+#include <stdio.h>
+#include <stdlib.h>
 
 #include "../structs/catalogue.h"
 #include "classes.h"
@@ -217,6 +219,25 @@ template <size_t... I> constexpr auto class_name_entries(std::index_sequence<I..
 }
 const auto class_names = class_name_entries(std::make_index_sequence<row_count>{});
 
+// A row's method tables: its own, then the window methods and the resize methods where it has them.
+size_t method_tables_of(const ClassTableRow &r, MethodTable (&tables)[3])
+{
+    size_t n = 0;
+    tables[n++] = *r.methods;
+    if (r.platform.window) tables[n++] = window_methods;
+    if (r.layout == Layout::Methods) tables[n++] = resize_methods;
+    return n;
+}
+
+// A class's methods are a few thousand rows in all, most of them for classes a script never uses:
+// each class's are registered when it first needs them.
+void install_methods(LiValue cls, void *row)
+{
+    const ClassTableRow &r = *(const ClassTableRow *)row;
+    MethodTable tables[3];
+    register_methods(cls, r.record.name, tables, method_tables_of(r, tables));
+}
+
 } // namespace
 
 void create_window_classes()
@@ -224,18 +245,65 @@ void create_window_classes()
     for (const ClassTableRow &r : rows) create_classes(&r.record, 1);
 }
 
+namespace {
+
+// The global functions the classes bring, as deferred rows: made at start-up, since their names
+// come from the class table (and CLASS_NAME ones are joined then), and registered on first use.
+struct GlobalRow {
+    const char *name;
+    uint32_t hash;
+    enum Kind : uint8_t { Type, ClassName, Method, AlsoGlobalMethod } kind;
+    size_t index;            // the class's row
+    const MethodRow *method; // for the method kinds
+};
+GlobalRow global_rows[512];
+size_t global_count = 0;
+
+void add_global(const char *name, GlobalRow::Kind kind, size_t index, const MethodRow *method)
+{
+    if (global_count == sizeof global_rows / sizeof global_rows[0]) {
+        fprintf(stderr, "savrawinfns: more class functions than rows for them\n");
+        abort();
+    }
+    global_rows[global_count++] = {name, li_NameHash(name), kind, index, method};
+}
+
+struct Adding {
+    size_t index;
+    const char *class_name;
+};
+void add_method_global(const MethodRow &r, bool also_global, void *context)
+{
+    const Adding &a = *(const Adding *)context;
+    add_global(global_name(a.class_name, r, also_global), also_global ? GlobalRow::AlsoGlobalMethod : GlobalRow::Method,
+               a.index, &r);
+}
+
+void define_global(const void *p)
+{
+    const GlobalRow &g = *(const GlobalRow *)p;
+    const ClassTableRow &r = rows[g.index];
+    switch (g.kind) {
+    case GlobalRow::Type: li_CLFunction(g.name, r.hooks.type, 0); break;
+    case GlobalRow::ClassName: li_CLFunction(g.name, class_names[g.index], 0); break;
+    default: register_method_global(g.name, *g.method, g.kind == GlobalRow::AlsoGlobalMethod);
+    }
+}
+
+} // namespace
+
 void register_window_classes()
 {
     for (size_t i = 0; i < row_count; i++) {
         const ClassTableRow &r = rows[i];
-        MethodTable tables[3] = {*r.methods};
-        size_t n = 1;
-        if (r.platform.window) tables[n++] = window_methods;
-        if (r.layout == Layout::Methods) tables[n++] = resize_methods;
-        register_methods(*r.record.handle, r.record.name, tables, n);
-        if (r.hooks.type) li_CLFunction(r.type_name, r.hooks.type, 0);
-        if (r.platform.named) li_CLFunction(r.class_name_name, class_names[i], 0);
+        MethodTable tables[3];
+        Adding adding{i, r.record.name};
+        each_method_global(tables, method_tables_of(r, tables), add_method_global, &adding);
+        li_DeferMethods(*r.record.handle, install_methods, (void *)&r);
+        if (r.hooks.type) add_global(r.type_name, GlobalRow::Type, i, nullptr);
+        if (r.platform.named) add_global(r.class_name_name, GlobalRow::ClassName, i, nullptr);
     }
+    li_DeferFunctions(global_rows, (int)global_count, sizeof(GlobalRow), define_global);
 }
 
 } // namespace savrawin

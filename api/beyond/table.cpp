@@ -70,13 +70,20 @@ const FunctionRow rows[] = {
 
 } // namespace
 
-// The names also go to _beyond_catalogue_, a list of strings, so the reference can list them apart.
+static LiValue catalogue_entry()
+{
+    ListBuilder names;
+    for (const FunctionRow &r : rows) names.add(li_CreateString(r.name));
+    return names.list();
+}
+
+// The names, a list of strings, so the reference can list them apart.
+const LaterRow catalogue[] = {SAVRA_LATER("_beyond_catalogue_", li_CLFunction(name, catalogue_entry, 0))};
+
 void register_beyond_functions()
 {
     register_functions(rows, sizeof rows / sizeof rows[0]);
-    ListBuilder names;
-    for (const FunctionRow &r : rows) names.add(li_CreateString(r.name));
-    li_SymbolSetValue(li_SymbolFind("_beyond_catalogue_"), names.list());
+    register_later(catalogue);
 }
 
 } // namespace savrawin

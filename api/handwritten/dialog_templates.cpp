@@ -113,12 +113,15 @@ LiValue IsActiveXControl_entry()
 
 } // namespace
 
-void register_dialog_template_functions()
-{
-    li_CLFunction("_DialogSplitHelper_IsDialogEx", IsDialogEx_entry, 1, "pTemplate", 0);
-    li_CLFunction("_DialogSplitHelper_FindFirstDlgItem", FindFirstDlgItem_entry, 1, "pTemplate", 0);
-    li_CLFunction("_DialogSplitHelper_FindNextDlgItem", FindNextDlgItem_entry, 2, "pItem", 0, "bDialogEx", 0);
-    li_CLFunction("_DialogSplitHelper_IsActiveXControl", IsActiveXControl_entry, 2, "pItem", 0, "bDialogEx", 0);
-}
+const LaterRow dialog_template_rows[] = {
+    SAVRA_LATER("_DialogSplitHelper_IsDialogEx", li_CLFunction(name, IsDialogEx_entry, 1, "pTemplate", 0)),
+    SAVRA_LATER("_DialogSplitHelper_FindFirstDlgItem", li_CLFunction(name, FindFirstDlgItem_entry, 1, "pTemplate", 0)),
+    SAVRA_LATER("_DialogSplitHelper_FindNextDlgItem",
+                li_CLFunction(name, FindNextDlgItem_entry, 2, "pItem", 0, "bDialogEx", 0)),
+    SAVRA_LATER("_DialogSplitHelper_IsActiveXControl",
+                li_CLFunction(name, IsActiveXControl_entry, 2, "pItem", 0, "bDialogEx", 0)),
+};
+
+void register_dialog_template_functions() { register_later(dialog_template_rows); }
 
 } // namespace savrawin

@@ -108,20 +108,27 @@ LiValue LoadImageID_entry()
 
 } // namespace
 
-void register_handwritten_functions()
-{
-    li_CLFunction("SendKbdInput", SendKbdInput_entry, 1, "KEYBDINPUT", 0);
-    li_CLFunction("SendMouseInput", SendMouseInput_entry, 1, "MOUSEINPUT", 0);
-    li_CLFunction("EnumWindows", EnumWindows_entry, 0);
-    li_CLFunction("GetExitCodeProcess", GetExitCodeProcess_entry, 1, "handle", 0);
-    li_CLFunction("GetWindowText", GetWindowText_entry, 1, "hwnd", 0);
-    li_CLFunction("FindPixelInArea", FindPixelInArea_entry, 12, "hDC", 0, "xmin", 0, "xsize", 0, "ymin", 0, "ysize", 0,
-                  "redmin", 0, "redmax", 0, "greenmin", 0, "greenmax", 0, "bluemin", 0, "bluemax", 0, "maxresult", 0);
-    li_CLFunction("LoadImageID", LoadImageID_entry, 6, "hInstance", 0, "id", 0, "uType", 0, "cxDesired", 0, "cyDesired", 0,
-                  "fuLoad", 0);
-}
+const LaterRow handwritten_rows[] = {
+    SAVRA_LATER("SendKbdInput", li_CLFunction(name, SendKbdInput_entry, 1, "KEYBDINPUT", 0)),
+    SAVRA_LATER("SendMouseInput", li_CLFunction(name, SendMouseInput_entry, 1, "MOUSEINPUT", 0)),
+    SAVRA_LATER("EnumWindows", li_CLFunction(name, EnumWindows_entry, 0)),
+    SAVRA_LATER("GetExitCodeProcess", li_CLFunction(name, GetExitCodeProcess_entry, 1, "handle", 0)),
+    SAVRA_LATER("GetWindowText", li_CLFunction(name, GetWindowText_entry, 1, "hwnd", 0)),
+    SAVRA_LATER("FindPixelInArea",
+                li_CLFunction(name, FindPixelInArea_entry, 12, "hDC", 0, "xmin", 0, "xsize", 0, "ymin", 0, "ysize", 0,
+                              "redmin", 0, "redmax", 0, "greenmin", 0, "greenmax", 0, "bluemin", 0, "bluemax", 0,
+                              "maxresult", 0)),
+    SAVRA_LATER("LoadImageID", li_CLFunction(name, LoadImageID_entry, 6, "hInstance", 0, "id", 0, "uType", 0,
+                                             "cxDesired", 0, "cyDesired", 0, "fuLoad", 0)),
+};
+
+void register_handwritten_functions() { register_later(handwritten_rows); }
 
 // The user family's MessageBox, registered again last under its final parameter names.
-void register_final_message_box() { li_CLFunction("MessageBox", &Wrapper<&MessageBoxW>::entry, 4, "hWnd", 0, "text", 0, "caption", 0, "type", 0); }
+const LaterRow final_message_box[] = {
+    SAVRA_LATER("MessageBox", li_CLFunction(name, &Wrapper<&MessageBoxW>::entry, 4, "hWnd", 0, "text", 0, "caption", 0,
+                                            "type", 0)),
+};
+void register_final_message_box() { register_later(final_message_box); }
 
 } // namespace savrawin

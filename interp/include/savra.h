@@ -202,6 +202,11 @@ LI_API LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n
 /* Room in cls's method table for n more methods, before a module registers a class's rows: the
  * table is sized once rather than grown method by method. */
 LI_API void li_ReserveMethods(LiValue cls, int n);
+/* cls's methods registered when they are first needed (a call or look-up of a method of cls or of
+ * a class derived from it, the class's method list, a method defined on it) rather than now:
+ * install(cls, context) then registers them with li_DefCMethod, once. It must make no collectable
+ * value, as it runs inside a method look-up. */
+LI_API void li_DeferMethods(LiValue cls, void (*install)(LiValue cls, void *context), void *context);
 /* A native function value bound to no symbol, its n parameter names copied from paramNames;
  * flags LI_PARAM_REST makes it a rest entry (one parameter: the argument list in slot 0). */
 LI_API LiValue li_NativeFunction(const char *name, LiEntry entry, int n, const char *const *paramNames, uint32_t flags);
@@ -213,6 +218,21 @@ LI_API void li_ResolveMembers(LiValue cls, const LiMemberHooks *hooks);
 LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields,
                             uint32_t size, LiConstructorHook ctor, LiDestructorHook dtor);
 LI_API void li_InitConstants(const LiConstant *table, int count);
+/* Global functions registered on their first use. Each of `count` rows, `stride` bytes apart,
+ * starts with an LiDeferredRow: its function's name and the name's hash (li_NameHash). define(row)
+ * registers the row's function with li_CLFunction when a symbol of its name is first made (by the
+ * reader, li_SymbolFind, a listing of every function), or at once where the symbol exists already;
+ * the rows of one name are defined in the order they were handed over, so registering a name
+ * again works as it does without deferral. The rows live in the module's image and are forgotten
+ * when it is unloaded. define runs inside the making of a symbol: it may register functions and
+ * their forms, but must make no other value. */
+typedef struct LiDeferredRow {
+    const char *name;
+    uint32_t hash;
+} LiDeferredRow;
+LI_API void li_DeferFunctions(const void *rows, int count, size_t stride, void (*define)(const void *row));
+/* Functions are usable as soon as they are registered (or, deferred, when first used): this
+ * returns how many registrations have been made, each deferred row counting as one. */
 LI_API int li_FuncCacheSort(void);
 LI_API void LI_DeferDllInitialization(int (*init)(void), const char *hookName);
 
@@ -369,6 +389,17 @@ LI_API int li_LoadModule(const char *name);        /* 0 on success */
 LI_API void li_Shutdown(void);                     /* unloads modules, newest first */
 
 #ifdef __cplusplus
+}
+
+/* The symbol table's hash of a name (FNV-1a), which rows handed to li_DeferFunctions carry from
+ * compile time. */
+constexpr uint32_t LI_NAME_HASH_SEED = 2166136261u;
+constexpr uint32_t li_NameHashByte(uint32_t h, unsigned char c) { return (h ^ c) * 16777619u; }
+constexpr uint32_t li_NameHash(const char *name)
+{
+    uint32_t h = LI_NAME_HASH_SEED;
+    while (*name) h = li_NameHashByte(h, (unsigned char)*name++);
+    return h;
 }
 #endif
 #endif

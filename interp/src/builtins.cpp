@@ -753,6 +753,7 @@ void collect(LiValue sym, void *ctx)
 }
 LiValue symbol_list(const char *needle, bool functions_only)
 {
+    deferred_intern_all();
     if (!functions_only) constants_intern_all();
     SymList *l = new SymList{{}, needle, functions_only};
     symbols_each(collect, l);

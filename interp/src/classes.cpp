@@ -29,6 +29,9 @@ struct ClassExtra {
     // Bytes from the data pointer that the class's fields (inherited included) are known to reach.
     uint32_t reach = 0;
     const LiMemberHooks *hooks = nullptr; // members resolved at the time of use (li_ResolveMembers)
+    // A module's methods for the class, registered on their first need (li_DeferMethods).
+    void (*pending_methods)(LiValue cls, void *context) = nullptr;
+    void *pending_context = nullptr;
 };
 
 std::vector<LiValue> all_classes;
@@ -39,6 +42,18 @@ std::map<uintptr_t, LiValue> owned_blocks;
 
 inline ClassExtra *extra(LiValue cls) { return (ClassExtra *)li_ClassRecord(cls)->methods; }
 inline LiClassRecord *rec(LiValue cls) { return li_ClassRecord(cls); }
+
+// The class's method table, with any methods a module left for their first need registered: they
+// stand before whatever is asked or defined now, as if registered when the module loaded.
+std::unordered_map<LiValue, Method> &methods_of(LiValue cls)
+{
+    ClassExtra *x = extra(cls);
+    if (auto install = x->pending_methods) {
+        x->pending_methods = nullptr;
+        install(cls, x->pending_context);
+    }
+    return x->methods;
+}
 
 // The fewest bytes a field occupies. A string field is at least a pointer; an embedded array is
 // wider, and its accessors check their capacity against the instance's data size themselves. A
@@ -107,8 +122,7 @@ LiValue new_class_cell(const char *name, LiValue super, LiValue second, const Li
         if (farthest) errorf("Class %s: field %s ends at byte %u, past the class's %u bytes", name, farthest, reach, size);
         errorf("Class %s: its superclass's fields reach byte %u, past the class's %u bytes", name, reach, size);
     }
-    LiValue cls = alloc_cell(LI_CLASS);
-    cls->hdr |= LI_HDR_STATIC;
+    LiValue cls = permanent_cell(LI_CLASS);
     cls->w2 = W(r);
     if (own_hooks) x->hook_owner = cls;
     all_classes.push_back(cls);
@@ -175,7 +189,7 @@ LiValue find_method_entry(LiValue cls, LiValue name, Method **out)
         return r->method_owner;
     }
     for (LiValue c = cls; li_Tag(c) == LI_CLASS; c = rec(c)->super) {
-        auto &m = extra(c)->methods;
+        auto &m = methods_of(c);
         auto it = m.find(name);
         if (it != m.end()) {
             *out = &it->second;
@@ -270,7 +284,7 @@ LiValue make_script_class(LiValue name, LiValue super, LiValue slotNames)
 
 void define_script_method(LiValue cls, LiValue name, LiValue closure)
 {
-    Method &m = extra(cls)->methods[name];
+    Method &m = methods_of(cls)[name];
     m.native = nullptr;
     m.closure = closure;
     g_method_epoch++;
@@ -447,7 +461,7 @@ LiValue class_fields_list(LiValue cls)
 LiValue class_methods_list(LiValue cls)
 {
     std::vector<std::string> names;
-    for (auto &kv : extra(cls)->methods) names.push_back(sym_name(kv.first));
+    for (auto &kv : methods_of(cls)) names.push_back(sym_name(kv.first));
     std::sort(names.begin(), names.end());
     LiValue *slot = ArgTop;
     push(Nil);
@@ -490,6 +504,7 @@ LiValue li_CLFunction(const char *name, LiEntry entry, int n, ...)
     uint32_t flags;
     const char **params = copy_params(n, ap, &flags);
     va_end(ap);
+    count_registration();
     return global_native_add(name, entry, n, params, flags);
 }
 
@@ -523,7 +538,7 @@ LiValue li_DefCMethod(LiValue cls, const char *name, LiEntry entry, int n, ...)
     va_end(ap);
     if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     LiValue sym = intern(name);
-    Method &m = extra(cls)->methods[sym];
+    Method &m = methods_of(cls)[sym];
     g_method_epoch++;
     if (!m.native) {
         // The record and its "Class::name" (for messages) in one piece of permanent memory.
@@ -547,6 +562,15 @@ void li_ReserveMethods(LiValue cls, int n)
     if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
     auto &methods = extra(cls)->methods;
     if (n > 0) methods.reserve(methods.size() + (size_t)n);
+}
+
+void li_DeferMethods(LiValue cls, void (*install)(LiValue, void *), void *context)
+{
+    if (li_Tag(cls) != LI_CLASS) li_TypeError(cls, LI_TYPE_CLASS);
+    methods_of(cls); // an earlier deferral is registered first, as it would have been
+    extra(cls)->pending_methods = install;
+    extra(cls)->pending_context = context;
+    g_method_epoch++; // a name may remember an inherited method that these will shadow
 }
 
 int li_IsDerived(LiValue inst, LiValue cls)

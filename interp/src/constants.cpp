@@ -98,14 +98,6 @@ LiValue constant_cell(int32_t v)
     return c;
 }
 
-// The module image that holds address p, or null when p lies in other memory (the heap, a stack).
-void *image_of(const void *p)
-{
-    MEMORY_BASIC_INFORMATION m;
-    if (!VirtualQuery(p, &m, sizeof m) || m.Type != MEM_IMAGE) return nullptr;
-    return m.AllocationBase;
-}
-
 // Whether row a orders before row b; inline, as it runs once per row of every table installed.
 bool ascends(const char *a, const char *b)
 {
@@ -114,6 +106,13 @@ bool ascends(const char *a, const char *b)
 }
 
 } // namespace
+
+void *image_of(const void *p)
+{
+    MEMORY_BASIC_INFORMATION m;
+    if (!VirtualQuery(p, &m, sizeof m) || m.Type != MEM_IMAGE) return nullptr;
+    return m.AllocationBase;
+}
 
 LiValue constant_value(const char *name, size_t len, uint32_t hash)
 {

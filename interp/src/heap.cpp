@@ -299,6 +299,20 @@ static LiValue string_cell(char *buf, uint32_t len, int tag)
     return s;
 }
 
+LiValue permanent_cell(int tag)
+{
+    static LiCell *block = nullptr;
+    static int left = 0;
+    if (!left) {
+        block = (LiCell *)permanent_alloc(256 * sizeof(LiCell));
+        left = 256;
+    }
+    left--;
+    LiValue c = block++;
+    c->hdr = ((uint32_t)tag << 1) | LI_HDR_STATIC;
+    return c;
+}
+
 LiValue alloc_cell(int tag)
 {
     if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||

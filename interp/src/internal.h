@@ -35,6 +35,10 @@ static inline void sym_set(LiValue s, LiValue v) { s->w2 = W(v); }
 // ---- heap (heap.cpp) -------------------------------------------------------------------------
 
 LiValue alloc_cell(int tag);
+// A cell that is never collected, from permanent memory rather than the collected pools: for
+// values that live as long as the process (classes, global functions), and for those made where a
+// collection must not start.
+LiValue permanent_cell(int tag);
 LiValue make_string_n(const char *bytes, uint32_t len, int tag = LI_STRING);
 LiValue make_string_unfilled(uint32_t len, int tag = LI_STRING); // the caller writes its len bytes
 LiValue make_instance(LiValue cls, void *data, int owned);
@@ -97,8 +101,8 @@ LiValue intern_n(const char *name, size_t len);
 LiValue symbol_lookup(const char *name, size_t len, uint32_t hash); // null for a name without a symbol
 // A name's hash (FNV-1a), as the symbol table keys it and a symbol keeps it (SymbolRec::hash):
 // NAME_HASH_SEED, then name_hash_byte for each byte.
-const uint32_t NAME_HASH_SEED = 2166136261u;
-static inline uint32_t name_hash_byte(uint32_t h, unsigned char c) { return (h ^ c) * 16777619u; }
+const uint32_t NAME_HASH_SEED = LI_NAME_HASH_SEED;
+static inline uint32_t name_hash_byte(uint32_t h, unsigned char c) { return li_NameHashByte(h, c); }
 static inline uint32_t name_hash(const char *s, size_t n)
 {
     uint32_t h = NAME_HASH_SEED;
@@ -106,7 +110,6 @@ static inline uint32_t name_hash(const char *s, size_t n)
     return h;
 }
 void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx); // in no particular order
-int global_native_count(void); // symbols whose value is a native function
 
 // ---- constant tables (constants.cpp) ----------------------------------------------------------
 
@@ -116,6 +119,20 @@ LiValue constant_value(const char *name, size_t len, uint32_t hash);
 void constants_intern_all(void);
 // Drops the tables whose rows lay in a module image that has been unloaded.
 void constants_forget_module(void *module);
+// The module image that holds address p, or null when p lies in other memory (the heap, a stack).
+void *image_of(const void *p);
+
+// ---- functions registered on first use (deferred.cpp) ------------------------------------------
+
+// Defines the deferred functions of a symbol just made (its hash is the name's).
+void define_deferred(LiValue sym, uint32_t hash);
+// Makes the symbol, and so the function, of every deferred name (for listings).
+void deferred_intern_all(void);
+// Counts a registration of a global function, unless it is a deferred row's definition.
+void count_registration(void);
+void deferred_forget_module(void *module);
+// The symbol of a name whose hash is known, or null; the name's bytes are read only on a match.
+LiValue symbol_lookup_hashed(const char *name, uint32_t hash);
 
 struct Binding {
     LiValue sym;

@@ -46,7 +46,9 @@ LiValue global_native_add(const char *name, LiEntry entry, int n, const char **p
         NativeFn *rec = (NativeFn *)permanent_alloc(sizeof(NativeFn));
         rec->name = sym_name(sym);
         rec->cls = Nil;
-        fn = alloc_cell(LI_NATIVE);
+        // never collected: a deferred function is defined while a symbol is made, where a
+        // collection must not start (deferred.cpp), and a global function is rarely replaced
+        fn = permanent_cell(LI_NATIVE);
         fn->w1 = W(rec);
         sym_set(sym, fn);
     }

@@ -97,12 +97,6 @@ std::string exe_dir;
 
 void LI_DeferDllInitialization(int (*init)(void), const char *hookName) { pending_inits.push_back({init, hookName}); }
 
-int li_FuncCacheSort(void)
-{
-    // Registration is immediate; report how many global functions exist.
-    return global_native_count();
-}
-
 int li_LoadModule(const char *name)
 {
     std::string file = name;
@@ -139,6 +133,7 @@ void li_Shutdown(void)
         if (setjmp(jb) == 0) {
             FreeLibrary(h);
             constants_forget_module(h);
+            deferred_forget_module(h);
             li_ErrorFree();
         } else {
             li_ErrorFree();

@@ -73,6 +73,14 @@ LiValue symbol_lookup(const char *name, size_t len, uint32_t hash)
     return nullptr;
 }
 
+LiValue symbol_lookup_hashed(const char *name, uint32_t hash)
+{
+    if (!table) return nullptr;
+    for (SymbolRec *r = table[hash & (table_size - 1)]; r; r = r->next)
+        if (r->hash == hash && strcmp(sym_name(r->sym), name) == 0) return r->sym;
+    return nullptr;
+}
+
 LiValue intern_n(const char *name, size_t len)
 {
     if (!table) grow();
@@ -101,6 +109,7 @@ LiValue intern_n(const char *name, size_t len)
     rec->next = table[k];
     table[k] = rec;
     symbol_count++;
+    define_deferred(s, h); // once the symbol is in the table, where the definition finds it
     return s;
 }
 
@@ -109,13 +118,6 @@ LiValue intern(const char *name) { return intern_n(name, strlen(name)); }
 void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx)
 {
     each_symbol([&](LiValue sym) { f(sym, ctx); });
-}
-
-int global_native_count(void)
-{
-    int n = 0;
-    each_symbol([&](LiValue sym) { n += li_Tag(sym_value(sym)) == LI_NATIVE; });
-    return n;
 }
 
 void bind(LiValue sym, LiValue value)

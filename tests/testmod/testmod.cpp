@@ -356,6 +356,47 @@ LiValue sample_scale_add()
 }
 LiValue sample_self() { return li_SymbolValue(li_SymbolFind("self")); }
 
+// Two classes whose methods wait for their first need, each counting its installs.
+int deferred_installs[2];
+LiValue point_sum()
+{
+    int32_t *p = (int32_t *)li_InstanceData(A(0));
+    return li_CreateLong(p[0] + p[1]);
+}
+LiValue native_name() { return li_CreateString("native"); }
+void install_deferred(LiValue cls, void *count)
+{
+    ++*(int *)count;
+    li_DefCMethod(cls, "Sum", point_sum, 0);
+    li_DefCMethod(cls, "Name", native_name, 0);
+}
+// Functions registered on first use: rows of a name, their count of arguments and value.
+struct LaterRow {
+    const char *name;
+    uint32_t hash;
+    int n;
+    LiEntry entry;
+};
+#define LATER(name, n, v) {name, li_NameHash(name), n, tm_value<v>}
+int later_definitions = 0;
+void define_later(const void *row)
+{
+    const LaterRow &r = *(const LaterRow *)row;
+    later_definitions++;
+    if (r.n == 0) li_CLFunction(r.name, r.entry, 0);
+    else if (r.n == 1) li_CLFunction(r.name, r.entry, 1, "a", 0);
+    else li_CLFunction(r.name, r.entry, 2, "a", 0, "b", 0);
+}
+const LaterRow later_first[] = {
+    LATER("tm-later", 1, 1), LATER("tm-later", 2, 2), LATER("tm-later-twice", 1, 3), LATER("tm-later-twice", 1, 4),
+    LATER("tm-existing", 2, 5), LATER("tm-existing", 1, 6), LATER("tm-order", 1, 7), LATER("tm-eager-after", 1, 8),
+    LATER("tm-listed-only", 0, 9),
+};
+const LaterRow later_second[] = {LATER("tm-order", 1, 10), LATER("tm-order", 0, 11)};
+LiValue tm_later_definitions() { return li_CreateLong(later_definitions); }
+
+LiValue tm_deferred_installs() { return li_Cons(li_CreateLong(deferred_installs[0]), li_Cons(li_CreateLong(deferred_installs[1]), Nil)); }
+
 const LiConstant constants[] = {
     {"TM_ONE", 1},
     {"TM_NEG", (int32_t)0x80010001u},
@@ -426,6 +467,16 @@ int testmod_init(void)
     li_DefCMethod(cls_sample, "Scale", sample_scale_add, 2, "factor", 0, "offset", 0);
     li_DefCMethod(cls_sample, "Args", sample_args, 1, "args", LI_PARAM_REST);
     li_DefCMethod(cls_sample, "Self", sample_self, 0);
+    const char *deferred[] = {"TDeferred", "TLazy"};
+    for (int i = 0; i < 2; i++)
+        li_DeferMethods(li_MakeClass(deferred[i], cls_point, Nil, empty_fields, 8, nullptr, nullptr), install_deferred,
+                        &deferred_installs[i]);
+    li_CLFunction("tm-deferred-installs", tm_deferred_installs, 0);
+    li_CLFunction("tm-later-definitions", tm_later_definitions, 0);
+    li_CLFunction("tm-existing", tm_value<12>, 1, "a", 0); // then replaced by the deferred row of one argument
+    li_DeferFunctions(later_first, sizeof later_first / sizeof later_first[0], sizeof(LaterRow), define_later);
+    li_DeferFunctions(later_second, sizeof later_second / sizeof later_second[0], sizeof(LaterRow), define_later);
+    li_CLFunction("tm-eager-after", tm_value<13>, 1, "a", 0); // registered after the deferred row: this one stays
     return li_FuncCacheSort();
 }
 

@@ -1,0 +1,115 @@
+// Global functions a module registers on their first use. A module hands over tables of rows; a
+// row is defined (its function registered) when a symbol of its name is made, or at once where
+// one exists. Every symbol that exists therefore holds the function an eager registration would
+// have given it, while loading the module costs a filter bit per row instead of a registration.
+//
+// One filter for every table, two bits per row from the name's hash (which the rows carry from
+// compile time), lets all but a few names in a thousand pass without a search; the search itself
+// compares hashes row by row, and reads a name only where the hashes agree.
+#include "internal.h"
+
+#include <string.h>
+#include <vector>
+
+namespace {
+
+struct Table {
+    const char *rows;
+    int count;
+    size_t stride;
+    void (*define)(const void *row);
+    void *owner; // the image the rows live in, forgotten when it is unloaded
+    bool all_interned;
+};
+// In the order they were handed over: a name's rows are defined in that order.
+std::vector<Table> tables;
+int registrations = 0; // rows handed over, and functions registered otherwise
+int defining = 0;      // a row's definition under way: its li_CLFunction is not another registration
+
+const uint32_t FILTER_BITS = 1u << 16;
+uint32_t filter[FILTER_BITS / 32];
+
+uint32_t first_bit(uint32_t hash) { return hash & (FILTER_BITS - 1); }
+uint32_t second_bit(uint32_t hash) { return (hash * 2654435761u) >> 16; }
+bool may_hold(uint32_t hash)
+{
+    uint32_t a = first_bit(hash), b = second_bit(hash);
+    return (filter[a / 32] >> (a % 32) & 1) && (filter[b / 32] >> (b % 32) & 1);
+}
+
+const LiDeferredRow *row_at(const Table &t, int i) { return (const LiDeferredRow *)(t.rows + (size_t)i * t.stride); }
+
+bool names(const LiDeferredRow *row, const char *name, uint32_t hash)
+{
+    return row->hash == hash && strcmp(row->name, name) == 0;
+}
+
+void define(const Table &t, const LiDeferredRow *row)
+{
+    defining++;
+    t.define(row);
+    defining--;
+}
+
+} // namespace
+
+void count_registration(void)
+{
+    if (!defining) registrations++;
+}
+
+int li_FuncCacheSort(void)
+{
+    // Functions are usable once registered, at once or on first use: there is nothing to sort.
+    return registrations;
+}
+
+void define_deferred(LiValue sym, uint32_t hash)
+{
+    if (!may_hold(hash)) return;
+    const char *name = sym_name(sym);
+    // by index: a definition may not add tables, but the vector is not held across the calls
+    for (size_t t = 0; t < tables.size(); t++)
+        for (int i = 0; i < tables[t].count; i++) {
+            const LiDeferredRow *row = row_at(tables[t], i);
+            if (names(row, name, hash)) define(tables[t], row);
+        }
+}
+
+void deferred_intern_all(void)
+{
+    for (size_t t = 0; t < tables.size(); t++) {
+        if (tables[t].all_interned) continue;
+        tables[t].all_interned = true;
+        for (int i = 0; i < tables[t].count; i++) intern(row_at(tables[t], i)->name);
+    }
+}
+
+void deferred_forget_module(void *module)
+{
+    for (size_t i = tables.size(); i-- > 0;)
+        if (tables[i].owner == module) tables.erase(tables.begin() + i);
+}
+
+void li_DeferFunctions(const void *rows, int count, size_t stride, void (*define)(const void *row))
+{
+    if (!rows || count <= 0) return;
+    registrations += count;
+    Table t{(const char *)rows, count, stride, define, image_of(rows), false};
+    // Rows outside a module's image might not outlive their caller: they are defined now.
+    if (!t.owner) {
+        for (int i = 0; i < count; i++) ::define(t, row_at(t, i));
+        return;
+    }
+    tables.push_back(t);
+    for (int i = 0; i < count; i++) {
+        const LiDeferredRow *row = row_at(t, i);
+        uint32_t a = first_bit(row->hash), b = second_bit(row->hash);
+        filter[a / 32] |= 1u << (a % 32);
+        filter[b / 32] |= 1u << (b % 32);
+    }
+    for (int i = 0; i < count; i++) {
+        const LiDeferredRow *row = row_at(t, i);
+        if (symbol_lookup_hashed(row->name, row->hash)) ::define(t, row);
+    }
+}
