@@ -7,12 +7,57 @@ namespace savrawin {
 #define CHECKED(name, value) {#name, value},
 #define DOCUMENTED(name, value) {name, value},
 
-extern const LiConstant first_constant_table[] = {
+extern constexpr LiConstant first_constant_table[] = {
 #include "first_table.gen.inc"
 };
-extern const LiConstant second_constant_table[] = {
+extern constexpr LiConstant second_constant_table[] = {
 #include "second_table.gen.inc"
 };
+
+#undef CHECKED
+#undef DOCUMENTED
+
+// What installing a table would otherwise work out from its names, worked out here when the module
+// is compiled: each name's hash, and where the runs of names ascending byte by byte end (the
+// generator sorts the rows between a few pinned ones).
+#define CHECKED(name, value) li_NameHash(#name),
+#define DOCUMENTED(name, value) li_NameHash(name),
+constexpr uint32_t first_hashes[] = {
+#include "first_table.gen.inc"
+};
+constexpr uint32_t second_hashes[] = {
+#include "second_table.gen.inc"
+};
+#undef CHECKED
+#undef DOCUMENTED
+
+namespace {
+
+constexpr bool ascends(const char *a, const char *b)
+{
+    while (*a && *a == *b) a++, b++;
+    return (unsigned char)*a < (unsigned char)*b;
+}
+
+struct Runs {
+    int ends[16];
+    int count;
+};
+template <size_t N> constexpr Runs runs_of(const LiConstant (&rows)[N])
+{
+    Runs runs{};
+    for (size_t i = 1; i <= N; i++)
+        if (i == N || !ascends(rows[i - 1].name, rows[i].name)) {
+            if (runs.count == 16) throw "more runs than an index holds";
+            runs.ends[runs.count++] = (int)i;
+        }
+    return runs;
+}
+constexpr Runs first_runs = runs_of(first_constant_table), second_runs = runs_of(second_constant_table);
+constexpr LiConstantIndex first_index = {first_hashes, first_runs.ends, first_runs.count};
+constexpr LiConstantIndex second_index = {second_hashes, second_runs.ends, second_runs.count};
+
+} // namespace
 
 extern const int first_constant_table_size = sizeof first_constant_table / sizeof first_constant_table[0];
 extern const int second_constant_table_size = sizeof second_constant_table / sizeof second_constant_table[0];
@@ -21,7 +66,10 @@ static_assert(sizeof first_constant_table / sizeof first_constant_table[0] == 23
 static_assert(sizeof second_constant_table / sizeof second_constant_table[0] == 5821, "second table size");
 static_assert(sizeof(LiConstant) == 8, "a table entry is a name pointer and a 32-bit value");
 
-void install_first_constant_table() { li_InitConstants(first_constant_table, first_constant_table_size); }
-void install_second_constant_table() { li_InitConstants(second_constant_table, second_constant_table_size); }
+void install_first_constant_table() { li_InitIndexedConstants(first_constant_table, first_constant_table_size, &first_index); }
+void install_second_constant_table()
+{
+    li_InitIndexedConstants(second_constant_table, second_constant_table_size, &second_index);
+}
 
 } // namespace savrawin

@@ -218,6 +218,15 @@ LI_API void li_ResolveMembers(LiValue cls, const LiMemberHooks *hooks);
 LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, const LiStrucField *fields,
                             uint32_t size, LiConstructorHook ctor, LiDestructorHook dtor);
 LI_API void li_InitConstants(const LiConstant *table, int count);
+/* li_InitConstants with what the table's generator knows, so that installing reads none of its
+ * names: each row's name hash (li_NameHash), and the ends of the runs of rows that ascend by name
+ * (byte order), at most 16. Both lie in the module's image with the rows. */
+typedef struct LiConstantIndex {
+    const uint32_t *hashes;
+    const int *run_ends;
+    int run_count;
+} LiConstantIndex;
+LI_API void li_InitIndexedConstants(const LiConstant *table, int count, const LiConstantIndex *index);
 /* Global functions registered on their first use. Each of `count` rows, `stride` bytes apart,
  * starts with an LiDeferredRow: its function's name and the name's hash (li_NameHash). define(row)
  * registers the row's function with li_CLFunction when a symbol of its name is first made (by the

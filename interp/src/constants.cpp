@@ -136,14 +136,40 @@ void constants_forget_module(void *module)
         if (tables[i].owner == module) tables.erase(tables.begin() + i);
 }
 
+namespace {
+
+Table new_table(const LiConstant *rows, int count, void *owner)
+{
+    uint32_t bits = 1024;
+    while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
+    return Table{rows, count, {}, std::vector<uint32_t>(bits / 32), bits, false, owner};
+}
+
+// Keeps the table (in place of an earlier install of the same rows) and gives the symbols in
+// `existing` the values it holds for them (for a name in the table twice, the one a look-up finds).
+template <class Symbols> void keep(Table &&t, const Symbols &existing)
+{
+    for (size_t i = 0; i < tables.size(); i++)
+        if (tables[i].rows == t.rows) {
+            t.all_interned = tables[i].all_interned;
+            tables.erase(tables.begin() + i);
+            break;
+        }
+    tables.push_back(std::move(t));
+    for (LiValue sym : existing) {
+        const char *name = sym_name(sym);
+        if (const LiConstant *c = find_in(tables.back(), name, strlen(name), sym_rec(sym)->hash)) sym_set(sym, constant_cell(c->value));
+    }
+}
+
+} // namespace
+
 void li_InitConstants(const LiConstant *rows, int count)
 {
     if (!rows || count <= 0) return;
     // Rows are kept and read later only where they live as long as their module: in its image.
     void *owner = image_of(rows);
-    uint32_t bits = 1024;
-    while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
-    Table t{rows, count, {}, std::vector<uint32_t>(bits / 32), bits, false, owner};
+    Table t = new_table(rows, count, owner);
     // One pass over the rows finds the runs, fills the filter and finds the names that have a
     // symbol already, from the hash each row needs anyway: no walk over every symbol.
     std::vector<LiValue> existing;
@@ -163,16 +189,31 @@ void li_InitConstants(const LiConstant *rows, int count)
         for (int i = 0; i < count; i++) sym_set(intern(rows[i].name), li_CreateLong(rows[i].value));
         return;
     }
-    for (size_t i = 0; i < tables.size(); i++)
-        if (tables[i].rows == rows) {
-            t.all_interned = tables[i].all_interned;
-            tables.erase(tables.begin() + i);
-            break;
-        }
-    tables.push_back(std::move(t));
-    // The value the table gives each (for a name in the table twice, the one a look-up finds).
-    for (LiValue sym : existing) {
-        const char *name = sym_name(sym);
-        if (const LiConstant *c = find_in(tables.back(), name, strlen(name), sym_rec(sym)->hash)) sym_set(sym, constant_cell(c->value));
-    }
+    keep(std::move(t), existing);
+}
+
+void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstantIndex *index)
+{
+    if (!rows || count <= 0) return;
+    void *owner = image_of(rows);
+    bool usable = index && owner && index->run_count > 0 && (size_t)index->run_count <= MAX_RUNS &&
+                  image_of(index->hashes) == owner && image_of(index->run_ends) == owner;
+    for (int r = 0, begin = 0; usable && r < index->run_count; begin = index->run_ends[r++])
+        usable = index->run_ends[r] > begin && index->run_ends[r] <= count;
+    if (!usable || index->run_ends[index->run_count - 1] != count) return li_InitConstants(rows, count);
+    Table t = new_table(rows, count, owner);
+    for (int i = 0; i < count; i++) filter_add(t, index->hashes[i]);
+    for (int r = 0, begin = 0; r < index->run_count; begin = index->run_ends[r++]) t.runs.push_back({begin, index->run_ends[r]});
+    // The symbols are fewer than the rows, and their hashes are at hand: they are what is walked.
+    struct Found {
+        const Table &t;
+        std::vector<LiValue> syms;
+    } found{t, {}};
+    symbols_each(
+        [](LiValue sym, void *context) {
+            Found &f = *(Found *)context;
+            if (may_hold(f.t, sym_rec(sym)->hash)) f.syms.push_back(sym);
+        },
+        &found);
+    keep(std::move(t), found.syms);
 }

@@ -1,12 +1,12 @@
 // A test module that watches another module's initialiser from the outside: (cp-watch "NAME")
 // loads NAME.dll, which hands its initialiser to the interpreter without running it, and points
-// NAME's imports of li_InitConstants, li_MakeClass and li_FuncCacheSort at recorders here. When
-// the script then calls (load-module "NAME") the initialiser runs against the recorders, which
-// note each call and what the symbol table held at that moment, and pass the call on. Nothing
-// of the watched module is changed but its import table.
+// NAME's imports of li_InitConstants (or li_InitIndexedConstants), li_MakeClass and li_FuncCacheSort
+// at recorders here. When the script then calls (load-module "NAME") the initialiser runs against
+// the recorders, which note each call and what the symbol table held at that moment, and pass the
+// call on. Nothing of the watched module is changed but its import table.
 //
 // (cp-events) lists the calls in order:
-//   ("constants" COUNT DISTINCT BOUND SAME T1)  li_InitConstants: entries, distinct names among
+//   ("constants" COUNT DISTINCT BOUND SAME T1)  a constant table: entries, distinct names among
 //                                              them, how many were already bound, how many of
 //                                              those to the entry's value
 //   ("class" NAME T1)                          li_MakeClass
@@ -35,6 +35,7 @@ std::vector<Event> events;
 std::vector<std::pair<const LiConstant *, int>> tables;
 
 void (*real_init_constants)(const LiConstant *, int);
+void (*real_init_indexed_constants)(const LiConstant *, int, const LiConstantIndex *);
 LiValue (*real_make_class)(const char *, LiValue, LiValue, const LiStrucField *, uint32_t, LiConstructorHook,
                            LiDestructorHook);
 int (*real_func_cache_sort)(void);
@@ -56,7 +57,7 @@ int32_t table_bound(size_t k)
 }
 int32_t first_table_bound() { return table_bound(0); }
 
-void record_init_constants(const LiConstant *table, int count)
+template <class Install> void record_constants(const LiConstant *table, int count, Install install)
 {
     std::set<std::string> names;
     int32_t bound_before = 0, same = 0;
@@ -67,8 +68,16 @@ void record_init_constants(const LiConstant *table, int count)
         names.insert(table[i].name);
     }
     tables.push_back({table, count});
-    real_init_constants(table, count);
+    install();
     events.push_back({"constants", "", count, (int32_t)names.size(), bound_before, same, first_table_bound()});
+}
+void record_init_constants(const LiConstant *table, int count)
+{
+    record_constants(table, count, [&] { real_init_constants(table, count); });
+}
+void record_init_indexed_constants(const LiConstant *table, int count, const LiConstantIndex *index)
+{
+    record_constants(table, count, [&] { real_init_indexed_constants(table, count, index); });
 }
 
 LiValue record_make_class(const char *name, LiValue super, LiValue second, const LiStrucField *fields, uint32_t size,
@@ -118,10 +127,13 @@ LiValue cp_watch()
     if (!module) li_Error("cp-watch: cannot load the module");
     real_init_constants = (decltype(real_init_constants))patch_import(module, "libsavra.dll", "li_InitConstants",
                                                                       (void *)record_init_constants);
+    real_init_indexed_constants = (decltype(real_init_indexed_constants))patch_import(
+        module, "libsavra.dll", "li_InitIndexedConstants", (void *)record_init_indexed_constants);
     real_make_class = (decltype(real_make_class))patch_import(module, "libsavra.dll", "li_MakeClass", (void *)record_make_class);
     real_func_cache_sort =
         (decltype(real_func_cache_sort))patch_import(module, "libsavra.dll", "li_FuncCacheSort", (void *)record_func_cache_sort);
-    if (!real_init_constants || !real_make_class || !real_func_cache_sort) li_Error("cp-watch: an import was not found");
+    if (!(real_init_constants || real_init_indexed_constants) || !real_make_class || !real_func_cache_sort)
+        li_Error("cp-watch: an import was not found");
     return Nil;
 }
 

@@ -412,12 +412,26 @@ const LiConstant descending[] = {
     {"TM_DESC_B", 2},  {"TM_DESC_A", 100000},
 };
 
+// Tables installed with their index: two runs, the second ascending; and one whose index does
+// not end at its last row, which is installed as if it had none.
+const LiConstant indexed[] = {{"TM_IDX_Z", 1}, {"TM_IDX_A", 2}, {"TM_IDX_B", 3}};
+const uint32_t indexed_hashes[] = {li_NameHash("TM_IDX_Z"), li_NameHash("TM_IDX_A"), li_NameHash("TM_IDX_B")};
+const int indexed_runs[] = {1, 3};
+const LiConstantIndex indexed_index = {indexed_hashes, indexed_runs, 2};
+const LiConstant misindexed[] = {{"TM_BAD_A", 4}, {"TM_BAD_B", 5}};
+const uint32_t misindexed_hashes[] = {li_NameHash("TM_BAD_A"), li_NameHash("TM_BAD_B")};
+const int misindexed_runs[] = {5};
+const LiConstantIndex misindexed_index = {misindexed_hashes, misindexed_runs, 1};
+
 int testmod_init(void)
 {
     li_CLFunction("tm-add", tm_add, 2, "a", 0, "b", 0);
     li_CLFunction("tm-noop", tm_noop, 0);
     li_InitConstants(constants, 3);
     li_InitConstants(descending, sizeof descending / sizeof descending[0]);
+    li_SymbolFind("TM_IDX_B"); // a name with a symbol before its table comes
+    li_InitIndexedConstants(indexed, 3, &indexed_index);
+    li_InitIndexedConstants(misindexed, 2, &misindexed_index);
     li_FuncCacheSort();
     cls_point = li_MakeClass("TPoint", Nil, Nil, point_fields, 8, nullptr, nullptr);
     cls_sample = li_MakeClass("TSample", Nil, Nil, sample_fields, sizeof(Sample), nullptr, nullptr);
