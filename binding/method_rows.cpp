@@ -144,6 +144,17 @@ private:
     std::vector<LiValue> slots;
 };
 
+// Where the rows of row i's name end: consecutive method rows of one name are one dispatcher, and
+// a lone one without forms of its own is a plain method.
+size_t name_end(const MethodRow *rows, size_t n, size_t i)
+{
+    size_t j = i + 1;
+    if (rows[i].kind == MethodRow::Method)
+        while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, rows[i].name) == 0) j++;
+    return j;
+}
+bool plain(const MethodRow *rows, size_t i, size_t end) { return end == i + 1 && !rows[i].overloaded; }
+
 } // namespace
 
 void each_method_global(const MethodTable *tables, size_t count, void (*f)(const MethodRow &, bool also_global, void *), void *context)
@@ -151,15 +162,11 @@ void each_method_global(const MethodTable *tables, size_t count, void (*f)(const
     for (size_t t = 0; t < count; t++) {
         const MethodRow *rows = tables[t].rows;
         size_t n = tables[t].count;
-        for (size_t i = 0; i < n;) {
+        for (size_t i = 0, j; i < n; i = j) {
             const MethodRow &r = rows[i];
-            size_t j = i + 1;
+            j = name_end(rows, n, i);
             if (r.kind == MethodRow::Global) f(r, false, context);
-            else if (r.kind == MethodRow::Method) {
-                while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
-                if (j == i + 1 && !r.overloaded && tables[t].methods_also_global) f(r, true, context);
-            }
-            i = j;
+            else if (r.kind == MethodRow::Method && plain(rows, i, j) && tables[t].methods_also_global) f(r, true, context);
         }
     }
 }
@@ -184,27 +191,16 @@ void register_methods(LiValue cls, const char *class_name, const MethodTable *ta
     for (size_t t = 0; t < count; t++) {
         const MethodRow *rows = tables[t].rows;
         size_t n = tables[t].count;
-        for (size_t i = 0; i < n;) {
+        for (size_t i = 0, j; i < n; i = j) {
             const MethodRow &r = rows[i];
-            size_t j = i + 1;
-            if (r.kind == MethodRow::Global) {
-                i = j;
-                continue;
-            }
+            j = name_end(rows, n, i);
+            if (r.kind == MethodRow::Global) continue;
             LiValue name;
-            if (r.kind == MethodRow::Apart) name = register_plain(cls, r);
-            else {
-                while (j < n && rows[j].kind == MethodRow::Method && strcmp(rows[j].name, r.name) == 0) j++;
-                if (j == i + 1 && !r.overloaded) {
-                    name = register_plain(cls, r);
-                } else {
-                    name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
-                }
-            }
+            if (r.kind == MethodRow::Apart || plain(rows, i, j)) name = register_plain(cls, r);
+            else name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
             // Checked by the symbol the registration returns: a mistake ends the process all the same.
             if (done.contains(name)) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
             if (j == n || rows[j].kind != MethodRow::Apart || strcmp(rows[j].name, r.name) != 0) done.add(name);
-            i = j;
         }
     }
 }
