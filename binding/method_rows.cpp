@@ -155,20 +155,25 @@ size_t name_end(const MethodRow *rows, size_t n, size_t i)
 }
 bool plain(const MethodRow *rows, size_t i, size_t end) { return end == i + 1 && !rows[i].overloaded; }
 
+// f(table, i, end) for the rows [i, end) of each name of each table, in order.
+template <class F> void each_name(const MethodTable *tables, size_t count, F f)
+{
+    for (size_t t = 0; t < count; t++)
+        for (size_t i = 0, end; i < tables[t].count; i = end) {
+            end = name_end(tables[t].rows, tables[t].count, i);
+            f(tables[t], i, end);
+        }
+}
+
 } // namespace
 
 void each_method_global(const MethodTable *tables, size_t count, void (*f)(const MethodRow &, bool also_global, void *), void *context)
 {
-    for (size_t t = 0; t < count; t++) {
-        const MethodRow *rows = tables[t].rows;
-        size_t n = tables[t].count;
-        for (size_t i = 0, j; i < n; i = j) {
-            const MethodRow &r = rows[i];
-            j = name_end(rows, n, i);
-            if (r.kind == MethodRow::Global) f(r, false, context);
-            else if (r.kind == MethodRow::Method && plain(rows, i, j) && tables[t].methods_also_global) f(r, true, context);
-        }
-    }
+    each_name(tables, count, [&](const MethodTable &table, size_t i, size_t end) {
+        const MethodRow &r = table.rows[i];
+        if (r.kind == MethodRow::Global) f(r, false, context);
+        else if (r.kind == MethodRow::Method && plain(table.rows, i, end) && table.methods_also_global) f(r, true, context);
+    });
 }
 
 const char *global_name(const char *class_name, const MethodRow &r, bool also_global)
@@ -188,21 +193,16 @@ void register_methods(LiValue cls, const char *class_name, const MethodTable *ta
     for (size_t t = 0; t < count; t++) rows_in_all += tables[t].count;
     li_ReserveMethods(cls, (int)rows_in_all);
     NameSet done(rows_in_all); // names whose rows have all been registered
-    for (size_t t = 0; t < count; t++) {
-        const MethodRow *rows = tables[t].rows;
-        size_t n = tables[t].count;
-        for (size_t i = 0, j; i < n; i = j) {
-            const MethodRow &r = rows[i];
-            j = name_end(rows, n, i);
-            if (r.kind == MethodRow::Global) continue;
-            LiValue name;
-            if (r.kind == MethodRow::Apart || plain(rows, i, j)) name = register_plain(cls, r);
-            else name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, j - i), 1, "args", rest_parameter);
-            // Checked by the symbol the registration returns: a mistake ends the process all the same.
-            if (done.contains(name)) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
-            if (j == n || rows[j].kind != MethodRow::Apart || strcmp(rows[j].name, r.name) != 0) done.add(name);
-        }
-    }
+    each_name(tables, count, [&](const MethodTable &table, size_t i, size_t end) {
+        const MethodRow *rows = table.rows, &r = rows[i];
+        if (r.kind == MethodRow::Global) return;
+        LiValue name;
+        if (r.kind == MethodRow::Apart || plain(rows, i, end)) name = register_plain(cls, r);
+        else name = li_DefCMethod(cls, r.name, make_dispatcher(class_name, rows + i, end - i), 1, "args", rest_parameter);
+        // Checked by the symbol the registration returns: a mistake ends the process all the same.
+        if (done.contains(name)) table_mistake(class_name, r.name, "rows of one name stand together, apart ones last");
+        if (end == table.count || rows[end].kind != MethodRow::Apart || strcmp(rows[end].name, r.name) != 0) done.add(name);
+    });
 }
 
 } // namespace savrawin
