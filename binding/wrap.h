@@ -389,10 +389,12 @@ struct LaterRow {
 };
 #define SAVRA_LATER(NAME, ...) {NAME, li_NameHash(NAME), [](const char *name) { __VA_ARGS__; }}
 void register_later(const LaterRow *rows, size_t n);
+template <size_t N> void register_later(const LaterRow (&rows)[N]) { register_later(rows, N); }
+
+// The interpreter reads a row handed to li_DeferFunctions as an LiDeferredRow.
 template <class Row> constexpr bool starts_as_deferred_row =
     offsetof(Row, name) == offsetof(LiDeferredRow, name) && offsetof(Row, hash) == offsetof(LiDeferredRow, hash);
 static_assert(starts_as_deferred_row<FunctionRow> && starts_as_deferred_row<LaterRow>, "rows start as deferred rows do");
-template <size_t N> void register_later(const LaterRow (&rows)[N]) { register_later(rows, N); }
 
 // Calls reg with the (name, flags) pairs of count parameters as separate arguments: the
 // registration calls take their descriptors as a variable argument list. Every parameter of a

@@ -235,7 +235,8 @@ void install_methods(LiValue cls, void *row)
 {
     const ClassTableRow &r = *(const ClassTableRow *)row;
     MethodTable tables[3];
-    register_methods(cls, r.record.name, tables, method_tables_of(r, tables));
+    size_t n = method_tables_of(r, tables);
+    register_methods(cls, r.record.name, tables, n);
 }
 
 } // namespace
@@ -256,6 +257,7 @@ struct GlobalRow {
     size_t index;            // the class's row
     const MethodRow *method; // for the method kinds
 };
+static_assert(starts_as_deferred_row<GlobalRow>, "a row starts as a deferred row does");
 GlobalRow global_rows[512];
 size_t global_count = 0;
 
@@ -297,8 +299,9 @@ void register_window_classes()
     for (size_t i = 0; i < row_count; i++) {
         const ClassTableRow &r = rows[i];
         MethodTable tables[3];
+        size_t n = method_tables_of(r, tables);
         Adding adding{i, r.record.name};
-        each_method_global(tables, method_tables_of(r, tables), add_method_global, &adding);
+        each_method_global(tables, n, add_method_global, &adding);
         li_DeferMethods(*r.record.handle, install_methods, (void *)&r);
         if (r.hooks.type) add_global(r.type_name, GlobalRow::Type, i, nullptr);
         if (r.platform.named) add_global(r.class_name_name, GlobalRow::ClassName, i, nullptr);

@@ -68,7 +68,7 @@ void define_deferred(LiValue sym, uint32_t hash)
 {
     if (!may_hold(hash)) return;
     const char *name = sym_name(sym);
-    // by index: a definition may not add tables, but the vector is not held across the calls
+    // by index: a definition that hands rows over itself moves the tables, not the walk
     for (size_t t = 0; t < tables.size(); t++)
         for (int i = 0; i < tables[t].count; i++) {
             const LiDeferredRow *row = row_at(tables[t], i);
