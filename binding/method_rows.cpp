@@ -38,8 +38,8 @@ const auto pool_entry = pool_entries(std::make_index_sequence<pool_size>{});
 
 bool same_form(const Candidate &a, const Candidate &b) { return a.n == b.n && strcmp(a.tests, b.tests) == 0; }
 
-// What registration makes lives as long as the module and is made once, at start-up: it goes to
-// memory that is never freed, which costs no heap call per piece.
+// What registration makes lives as long as the module and is made once: it goes to memory that is
+// never freed, which costs no heap call per piece.
 const char *kept_text(std::initializer_list<const char *> pieces)
 {
     size_t length = 0;

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include <string>
+
 namespace savrawin {
 
 namespace {
@@ -33,28 +35,22 @@ LiValue dispatch(const Overload &o, LiValue list)
     return Nil;
 }
 
-// Measured, then written into memory that is never freed: the text is made once per dispatcher at
-// start-up, where a heap call per piece would cost more than the rest of the registration.
+// The text lives as long as the process, in memory that is never freed.
 const char *forms_text(const Overload &o)
 {
-    auto each = [&](auto put) {
-        for (int i = 0; i < o.count; i++) {
-            const Candidate &c = o.candidates[i];
-            bool first = true;
-            for (int p = 0; c.names && p < c.n; p++) {
-                if (!c.names[p]) continue;
-                if (!first) put(" ", 1);
-                put(c.names[p], strlen(c.names[p]));
-                first = false;
-            }
-            put("\n", 1);
+    std::string text;
+    for (int i = 0; i < o.count; i++) {
+        const Candidate &c = o.candidates[i];
+        bool first = true;
+        for (int p = 0; c.names && p < c.n; p++) {
+            if (!c.names[p]) continue;
+            if (!first) text += ' ';
+            text += c.names[p];
+            first = false;
         }
-    };
-    size_t length = 0;
-    each([&](const char *, size_t n) { length += n; });
-    char *text = (char *)li_PermanentAlloc(length + 1), *at = text;
-    each([&](const char *piece, size_t n) { at = (char *)memcpy(at, piece, n) + n; });
-    return text;
+        text += '\n';
+    }
+    return (const char *)memcpy(li_PermanentAlloc(text.size() + 1), text.c_str(), text.size() + 1);
 }
 
 } // namespace savrawin

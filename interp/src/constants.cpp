@@ -11,7 +11,6 @@
 
 #include <windows.h>
 
-#include <stdlib.h>
 #include <vector>
 
 namespace {
@@ -24,10 +23,9 @@ struct Table {
     int count;
     std::vector<Run> runs;
     // Names are first told apart by their hash, the symbol table's (symbols.cpp), which a new
-    // symbol has already: two bits per row of a filter of at least 16 bits a row let all but about
-    // one other name in a hundred (a module's functions, a script's variables) pass without a search.
-    std::vector<uint32_t> filter;
-    uint32_t filter_bits; // a power of two
+    // symbol has already: at 16 bits a row, all but about one other name in a hundred (a module's
+    // functions, a script's variables) pass without a search.
+    NameFilter filter;
     bool all_interned; // every name has its symbol (apropos asked for them)
     void *owner;       // the image the rows live in, forgotten when it is unloaded
 };
@@ -44,25 +42,9 @@ int compare(const char *name, size_t len, const char *row)
     return row[len] ? -1 : 0;
 }
 
-// The filter's two bits for a name's hash: its low bits, and the high bits of its product with an
-// odd constant.
-uint32_t first_bit(const Table &t, uint32_t hash) { return hash & (t.filter_bits - 1); }
-uint32_t second_bit(const Table &t, uint32_t hash) { return (hash * 2654435761u) >> (32 - __builtin_ctz(t.filter_bits)); }
-void filter_add(Table &t, uint32_t hash)
-{
-    uint32_t a = first_bit(t, hash), b = second_bit(t, hash);
-    t.filter[a / 32] |= 1u << (a % 32);
-    t.filter[b / 32] |= 1u << (b % 32);
-}
-bool may_hold(const Table &t, uint32_t hash)
-{
-    uint32_t a = first_bit(t, hash), b = second_bit(t, hash);
-    return (t.filter[a / 32] >> (a % 32) & 1) && (t.filter[b / 32] >> (b % 32) & 1);
-}
-
 const LiConstant *find_in(const Table &t, const char *name, size_t len, uint32_t hash)
 {
-    if (!may_hold(t, hash)) return nullptr;
+    if (!t.filter.may_hold(hash)) return nullptr;
     for (const Run &r : t.runs) {
         int lo = r.begin, hi = r.end;
         while (lo < hi) {
@@ -77,23 +59,14 @@ const LiConstant *find_in(const Table &t, const char *name, size_t len, uint32_t
 }
 
 // Integer cells for constant values. Those near zero are the shared ones; the others get cells of
-// their own, made here rather than from the shared pages (taking them from the pages made
-// installing the module's tables three times slower, measured). They are never collected: a
-// symbol is made wherever the reader or a native asks for one, and making it must not start a
-// collection under a caller that holds unrooted cells.
+// their own rather than cells from the shared pages (taking them from the pages made installing
+// the module's tables three times slower, measured). They are never collected: a symbol is made
+// wherever the reader or a native asks for one, and making it must not start a collection under a
+// caller that holds unrooted cells.
 LiValue constant_cell(int32_t v)
 {
-    static LiCell *block = nullptr;
-    static int left = 0;
     if (v >= -256 && v < 1024) return small_int(v);
-    if (!left) {
-        block = (LiCell *)calloc(1024, sizeof(LiCell));
-        if (!block) abort();
-        left = 1024;
-    }
-    left--;
-    LiValue c = block++;
-    c->hdr = (LI_LONG << 1) | LI_HDR_STATIC;
+    LiValue c = permanent_cell(LI_LONG);
     c->w1 = (uint32_t)v;
     return c;
 }
@@ -142,7 +115,7 @@ Table new_table(const LiConstant *rows, int count, void *owner)
 {
     uint32_t bits = 1024;
     while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
-    return Table{rows, count, {}, std::vector<uint32_t>(bits / 32), bits, false, owner};
+    return Table{rows, count, {}, NameFilter(bits), false, owner};
 }
 
 // Keeps the table (in place of an earlier install of the same rows) and gives the symbols in
@@ -178,7 +151,7 @@ void li_InitConstants(const LiConstant *rows, int count)
         const char *name = rows[i - 1].name, *end = name;
         uint32_t hash = NAME_HASH_SEED;
         for (; *end; end++) hash = name_hash_byte(hash, (unsigned char)*end);
-        filter_add(t, hash);
+        t.filter.add(hash);
         if (LiValue sym = symbol_lookup(name, end - name, hash)) existing.push_back(sym);
         if (i == count || !ascends(rows[i - 1].name, rows[i].name)) {
             t.runs.push_back({begin, i});
@@ -202,7 +175,7 @@ void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstant
         usable = index->run_ends[r] > begin && index->run_ends[r] <= count;
     if (!usable || index->run_ends[index->run_count - 1] != count) return li_InitConstants(rows, count);
     Table t = new_table(rows, count, owner);
-    for (int i = 0; i < count; i++) filter_add(t, index->hashes[i]);
+    for (int i = 0; i < count; i++) t.filter.add(index->hashes[i]);
     for (int r = 0, begin = 0; r < index->run_count; begin = index->run_ends[r++]) t.runs.push_back({begin, index->run_ends[r]});
     // The symbols are fewer than the rows, and their hashes are at hand: they are what is walked.
     struct Found {
@@ -212,7 +185,7 @@ void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstant
     symbols_each(
         [](LiValue sym, void *context) {
             Found &f = *(Found *)context;
-            if (may_hold(f.t, sym_rec(sym)->hash)) f.syms.push_back(sym);
+            if (f.t.filter.may_hold(sym_rec(sym)->hash)) f.syms.push_back(sym);
         },
         &found);
     keep(std::move(t), found.syms);

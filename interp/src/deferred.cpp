@@ -26,16 +26,7 @@ std::vector<Table> tables;
 int registrations = 0; // rows handed over, and functions registered otherwise
 int defining = 0;      // a row's definition under way: its li_CLFunction is not another registration
 
-const uint32_t FILTER_BITS = 1u << 16;
-uint32_t filter[FILTER_BITS / 32];
-
-uint32_t first_bit(uint32_t hash) { return hash & (FILTER_BITS - 1); }
-uint32_t second_bit(uint32_t hash) { return (hash * 2654435761u) >> 16; }
-bool may_hold(uint32_t hash)
-{
-    uint32_t a = first_bit(hash), b = second_bit(hash);
-    return (filter[a / 32] >> (a % 32) & 1) && (filter[b / 32] >> (b % 32) & 1);
-}
+NameFilter filter(1u << 16);
 
 const LiDeferredRow *row_at(const Table &t, int i) { return (const LiDeferredRow *)(t.rows + (size_t)i * t.stride); }
 
@@ -66,7 +57,7 @@ int li_FuncCacheSort(void)
 
 void define_deferred(LiValue sym, uint32_t hash)
 {
-    if (!may_hold(hash)) return;
+    if (!filter.may_hold(hash)) return;
     const char *name = sym_name(sym);
     // by index: a definition that hands rows over itself moves the tables, not the walk
     for (size_t t = 0; t < tables.size(); t++)
@@ -102,12 +93,7 @@ void li_DeferFunctions(const void *rows, int count, size_t stride, void (*define
         return;
     }
     tables.push_back(t);
-    for (int i = 0; i < count; i++) {
-        const LiDeferredRow *row = row_at(t, i);
-        uint32_t a = first_bit(row->hash), b = second_bit(row->hash);
-        filter[a / 32] |= 1u << (a % 32);
-        filter[b / 32] |= 1u << (b % 32);
-    }
+    for (int i = 0; i < count; i++) filter.add(row_at(t, i)->hash);
     for (int i = 0; i < count; i++) {
         const LiDeferredRow *row = row_at(t, i);
         if (symbol_lookup_hashed(row->name, row->hash)) ::define(t, row);

@@ -9,6 +9,7 @@
 #include <stdint.h>
 #include <string.h>
 #include <string>
+#include <vector>
 
 // The evaluator's hot helpers are inlined whatever the compiler's size estimate: under emulation a
 // call and its return cost more than the code they would save.
@@ -110,6 +111,30 @@ static inline uint32_t name_hash(const char *s, size_t n)
     return h;
 }
 void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx); // in no particular order
+// The symbol of a name whose hash is known, or null; the name's bytes are read only on a match.
+LiValue symbol_lookup_hashed(const char *name, uint32_t hash);
+
+// A filter of names by their hash: two bits per name, its hash's low bits and the high bits of the
+// hash's product with an odd constant. A name never added passes with a chance of about one in a
+// hundred at 16 bits a name; one added always does.
+class NameFilter {
+public:
+    explicit NameFilter(uint32_t bits) : words(bits / 32), shift(32 - __builtin_ctz(bits)) {} // bits: a power of two
+    void add(uint32_t hash)
+    {
+        set(first(hash));
+        set(second(hash));
+    }
+    bool may_hold(uint32_t hash) const { return has(first(hash)) && has(second(hash)); }
+
+private:
+    uint32_t first(uint32_t hash) const { return hash & ((uint32_t)words.size() * 32 - 1); }
+    uint32_t second(uint32_t hash) const { return (hash * 2654435761u) >> shift; }
+    void set(uint32_t bit) { words[bit / 32] |= 1u << (bit % 32); }
+    bool has(uint32_t bit) const { return words[bit / 32] >> (bit % 32) & 1; }
+    std::vector<uint32_t> words;
+    uint32_t shift;
+};
 
 // ---- constant tables (constants.cpp) ----------------------------------------------------------
 
@@ -131,8 +156,6 @@ void deferred_intern_all(void);
 // Counts a registration of a global function, unless it is a deferred row's definition.
 void count_registration(void);
 void deferred_forget_module(void *module);
-// The symbol of a name whose hash is known, or null; the name's bytes are read only on a match.
-LiValue symbol_lookup_hashed(const char *name, uint32_t hash);
 
 struct Binding {
     LiValue sym;

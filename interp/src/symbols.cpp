@@ -65,20 +65,23 @@ Binding *g_bindings = nullptr;
 int g_bind_top = 0;
 static int bind_capacity = 0;
 
-LiValue symbol_lookup(const char *name, size_t len, uint32_t hash)
+// The symbol in hash's bucket whose name same() accepts; names are compared on a hash match only.
+template <class Same> static LiValue find_symbol(uint32_t hash, Same same)
 {
     if (!table) return nullptr;
     for (SymbolRec *r = table[hash & (table_size - 1)]; r; r = r->next)
-        if (r->hash == hash && strncmp(sym_name(r->sym), name, len) == 0 && sym_name(r->sym)[len] == 0) return r->sym;
+        if (r->hash == hash && same(sym_name(r->sym))) return r->sym;
     return nullptr;
+}
+
+LiValue symbol_lookup(const char *name, size_t len, uint32_t hash)
+{
+    return find_symbol(hash, [&](const char *s) { return strncmp(s, name, len) == 0 && s[len] == 0; });
 }
 
 LiValue symbol_lookup_hashed(const char *name, uint32_t hash)
 {
-    if (!table) return nullptr;
-    for (SymbolRec *r = table[hash & (table_size - 1)]; r; r = r->next)
-        if (r->hash == hash && strcmp(sym_name(r->sym), name) == 0) return r->sym;
-    return nullptr;
+    return find_symbol(hash, [&](const char *s) { return strcmp(s, name) == 0; });
 }
 
 LiValue intern_n(const char *name, size_t len)
