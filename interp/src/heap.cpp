@@ -15,14 +15,15 @@ namespace {
 
 const int POOL_CELLS = 16384;
 std::vector<LiCell *> pools;
-LiCell *freelist = nullptr;
 int allocated_since_gc = 0;
 uint32_t allocated_total = 0; // wraps; only differences are read
+int32_t countdown_start = 0;  // g_alloc_countdown when it was last set
 int gc_threshold = 200000;
 int live_after_gc = 0;
 bool in_gc = false;
 std::vector<LiValue> mark_stack;
 std::vector<LiValue> pending_destroy;
+std::vector<LiValue> instance_cells; // every instance made, and some since destroyed
 
 // Instance bodies come from their own free list: creating a view instance must be cheap.
 LiInstanceBody *body_free = nullptr;
@@ -53,8 +54,8 @@ void new_pool()
     pools.push_back(pool);
     for (int i = POOL_CELLS - 1; i >= 0; i--) {
         pool[i].hdr = LI_FREE << 1;
-        pool[i].w1 = W(freelist);
-        freelist = &pool[i];
+        pool[i].w1 = W(g_free_cells);
+        g_free_cells = &pool[i];
     }
 }
 
@@ -130,11 +131,17 @@ void propagate()
     while (!mark_stack.empty()) {
         LiValue v = mark_stack.back();
         mark_stack.pop_back();
+        // a list's spine is followed in place rather than through the stack
+        while (li_Tag(v) == LI_CONS) {
+            mark(car(v));
+            if (v->w3) mark(P(v->w3)); // a resolved form's source
+            LiValue d = cdr(v);
+            if (!d || (d->hdr & (LI_HDR_MARK | LI_HDR_STATIC))) break;
+            d->hdr |= LI_HDR_MARK;
+            v = d;
+        }
         switch (li_Tag(v)) {
         case LI_CONS:
-            mark(car(v));
-            mark(cdr(v));
-            if (v->w3) mark(P(v->w3)); // a resolved form's source
             break;
         case LI_ARRAY: {
             UT_Array *a = li_ArrayStorage(v);
@@ -182,7 +189,10 @@ void propagate()
 
 void mark_symbol(LiValue sym, void *) { mark(sym_value(sym)); }
 
-void free_cell(LiValue c)
+// What a dead cell owns outside the pools, and the tags (as bits) of those that may own something.
+const uint32_t OWNS_STORAGE =
+    1u << LI_STRING | 1u << LI_BUFFER | 1u << LI_ARRAY | 1u << LI_CLOSURE | 1u << LI_CODE;
+void release_storage(LiValue c)
 {
     switch (li_Tag(c)) {
     case LI_STRING:
@@ -205,10 +215,6 @@ void free_cell(LiValue c)
     default:
         break;
     }
-    c->hdr = LI_FREE << 1;
-    c->w1 = W(freelist);
-    c->w2 = c->w3 = 0;
-    freelist = c;
 }
 
 } // namespace
@@ -221,10 +227,45 @@ bool g_gc_inhibit = false;
 // a collection every megabyte would cost more than the memory it gives back.
 static uint32_t native_bytes_since_gc = 0, string_bytes_since_gc = 0;
 static const uint32_t NATIVE_BYTES_PER_GC = 1u << 20, STRING_BYTES_PER_GC = 4u << 20;
-void note_native_bytes(uint32_t n) { native_bytes_since_gc += n; }
 
 // SAVRA_GC_EVERY=N collects every N allocations: a missing root shows up at once.
 static int gc_every = 0, torture_count = 0;
+
+LiCell *g_free_cells = nullptr;
+int32_t g_alloc_countdown = 0; // 0 at first: the first allocation sets it
+
+// The cells the in-line path took since the countdown was set, added to the counts.
+static void count_allocations()
+{
+    int32_t used = countdown_start - g_alloc_countdown;
+    allocated_since_gc += used;
+    allocated_total += (uint32_t)used;
+    countdown_start = g_alloc_countdown;
+}
+
+// The cells the in-line path may take before the collector must be asked again: none while a
+// collection is due (it may be inhibited for now) or in the test mode, which counts each one.
+static void set_countdown()
+{
+    int32_t left = gc_threshold - allocated_since_gc;
+    if (left < 0 || gc_every || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||
+        string_bytes_since_gc >= STRING_BYTES_PER_GC)
+        left = 0;
+    g_alloc_countdown = countdown_start = left;
+}
+
+// A collection is due for bytes: the next allocation asks.
+static void collection_due()
+{
+    count_allocations();
+    g_alloc_countdown = countdown_start = 0;
+}
+
+void note_native_bytes(uint32_t n)
+{
+    native_bytes_since_gc += n;
+    if (native_bytes_since_gc >= NATIVE_BYTES_PER_GC) collection_due();
+}
 void gc_init_from_environment(void)
 {
     const char *e = getenv("SAVRA_GC_EVERY");
@@ -235,6 +276,7 @@ void gc_collect(void)
 {
     if (in_gc || g_gc_inhibit) return;
     in_gc = true;
+    count_allocations();
     // Static cells (nil, symbols, cached integers) carry their mark permanently.
     symbols_each(mark_symbol, nullptr);
     for (int i = 0; i < g_bind_top; i++) mark(g_bindings[i].old);
@@ -242,35 +284,45 @@ void gc_collect(void)
     classes_mark(mark_cb);
     propagate();
 
-    // Unreachable instances survive this cycle so that their hooks see intact values.
+    // Unreachable instances survive this cycle so that their hooks see intact values. The list of
+    // instance cells loses those no longer instances (destroyed): a cell is only reused after a
+    // sweep, by which time its old entry is gone, so no cell is listed twice.
     pending_destroy.clear();
-    for (LiCell *pool : pools)
-        for (int i = 0; i < POOL_CELLS; i++) {
-            LiValue c = &pool[i];
-            if (li_Tag(c) == LI_INSTANCE && !(c->hdr & LI_HDR_MARK)) pending_destroy.push_back(c);
-        }
+    size_t kept = 0;
+    for (LiValue c : instance_cells) {
+        if (li_Tag(c) != LI_INSTANCE) continue;
+        instance_cells[kept++] = c;
+        if (!(c->hdr & LI_HDR_MARK)) pending_destroy.push_back(c);
+    }
+    instance_cells.resize(kept);
     for (LiValue c : pending_destroy) mark(c);
     propagate();
 
     int live = 0;
+    LiCell *free_cells = g_free_cells;
     for (LiCell *pool : pools)
-        for (int i = 0; i < POOL_CELLS; i++) {
-            LiValue c = &pool[i];
-            if (li_Tag(c) == LI_FREE) continue;
-            if (c->hdr & LI_HDR_STATIC) continue;
-            if (c->hdr & LI_HDR_MARK) {
-                c->hdr &= ~LI_HDR_MARK;
+        for (LiCell *c = pool, *end = pool + POOL_CELLS; c < end; c++) {
+            uint32_t h = c->hdr;
+            if (h & LI_HDR_MARK) {
+                c->hdr = h & ~LI_HDR_MARK;
                 live++;
-            } else {
-                free_cell(c);
+                continue;
             }
+            uint32_t tag = 1u << ((h >> 1) & 31);
+            if ((tag & 1u << LI_FREE) || (h & LI_HDR_STATIC)) continue;
+            if (tag & OWNS_STORAGE) release_storage(c);
+            c->hdr = LI_FREE << 1;
+            c->w1 = W(free_cells);
+            free_cells = c;
         }
+    g_free_cells = free_cells;
     live_after_gc = live;
     allocated_since_gc = 0;
     native_bytes_since_gc = 0;
     string_bytes_since_gc = 0;
     gc_threshold = live > 100000 ? live : 100000;
     in_gc = false;
+    set_countdown();
 
     // Hooks may allocate, evaluate script code and even collect again.
     // No collection while they run: a dead cell reclaimed and reused meanwhile would otherwise
@@ -284,13 +336,17 @@ void gc_collect(void)
 }
 
 int gc_live_cells(void) { return live_after_gc; }
-uint32_t cells_allocated(void) { return allocated_total; }
+uint32_t cells_allocated(void)
+{
+    count_allocations();
+    return allocated_total;
+}
 
 // A long string's bytes count towards the next collection, so a loop that makes them reuses their
 // memory instead of growing the heap (fresh memory costs most of all under emulation).
 static LiValue string_cell(char *buf, uint32_t len, int tag)
 {
-    if (len >= 128) string_bytes_since_gc += len;
+    if (len >= 128 && (string_bytes_since_gc += len) >= STRING_BYTES_PER_GC) collection_due();
     buf[len] = 0;
     LiValue s = alloc_cell(tag);
     s->w1 = len + 1;
@@ -313,8 +369,10 @@ LiValue permanent_cell(int tag)
     return c;
 }
 
-LiValue alloc_cell(int tag)
+LiValue alloc_cell_slow(int tag)
 {
+    g_alloc_countdown++; // the in-line path's decrement, not an allocation
+    count_allocations();
     if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||
          string_bytes_since_gc >= STRING_BYTES_PER_GC) &&
         !in_gc && !g_gc_inhibit)
@@ -323,11 +381,12 @@ LiValue alloc_cell(int tag)
         torture_count = 0;
         gc_collect();
     }
-    if (!freelist) new_pool();
-    LiValue c = freelist;
-    freelist = P(c->w1);
+    if (!g_free_cells) new_pool();
+    LiValue c = g_free_cells;
+    g_free_cells = P(c->w1);
     allocated_since_gc++;
     allocated_total++;
+    set_countdown();
     c->hdr = (uint32_t)tag << 1;
     c->w1 = c->w2 = c->w3 = 0;
     return c;
@@ -368,6 +427,7 @@ LiValue make_instance(LiValue cls, void *data, int owned)
     b->parent = nullptr;
     LiValue v = alloc_cell(LI_INSTANCE);
     v->w2 = W(b);
+    instance_cells.push_back(v);
     return v;
 }
 
@@ -406,13 +466,14 @@ LiCell *small_int_page(int page)
     return small_int_pages[page] = cells;
 }
 
-LiValue li_CreateLong(int32_t v)
+LiValue boxed_long(int32_t v)
 {
-    if (LiValue c = small_int(v)) return c;
     LiValue c = alloc_cell(LI_LONG);
     c->w1 = (uint32_t)v;
     return c;
 }
+
+LiValue li_CreateLong(int32_t v) { return make_long(v); }
 
 LiValue li_CreateReal(double d)
 {

@@ -35,7 +35,22 @@ static inline void sym_set(LiValue s, LiValue v) { s->w2 = W(v); }
 
 // ---- heap (heap.cpp) -------------------------------------------------------------------------
 
-LiValue alloc_cell(int tag);
+// A cell from the free list. The common case is in line: a countdown of the cells left before the
+// collector must be asked (a threshold reached, a collection due for native or string bytes, the
+// SAVRA_GC_EVERY test mode) and a non-empty list; everything else takes the slow path.
+extern LiCell *g_free_cells;
+extern int32_t g_alloc_countdown;
+LiValue alloc_cell_slow(int tag);
+HOT_INLINE LiValue alloc_cell(int tag)
+{
+    LiCell *c = g_free_cells;
+    if (--g_alloc_countdown < 0 || !c) return alloc_cell_slow(tag); // which gives the count back
+    g_free_cells = (LiCell *)(uintptr_t)c->w1;
+    c->hdr = (uint32_t)tag << 1;
+    c->w1 = c->w2 = c->w3 = 0;
+    return c;
+}
+LiValue boxed_long(int32_t v); // a new cell, for a value outside the shared range
 // A cell that is never collected, from permanent memory rather than the collected pools: for
 // values that live as long as the process (classes, global functions), and for those made where a
 // collection must not start.
@@ -68,7 +83,7 @@ HOT_INLINE LiValue small_int(int32_t v)
 HOT_INLINE LiValue make_long(int32_t v)
 {
     LiValue c = small_int(v);
-    return c ? c : li_CreateLong(v);
+    return c ? c : boxed_long(v);
 }
 
 // ---- memory that is never freed (permanent.cpp) ---------------------------------------------
