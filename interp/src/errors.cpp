@@ -13,7 +13,7 @@ struct Protect {
     LiValue *fp, *up;
     int bind_top;
     int16_t depth;
-    CurrentCall cur;
+    const NativeVariant *call;
     bool gc_inhibit;
 };
 const int MAX_PROTECT = 4096;
@@ -32,7 +32,7 @@ void li_ErrorProtect(void *jb)
     p.up = g_up;
     p.bind_top = g_bind_top;
     p.depth = g_depth;
-    p.cur = g_current;
+    p.call = g_call;
     p.gc_inhibit = g_gc_inhibit;
 }
 
@@ -64,7 +64,7 @@ void raise_current(void)
     g_fp = p.fp;
     g_up = p.up;
     g_depth = p.depth;
-    g_current = p.cur;
+    g_call = p.call;
     g_gc_inhibit = p.gc_inhibit;
     longjmp(*(jmp_buf *)p.jb, 1);
 }
@@ -134,19 +134,20 @@ static void describe_offender(char *buf, size_t size, LiValue v, const char *wha
     uint32_t n = str_len(shown);
     if (n > 60) snprintf(text, sizeof text, "%.57s...", str_bytes(shown));
     else snprintf(text, sizeof text, "%s", str_bytes(shown));
-    const char *fname = g_current.fn ? g_current.fn->name : nullptr;
+    const NativeFn *fn = g_call ? g_call->fn : nullptr;
+    const char *fname = fn ? fn->name : nullptr;
     int index = slot;
-    if (index < 0 && g_current.base)
-        for (LiValue *p = g_current.base; p < ArgTop && p < g_current.base + 16; p++)
+    if (index < 0 && fn && ArgBase)
+        for (LiValue *p = ArgBase; p < ArgTop && p < ArgBase + 16; p++)
             if (*p == v) {
-                index = (int)(p - g_current.base);
+                index = (int)(p - ArgBase);
                 break;
             }
     if (fname && index >= 0) {
-        bool method = g_current.fn->cls && !nilp(g_current.fn->cls);
+        bool method = fn->cls && !nilp(fn->cls);
         const char *pname = nullptr;
         int pi = method ? index - 1 : index;
-        if (g_current.v && g_current.v->n >= 0 && pi >= 0 && pi < g_current.v->n) pname = g_current.v->params[pi];
+        if (g_call->n >= 0 && pi >= 0 && pi < g_call->n) pname = g_call->params[pi];
         if (method && index == 0)
             snprintf(buf, size, "%s: receiver: %s expected, got %s", fname, what, text);
         else if (pname)

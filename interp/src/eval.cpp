@@ -12,7 +12,7 @@
 LiValue *ArgBase = nullptr;
 LiValue *ArgTop = nullptr;
 LiValue *g_stack_base = nullptr, *g_stack_limit = nullptr;
-CurrentCall g_current = {nullptr, nullptr, nullptr};
+const NativeVariant *g_call = nullptr;
 int g_argc = 0;
 int16_t g_depth = 0;
 LiValue *g_frames = nullptr;

@@ -195,11 +195,13 @@ void stack_overflow(void);
 
 // ---- natives ---------------------------------------------------------------------------------
 
+struct NativeFn;
 struct NativeVariant {
     LiEntry entry;
     int n;          // fixed parameter count, or -1 for a rest or raw variant
     uint32_t flags; // LI_PARAM_REST, or RAW_VARARGS for builtins that read ArgBase/g_argc
     const char **params;
+    const NativeFn *fn; // the function it is a variant of
 };
 #define RAW_VARARGS 0x10000000u
 // Builtins the evaluator runs in place on their commonest arguments (eval.cpp).
@@ -216,12 +218,9 @@ struct NativeFn {
 };
 static inline NativeFn *native_rec(LiValue f) { return (NativeFn *)(uintptr_t)f->w1; }
 extern int g_argc; // actual argument count of the current raw-varargs builtin
-struct CurrentCall {
-    const NativeFn *fn;
-    const NativeVariant *v;
-    LiValue *base;
-};
-extern CurrentCall g_current;
+// The variant of the native call under way, or null: an error names its function and, by the
+// argument slots from ArgBase, the parameter. One word, so that a call saves and restores little.
+extern const NativeVariant *g_call;
 void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params, uint32_t flags);
 LiValue global_native_add(const char *name, LiEntry entry, int n, const char **params, uint32_t flags);
 const NativeVariant *native_pick(const NativeFn *fn, int argc);
@@ -241,15 +240,13 @@ HOT_INLINE LiValue call_native(NativeFn *fn, LiValue *base, int argc, bool metho
     } else if (v->flags & RAW_VARARGS) {
         g_argc = argc;
     }
-    CurrentCall saved = g_current;
+    const NativeVariant *saved = g_call;
     LiValue *saved_base = ArgBase;
-    g_current.fn = fn;
-    g_current.v = v;
-    g_current.base = base;
+    g_call = v;
     ArgBase = base;
     LiValue r = v->entry();
     ArgBase = saved_base;
-    g_current = saved;
+    g_call = saved;
     return r;
 }
 

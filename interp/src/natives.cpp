@@ -21,6 +21,7 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
             v.n = rest ? -1 : n;
             v.flags = flags;
             v.params = params;
+            v.fn = fn;
             return;
         }
     }
@@ -34,6 +35,7 @@ void native_add_variant(NativeFn *fn, LiEntry entry, int n, const char **params,
     v.n = rest ? -1 : n;
     v.flags = flags;
     v.params = params;
+    v.fn = fn;
 }
 
 // A global function: the symbol's native record gains (or replaces) a variant; any other value
@@ -97,13 +99,14 @@ LiValue li_CallCLVFunction(LiEntry entry, LiValue list)
         push(car(list));
     }
     LiValue *saved_base = ArgBase;
-    CurrentCall saved = g_current;
-    g_current.v = nullptr;
-    g_current.base = base;
+    // errors name the function that made this call, without parameter names
+    const NativeVariant *saved = g_call;
+    NativeVariant unnamed = {entry, -1, 0, nullptr, saved ? saved->fn : nullptr};
+    g_call = &unnamed;
     ArgBase = base;
     LiValue r = entry();
     ArgBase = saved_base;
-    g_current = saved;
+    g_call = saved;
     ArgTop = base;
     return r;
 }
