@@ -278,7 +278,7 @@ HOT_INLINE LiValue cached_field_value(LiValue inst, const FieldRef *f)
     char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
     return f->word ? word_at(at) : f->f->get(inst, at);
 }
-static inline LiValue read_field(LiValue inst, LiValue name)
+HOT_INLINE LiValue read_field(LiValue inst, LiValue name)
 {
     const FieldRef *f = cached_field(inst, name);
     return f ? cached_field_value(inst, f) : field_get(inst, name);
@@ -442,7 +442,7 @@ LiValue eval(LiValue x)
 LiValue eval_body(LiValue forms)
 {
     LiValue r = Nil;
-    for (; consp(forms); forms = cdr(forms)) r = eval(car(forms));
+    for (; consp(forms); forms = cdr(forms)) r = eval_argument(car(forms));
     return r;
 }
 
@@ -683,14 +683,14 @@ static LiValue eval_special(int id, LiValue x)
     LiValue args = cdr(x);
     // the forms of every loop and branch first, without the switch's indirect jump
     if (id == SF_IF) {
-        if (!nilp(eval(car(args)))) return eval(car(cdr(args)));
+        if (!nilp(eval_argument(car(args)))) return eval_argument(car(cdr(args)));
         return eval_body(cdr(cdr(args)));
     }
     if (id == SF_SETQ) return sf_setq(x);
     if (id == SF_SETBANG) return sf_setbang(x);
     if (id == SF_LET_C) return run_let(x, false);
     if (id == SF_WHILE) {
-        while (!nilp(eval(car(args)))) {
+        while (!nilp(eval_argument(car(args)))) {
             check_interrupt(); // a loop of constants and variables enters no frame
             eval_body(cdr(args));
         }
