@@ -54,8 +54,12 @@ template <size_t N> constexpr Runs runs_of(const LiConstant (&rows)[N])
     return runs;
 }
 constexpr Runs first_runs = runs_of(first_constant_table), second_runs = runs_of(second_constant_table);
-constexpr LiConstantIndex first_index = {first_hashes, first_runs.ends, first_runs.count};
-constexpr LiConstantIndex second_index = {second_hashes, second_runs.ends, second_runs.count};
+constexpr uint32_t first_bits = li_FilterBits(sizeof first_hashes / 4), second_bits = li_FilterBits(sizeof second_hashes / 4);
+constexpr auto first_filter = li_ConstantFilter<first_bits / 32>(first_hashes);
+constexpr auto second_filter = li_ConstantFilter<second_bits / 32>(second_hashes);
+constexpr LiConstantIndex first_index = {first_hashes, first_runs.ends, first_runs.count, first_filter.words, first_bits};
+constexpr LiConstantIndex second_index = {second_hashes, second_runs.ends, second_runs.count, second_filter.words,
+                                          second_bits};
 
 } // namespace
 

@@ -220,11 +220,15 @@ LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, con
 LI_API void li_InitConstants(const LiConstant *table, int count);
 /* li_InitConstants with what the table's generator knows, so that installing reads none of its
  * names: each row's name hash (li_NameHash), and the ends of the runs of rows that ascend by name
- * (byte order), at most 16. Both lie in the module's image with the rows. */
+ * (byte order), at most 16; and, if the generator made it, the filter of those hashes, which then
+ * need not be read. All lie in the module's image with the rows. */
 typedef struct LiConstantIndex {
     const uint32_t *hashes;
     const int *run_ends;
     int run_count;
+    /* optional: the name filter made from the hashes (li_ConstantFilter), of filter_bits bits */
+    const uint32_t *filter;
+    uint32_t filter_bits;
 } LiConstantIndex;
 LI_API void li_InitIndexedConstants(const LiConstant *table, int count, const LiConstantIndex *index);
 /* Global functions registered on their first use. Each of `count` rows, `stride` bytes apart,
@@ -409,6 +413,33 @@ constexpr uint32_t li_NameHash(const char *name)
     uint32_t h = LI_NAME_HASH_SEED;
     while (*name) h = li_NameHashByte(h, (unsigned char)*name++);
     return h;
+}
+
+/* The filter a constant index may carry, made when the module is compiled: two bits a name, from
+ * its hash, in li_FilterBits(count) bits, set by li_ConstantFilter<li_FilterBits(count) / 32>. */
+constexpr uint32_t li_FilterBits(int count)
+{
+    uint32_t bits = 1024;
+    while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
+    return bits;
+}
+constexpr uint32_t li_FilterFirstBit(uint32_t hash, uint32_t bits) { return hash & (bits - 1); }
+constexpr uint32_t li_FilterSecondBit(uint32_t hash, uint32_t bits)
+{
+    return (hash * 2654435761u) >> (32 - __builtin_ctz(bits));
+}
+template <uint32_t Words> struct LiFilterWords {
+    uint32_t words[Words];
+};
+template <uint32_t Words, size_t N> constexpr LiFilterWords<Words> li_ConstantFilter(const uint32_t (&hashes)[N])
+{
+    LiFilterWords<Words> f{};
+    for (size_t i = 0; i < N; i++) {
+        uint32_t a = li_FilterFirstBit(hashes[i], Words * 32), b = li_FilterSecondBit(hashes[i], Words * 32);
+        f.words[a / 32] |= 1u << (a % 32);
+        f.words[b / 32] |= 1u << (b % 32);
+    }
+    return f;
 }
 #endif
 #endif

@@ -80,8 +80,26 @@ bool ascends(const char *a, const char *b)
 
 } // namespace
 
+// The image whose initialisers run (li_LoadModule): the tables it hands over lie in it, and
+// addresses there are answered without a query to the system, the first of which costs much.
+static const char *loading_base = nullptr;
+static size_t loading_size = 0;
+
+void *image_loading(void *module)
+{
+    void *previous = (void *)loading_base;
+    loading_base = (const char *)module;
+    loading_size = 0;
+    if (module) {
+        const IMAGE_DOS_HEADER *dos = (const IMAGE_DOS_HEADER *)module;
+        loading_size = ((const IMAGE_NT_HEADERS *)(loading_base + dos->e_lfanew))->OptionalHeader.SizeOfImage;
+    }
+    return previous;
+}
+
 void *image_of(const void *p)
 {
+    if ((size_t)((const char *)p - loading_base) < loading_size) return (void *)loading_base;
     MEMORY_BASIC_INFORMATION m;
     if (!VirtualQuery(p, &m, sizeof m) || m.Type != MEM_IMAGE) return nullptr;
     return m.AllocationBase;
@@ -111,13 +129,6 @@ void constants_forget_module(void *module)
 
 namespace {
 
-Table new_table(const LiConstant *rows, int count, void *owner)
-{
-    uint32_t bits = 1024;
-    while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
-    return Table{rows, count, {}, NameFilter(bits), false, owner};
-}
-
 // Keeps the table (in place of an earlier install of the same rows) and gives the symbols in
 // `existing` the values it holds for them (for a name in the table twice, the one a look-up finds).
 template <class Symbols> void keep(Table &&t, const Symbols &existing)
@@ -142,7 +153,7 @@ void li_InitConstants(const LiConstant *rows, int count)
     if (!rows || count <= 0) return;
     // Rows are kept and read later only where they live as long as their module: in its image.
     void *owner = image_of(rows);
-    Table t = new_table(rows, count, owner);
+    Table t{rows, count, {}, NameFilter(li_FilterBits(count)), false, owner};
     // One pass over the rows finds the runs, fills the filter and finds the names that have a
     // symbol already, from the hash each row needs anyway: no walk over every symbol.
     std::vector<LiValue> existing;
@@ -169,13 +180,17 @@ void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstant
 {
     if (!rows || count <= 0) return;
     void *owner = image_of(rows);
+    // a filter the generator made, wholly within the image
+    bool made = owner && index && index->filter && index->filter_bits == li_FilterBits(count) &&
+                image_of(index->filter) == owner && image_of((const char *)index->filter + index->filter_bits / 8 - 1) == owner;
     bool usable = index && owner && index->run_count > 0 && (size_t)index->run_count <= MAX_RUNS &&
-                  image_of(index->hashes) == owner && image_of(index->run_ends) == owner;
+                  (made || image_of(index->hashes) == owner) && image_of(index->run_ends) == owner;
     for (int r = 0, begin = 0; usable && r < index->run_count; begin = index->run_ends[r++])
         usable = index->run_ends[r] > begin && index->run_ends[r] <= count;
     if (!usable || index->run_ends[index->run_count - 1] != count) return li_InitConstants(rows, count);
-    Table t = new_table(rows, count, owner);
-    for (int i = 0; i < count; i++) t.filter.add(index->hashes[i]);
+    Table t{rows, count, {}, made ? NameFilter(index->filter, index->filter_bits) : NameFilter(li_FilterBits(count)), false, owner};
+    if (!made)
+        for (int i = 0; i < count; i++) t.filter.add(index->hashes[i]);
     for (int r = 0, begin = 0; r < index->run_count; begin = index->run_ends[r++]) t.runs.push_back({begin, index->run_ends[r]});
     // The symbols are fewer than the rows, and their hashes are at hand: they are what is walked.
     struct Found {

@@ -134,21 +134,26 @@ LiValue symbol_lookup_hashed(const char *name, uint32_t hash);
 // hundred at 16 bits a name; one added always does.
 class NameFilter {
 public:
-    explicit NameFilter(uint32_t bits) : words(bits / 32), shift(32 - __builtin_ctz(bits)) {} // bits: a power of two
+    explicit NameFilter(uint32_t bits) : words(bits / 32), bits(bits) {} // bits: a power of two
+    // One a module's generator made (li_ConstantFilter), read where it lies; nothing is added to it.
+    NameFilter(const uint32_t *made, uint32_t bits) : made(made), bits(bits) {}
     void add(uint32_t hash)
     {
-        set(first(hash));
-        set(second(hash));
+        set(li_FilterFirstBit(hash, bits));
+        set(li_FilterSecondBit(hash, bits));
     }
-    bool may_hold(uint32_t hash) const { return has(first(hash)) && has(second(hash)); }
+    bool may_hold(uint32_t hash) const
+    {
+        const uint32_t *w = made ? made : words.data();
+        uint32_t a = li_FilterFirstBit(hash, bits), b = li_FilterSecondBit(hash, bits);
+        return (w[a / 32] >> (a % 32) & 1) && (w[b / 32] >> (b % 32) & 1);
+    }
 
 private:
-    uint32_t first(uint32_t hash) const { return hash & ((uint32_t)words.size() * 32 - 1); }
-    uint32_t second(uint32_t hash) const { return (hash * 2654435761u) >> shift; }
     void set(uint32_t bit) { words[bit / 32] |= 1u << (bit % 32); }
-    bool has(uint32_t bit) const { return words[bit / 32] >> (bit % 32) & 1; }
     std::vector<uint32_t> words;
-    uint32_t shift;
+    const uint32_t *made = nullptr;
+    uint32_t bits;
 };
 
 // ---- constant tables (constants.cpp) ----------------------------------------------------------
@@ -161,6 +166,8 @@ void constants_intern_all(void);
 void constants_forget_module(void *module);
 // The module image that holds address p, or null when p lies in other memory (the heap, a stack).
 void *image_of(const void *p);
+// Names the module whose initialisers run now (null: none); returns the one named before.
+void *image_loading(void *module);
 
 // ---- functions registered on first use (deferred.cpp) ------------------------------------------
 

@@ -112,19 +112,23 @@ int li_LoadModule(const char *name)
         return 0;
     }
     modules.push_back(h);
-    // Initialisers handed over while the library loaded run now, on this thread.
+    // Initialisers handed over while the library loaded run now, on this thread. (One that fails
+    // leaves its module named as loading: still true of its image, which stays mapped till the end.)
+    void *outer = image_loading(h);
     while (!pending_inits.empty()) {
         PendingInit p = pending_inits.front();
         pending_inits.erase(pending_inits.begin());
         p.init();
         if (p.hook) li_AttemptLispFunction(intern(p.hook), 0);
     }
+    image_loading(outer);
     return 0;
 }
 
 void li_Shutdown(void)
 {
     // Unload hooks run while the interpreter is still whole; their errors are reported here.
+    image_loading(nullptr);
     while (!modules.empty()) {
         HMODULE h = modules.back();
         modules.pop_back();

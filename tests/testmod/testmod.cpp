@@ -422,6 +422,17 @@ const LiConstant misindexed[] = {{"TM_BAD_A", 4}, {"TM_BAD_B", 5}};
 const uint32_t misindexed_hashes[] = {li_NameHash("TM_BAD_A"), li_NameHash("TM_BAD_B")};
 const int misindexed_runs[] = {5};
 const LiConstantIndex misindexed_index = {misindexed_hashes, misindexed_runs, 1};
+// with the filter made here; and with one of the wrong size, which is not read
+const LiConstant filtered[] = {{"TM_FLT_A", 6}, {"TM_FLT_B", 7}, {"TM_FLT_C", 8}};
+constexpr uint32_t filtered_hashes[] = {li_NameHash("TM_FLT_A"), li_NameHash("TM_FLT_B"), li_NameHash("TM_FLT_C")};
+const int filtered_runs[] = {3};
+constexpr auto filtered_filter = li_ConstantFilter<li_FilterBits(3) / 32>(filtered_hashes);
+const LiConstantIndex filtered_index = {filtered_hashes, filtered_runs, 1, filtered_filter.words, li_FilterBits(3)};
+const LiConstant misfiltered[] = {{"TM_MISF_A", 9}};
+const uint32_t misfiltered_hashes[] = {li_NameHash("TM_MISF_A")};
+const int misfiltered_runs[] = {1};
+const uint32_t empty_filter[64] = {};
+const LiConstantIndex misfiltered_index = {misfiltered_hashes, misfiltered_runs, 1, empty_filter, 64 * 32};
 
 int testmod_init(void)
 {
@@ -432,6 +443,9 @@ int testmod_init(void)
     li_SymbolFind("TM_IDX_B"); // a name with a symbol before its table comes
     li_InitIndexedConstants(indexed, 3, &indexed_index);
     li_InitIndexedConstants(misindexed, 2, &misindexed_index);
+    li_SymbolFind("TM_FLT_C");
+    li_InitIndexedConstants(filtered, 3, &filtered_index);
+    li_InitIndexedConstants(misfiltered, 1, &misfiltered_index);
     li_FuncCacheSort();
     cls_point = li_MakeClass("TPoint", Nil, Nil, point_fields, 8, nullptr, nullptr);
     cls_sample = li_MakeClass("TSample", Nil, Nil, sample_fields, sizeof(Sample), nullptr, nullptr);
