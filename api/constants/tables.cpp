@@ -33,22 +33,16 @@ constexpr uint32_t second_hashes[] = {
 
 namespace {
 
-constexpr bool ascends(const char *a, const char *b)
-{
-    while (*a && *a == *b) a++, b++;
-    return (unsigned char)*a < (unsigned char)*b;
-}
-
 struct Runs {
-    int ends[16];
+    int ends[LI_CONSTANT_RUNS];
     int count;
 };
 template <size_t N> constexpr Runs runs_of(const LiConstant (&rows)[N])
 {
     Runs runs{};
     for (size_t i = 1; i <= N; i++)
-        if (i == N || !ascends(rows[i - 1].name, rows[i].name)) {
-            if (runs.count == 16) throw "more runs than an index holds";
+        if (i == N || !li_NameAscends(rows[i - 1].name, rows[i].name)) {
+            if (runs.count == LI_CONSTANT_RUNS) throw "more runs than an index holds";
             runs.ends[runs.count++] = (int)i;
         }
     return runs;

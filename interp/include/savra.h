@@ -220,7 +220,7 @@ LI_API LiValue li_MakeClass(const char *name, LiValue super, LiValue second, con
 LI_API void li_InitConstants(const LiConstant *table, int count);
 /* li_InitConstants with what the table's generator knows, so that installing reads none of its
  * names: each row's name hash (li_NameHash), and the ends of the runs of rows that ascend by name
- * (byte order), at most 16; and, if the generator made it, the filter of those hashes, which then
+ * (byte order, li_NameAscends), at most LI_CONSTANT_RUNS; and, if the generator made it, the filter of those hashes, which then
  * need not be read. All lie in the module's image with the rows. */
 typedef struct LiConstantIndex {
     const uint32_t *hashes;
@@ -423,10 +423,23 @@ constexpr uint32_t li_FilterBits(int count)
     while (bits < 16u * (uint32_t)count && bits < (1u << 24)) bits *= 2;
     return bits;
 }
+/* A name's two bits: its hash's low bits, and the high bits of the hash's product with an odd
+ * constant. The interpreter's own filters set and test the same bits. */
 constexpr uint32_t li_FilterFirstBit(uint32_t hash, uint32_t bits) { return hash & (bits - 1); }
 constexpr uint32_t li_FilterSecondBit(uint32_t hash, uint32_t bits)
 {
     return (hash * 2654435761u) >> (32 - __builtin_ctz(bits));
+}
+constexpr void li_FilterAdd(uint32_t *words, uint32_t bits, uint32_t hash)
+{
+    uint32_t a = li_FilterFirstBit(hash, bits), b = li_FilterSecondBit(hash, bits);
+    words[a / 32] |= 1u << (a % 32);
+    words[b / 32] |= 1u << (b % 32);
+}
+constexpr bool li_FilterMayHold(const uint32_t *words, uint32_t bits, uint32_t hash)
+{
+    uint32_t a = li_FilterFirstBit(hash, bits), b = li_FilterSecondBit(hash, bits);
+    return (words[a / 32] >> (a % 32) & 1) && (words[b / 32] >> (b % 32) & 1);
 }
 template <uint32_t Words> struct LiFilterWords {
     uint32_t words[Words];
@@ -434,12 +447,17 @@ template <uint32_t Words> struct LiFilterWords {
 template <uint32_t Words, size_t N> constexpr LiFilterWords<Words> li_ConstantFilter(const uint32_t (&hashes)[N])
 {
     LiFilterWords<Words> f{};
-    for (size_t i = 0; i < N; i++) {
-        uint32_t a = li_FilterFirstBit(hashes[i], Words * 32), b = li_FilterSecondBit(hashes[i], Words * 32);
-        f.words[a / 32] |= 1u << (a % 32);
-        f.words[b / 32] |= 1u << (b % 32);
-    }
+    for (size_t i = 0; i < N; i++) li_FilterAdd(f.words, Words * 32, hashes[i]);
     return f;
+}
+
+/* The order of a constant index's runs: a name before the next when it is less byte by byte. An
+ * index has at most LI_CONSTANT_RUNS runs. */
+constexpr int LI_CONSTANT_RUNS = 16;
+constexpr bool li_NameAscends(const char *a, const char *b)
+{
+    while (*a && *a == *b) a++, b++;
+    return (unsigned char)*a < (unsigned char)*b;
 }
 #endif
 #endif

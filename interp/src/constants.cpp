@@ -32,7 +32,6 @@ struct Table {
 // Searched from the back: the table installed last gives a name its value, as a later eager
 // install would have overwritten an earlier one.
 std::vector<Table> tables;
-const size_t MAX_RUNS = 16;
 
 // Orders a name given as bytes and length against a NUL-terminated one.
 int compare(const char *name, size_t len, const char *row)
@@ -69,13 +68,6 @@ LiValue constant_cell(int32_t v)
     LiValue c = permanent_cell(LI_LONG);
     c->w1 = (uint32_t)v;
     return c;
-}
-
-// Whether row a orders before row b; inline, as it runs once per row of every table installed.
-bool ascends(const char *a, const char *b)
-{
-    while (*a && *a == *b) a++, b++;
-    return (unsigned char)*a < (unsigned char)*b;
 }
 
 } // namespace
@@ -158,18 +150,18 @@ void li_InitConstants(const LiConstant *rows, int count)
     // symbol already, from the hash each row needs anyway: no walk over every symbol.
     std::vector<LiValue> existing;
     int begin = 0;
-    for (int i = 1; i <= count && t.runs.size() <= MAX_RUNS; i++) {
+    for (int i = 1; i <= count && t.runs.size() <= (size_t)LI_CONSTANT_RUNS; i++) {
         const char *name = rows[i - 1].name, *end = name;
         uint32_t hash = NAME_HASH_SEED;
         for (; *end; end++) hash = name_hash_byte(hash, (unsigned char)*end);
         t.filter.add(hash);
         if (LiValue sym = symbol_lookup(name, end - name, hash)) existing.push_back(sym);
-        if (i == count || !ascends(rows[i - 1].name, rows[i].name)) {
+        if (i == count || !li_NameAscends(rows[i - 1].name, rows[i].name)) {
             t.runs.push_back({begin, i});
             begin = i;
         }
     }
-    if (t.runs.size() > MAX_RUNS || !owner || image_of(rows[0].name) != owner) {
+    if (t.runs.size() > (size_t)LI_CONSTANT_RUNS || !owner || image_of(rows[0].name) != owner) {
         for (int i = 0; i < count; i++) sym_set(intern(rows[i].name), li_CreateLong(rows[i].value));
         return;
     }
@@ -183,7 +175,7 @@ void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstant
     // a filter the generator made, wholly within the image
     bool made = owner && index && index->filter && index->filter_bits == li_FilterBits(count) &&
                 image_of(index->filter) == owner && image_of((const char *)index->filter + index->filter_bits / 8 - 1) == owner;
-    bool usable = index && owner && index->run_count > 0 && (size_t)index->run_count <= MAX_RUNS &&
+    bool usable = index && owner && index->run_count > 0 && index->run_count <= LI_CONSTANT_RUNS &&
                   (made || image_of(index->hashes) == owner) && image_of(index->run_ends) == owner;
     for (int r = 0, begin = 0; usable && r < index->run_count; begin = index->run_ends[r++])
         usable = index->run_ends[r] > begin && index->run_ends[r] <= count;

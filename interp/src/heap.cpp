@@ -243,14 +243,17 @@ static void count_allocations()
     countdown_start = g_alloc_countdown;
 }
 
+static bool due_for_bytes()
+{
+    return native_bytes_since_gc >= NATIVE_BYTES_PER_GC || string_bytes_since_gc >= STRING_BYTES_PER_GC;
+}
+
 // The cells the in-line path may take before the collector must be asked again: none while a
 // collection is due (it may be inhibited for now) or in the test mode, which counts each one.
 static void set_countdown()
 {
     int32_t left = gc_threshold - allocated_since_gc;
-    if (left < 0 || gc_every || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||
-        string_bytes_since_gc >= STRING_BYTES_PER_GC)
-        left = 0;
+    if (left < 0 || gc_every || due_for_bytes()) left = 0;
     g_alloc_countdown = countdown_start = left;
 }
 
@@ -264,7 +267,7 @@ static void collection_due()
 void note_native_bytes(uint32_t n)
 {
     native_bytes_since_gc += n;
-    if (native_bytes_since_gc >= NATIVE_BYTES_PER_GC) collection_due();
+    if (due_for_bytes()) collection_due();
 }
 void gc_init_from_environment(void)
 {
@@ -346,7 +349,10 @@ uint32_t cells_allocated(void)
 // memory instead of growing the heap (fresh memory costs most of all under emulation).
 static LiValue string_cell(char *buf, uint32_t len, int tag)
 {
-    if (len >= 128 && (string_bytes_since_gc += len) >= STRING_BYTES_PER_GC) collection_due();
+    if (len >= 128) {
+        string_bytes_since_gc += len;
+        if (due_for_bytes()) collection_due();
+    }
     buf[len] = 0;
     LiValue s = alloc_cell(tag);
     s->w1 = len + 1;
@@ -373,9 +379,7 @@ LiValue alloc_cell_slow(int tag)
 {
     g_alloc_countdown++; // the in-line path's decrement, not an allocation
     count_allocations();
-    if ((allocated_since_gc >= gc_threshold || native_bytes_since_gc >= NATIVE_BYTES_PER_GC ||
-         string_bytes_since_gc >= STRING_BYTES_PER_GC) &&
-        !in_gc && !g_gc_inhibit)
+    if ((allocated_since_gc >= gc_threshold || due_for_bytes()) && !in_gc && !g_gc_inhibit)
         gc_collect();
     else if (gc_every && ++torture_count >= gc_every && !in_gc && !g_gc_inhibit) {
         torture_count = 0;

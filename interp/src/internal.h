@@ -129,28 +129,17 @@ void symbols_each(void (*f)(LiValue sym, void *ctx), void *ctx); // in no partic
 // The symbol of a name whose hash is known, or null; the name's bytes are read only on a match.
 LiValue symbol_lookup_hashed(const char *name, uint32_t hash);
 
-// A filter of names by their hash: two bits per name, its hash's low bits and the high bits of the
-// hash's product with an odd constant. A name never added passes with a chance of about one in a
-// hundred at 16 bits a name; one added always does.
+// A filter of names by their hash, two bits per name (li_FilterAdd). A name never added passes
+// with a chance of about one in a hundred at 16 bits a name; one added always does.
 class NameFilter {
 public:
     explicit NameFilter(uint32_t bits) : words(bits / 32), bits(bits) {} // bits: a power of two
     // One a module's generator made (li_ConstantFilter), read where it lies; nothing is added to it.
     NameFilter(const uint32_t *made, uint32_t bits) : made(made), bits(bits) {}
-    void add(uint32_t hash)
-    {
-        set(li_FilterFirstBit(hash, bits));
-        set(li_FilterSecondBit(hash, bits));
-    }
-    bool may_hold(uint32_t hash) const
-    {
-        const uint32_t *w = made ? made : words.data();
-        uint32_t a = li_FilterFirstBit(hash, bits), b = li_FilterSecondBit(hash, bits);
-        return (w[a / 32] >> (a % 32) & 1) && (w[b / 32] >> (b % 32) & 1);
-    }
+    void add(uint32_t hash) { li_FilterAdd(words.data(), bits, hash); }
+    bool may_hold(uint32_t hash) const { return li_FilterMayHold(made ? made : words.data(), bits, hash); }
 
 private:
-    void set(uint32_t bit) { words[bit / 32] |= 1u << (bit % 32); }
     std::vector<uint32_t> words;
     const uint32_t *made = nullptr;
     uint32_t bits;
