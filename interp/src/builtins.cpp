@@ -64,12 +64,12 @@ LiValue need_list(LiValue v)
 }
 LiValue need_class(LiValue v)
 {
-    if (li_Tag(v) != LI_CLASS) li_TypeError(v, LI_TYPE_CLASS);
+    if (!tag_is(v, LI_CLASS)) li_TypeError(v, LI_TYPE_CLASS);
     return v;
 }
 LiValue need_symbol(LiValue v)
 {
-    if (li_Tag(v) != LI_SYMBOL) li_TypeError(v, LI_TYPE_SYMBOL);
+    if (!tag_is(v, LI_SYMBOL)) li_TypeError(v, LI_TYPE_SYMBOL);
     return v;
 }
 
@@ -79,7 +79,7 @@ bool any_real(int n)
 {
     for (int i = 0; i < n; i++) {
         if (!li_NumberP(A(i))) li_TypeError(A(i), LI_TYPE_NUMBER);
-        if (li_Tag(A(i)) == LI_REAL) return true;
+        if (tag_is(A(i), LI_REAL)) return true;
     }
     return false;
 }
@@ -181,7 +181,7 @@ LiValue bi_shr()
 }
 LiValue bi_abs()
 {
-    if (li_Tag(A(0)) == LI_REAL) return li_CreateReal(fabs(real_val(A(0))));
+    if (tag_is(A(0), LI_REAL)) return li_CreateReal(fabs(real_val(A(0))));
     int32_t v = num(A(0));
     return li_CreateLong(v < 0 ? -v : v);
 }
@@ -202,8 +202,8 @@ LiValue bi_max() { return minmax(true); }
 bool eql(LiValue a, LiValue b)
 {
     if (a == b) return true;
-    if (li_Tag(a) == LI_LONG && li_Tag(b) == LI_LONG) return long_val(a) == long_val(b);
-    if (li_Tag(a) == LI_REAL && li_Tag(b) == LI_REAL) return real_val(a) == real_val(b);
+    if (tag_is(a, LI_LONG) && tag_is(b, LI_LONG)) return long_val(a) == long_val(b);
+    if (tag_is(a, LI_REAL) && tag_is(b, LI_REAL)) return real_val(a) == real_val(b);
     return false;
 }
 
@@ -240,15 +240,15 @@ LiValue bi_equal() { return boolean(equal(A(0), A(1))); }
 LiValue bi_not() { return boolean(nilp(A(0))); }
 LiValue bi_numberp() { return boolean(li_NumberP(A(0))); }
 LiValue bi_integerp() { return boolean(li_LongP(A(0))); }
-LiValue bi_realp() { return boolean(li_Tag(A(0)) == LI_REAL); }
+LiValue bi_realp() { return boolean(tag_is(A(0), LI_REAL)); }
 LiValue bi_stringp() { return boolean(li_StringP(A(0))); }
 LiValue bi_bufferp() { return boolean(li_BufferP(A(0))); }
-LiValue bi_symbolp() { return boolean(li_Tag(A(0)) == LI_SYMBOL); }
+LiValue bi_symbolp() { return boolean(tag_is(A(0), LI_SYMBOL)); }
 LiValue bi_consp() { return boolean(consp(A(0))); }
 LiValue bi_listp() { return boolean(consp(A(0)) || nilp(A(0))); }
-LiValue bi_arrayp() { return boolean(li_Tag(A(0)) == LI_ARRAY); }
-LiValue bi_functionp() { return boolean(li_Tag(A(0)) == LI_NATIVE || li_Tag(A(0)) == LI_CLOSURE); }
-LiValue bi_classp() { return boolean(li_Tag(A(0)) == LI_CLASS); }
+LiValue bi_arrayp() { return boolean(tag_is(A(0), LI_ARRAY)); }
+LiValue bi_functionp() { return boolean(tag_is(A(0), LI_NATIVE) || tag_is(A(0), LI_CLOSURE)); }
+LiValue bi_classp() { return boolean(tag_is(A(0), LI_CLASS)); }
 
 // ---- lists ------------------------------------------------------------------------------------------
 
@@ -350,7 +350,7 @@ LiValue bi_member()
 LiValue bi_assoc()
 {
     LiValue key = A(0);
-    bool word = li_Tag(key) == LI_SYMBOL; // a symbol is equal to itself only: its walk compares words
+    bool word = tag_is(key, LI_SYMBOL); // a symbol is equal to itself only: its walk compares words
     for (LiValue l = need_list(A(1)); consp(l); l = cdr(l)) {
         LiValue pair = car(l);
         if (consp(pair) && (car(pair) == key || (!word && equal(car(pair), key)))) return pair;
@@ -428,7 +428,7 @@ LiValue bi_aref()
 {
     LiValue v = A(0);
     int32_t i = integer(A(1));
-    if (li_Tag(v) == LI_ARRAY) {
+    if (tag_is(v, LI_ARRAY)) {
         UT_Array *s = li_ArrayStorage(v);
         if (i < 0 || i >= s->count) index_error(i, s->count);
         return (LiValue)s->items[i];
@@ -443,7 +443,7 @@ LiValue bi_aset()
 {
     LiValue v = A(0);
     int32_t i = integer(A(1));
-    if (li_Tag(v) == LI_ARRAY) {
+    if (tag_is(v, LI_ARRAY)) {
         UT_Array *s = li_ArrayStorage(v);
         if (i < 0 || i >= s->count) index_error(i, s->count);
         s->items[i] = A(2);
@@ -507,7 +507,7 @@ LiValue bi_number_to_string()
     char buf[64];
     LiValue v = A(0);
     int radix = g_argc > 1 ? integer(A(1)) : 10;
-    if (li_Tag(v) == LI_REAL) return value_to_string(v, true);
+    if (tag_is(v, LI_REAL)) return value_to_string(v, true);
     int32_t n = num(v);
     // digits written here: the C library's formatting costs many times more
     char *p = buf + sizeof buf;
@@ -686,7 +686,7 @@ LiValue bi_new()
 }
 LiValue bi_class_of()
 {
-    if (li_Tag(A(0)) == LI_INSTANCE) return li_InstanceBody(A(0))->cls;
+    if (tag_is(A(0), LI_INSTANCE)) return li_InstanceBody(A(0))->cls;
     return Nil;
 }
 LiValue bi_instance_p() { return boolean(li_InstanceP(A(0))); }
@@ -698,7 +698,7 @@ LiValue bi_methods() { return class_methods_list(need_class(A(0))); }
 LiValue bi_classes() { return class_list(); }
 LiValue bi_instance_address()
 {
-    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), LI_TYPE_INSTANCE);
+    if (!tag_is(A(0), LI_INSTANCE)) li_TypeError(A(0), LI_TYPE_INSTANCE);
     return li_CreateLong((int32_t)W(li_InstanceData(A(0))));
 }
 // A view of CLASS over memory the script got from the platform (a locked resource, a block
@@ -723,12 +723,12 @@ LiValue bi_instance_at()
 }
 LiValue bi_instance_owns_p()
 {
-    if (li_Tag(A(0)) != LI_INSTANCE) li_TypeError(A(0), LI_TYPE_INSTANCE);
+    if (!tag_is(A(0), LI_INSTANCE)) li_TypeError(A(0), LI_TYPE_INSTANCE);
     return boolean(li_InstanceOwnsData(A(0)));
 }
 LiValue bi_destroy()
 {
-    if (li_Tag(A(0)) == LI_INSTANCE) destroy_instance(A(0), 0);
+    if (tag_is(A(0), LI_INSTANCE)) destroy_instance(A(0), 0);
     return Nil;
 }
 
@@ -742,7 +742,7 @@ void collect(LiValue sym, void *ctx)
     SymList *l = (SymList *)ctx;
     LiValue v = sym_value(sym);
     if (l->functions_only) {
-        if (li_Tag(v) == LI_NATIVE || li_Tag(v) == LI_CLOSURE) l->syms.push_back(sym);
+        if (tag_is(v, LI_NATIVE) || tag_is(v, LI_CLOSURE)) l->syms.push_back(sym);
         return;
     }
     if (v == Undef) return;
@@ -771,7 +771,7 @@ LiValue bi_apropos() { return symbol_list(str_bytes(need_string(A(0))), false); 
 // is described by its class.
 static LiValue describe_value(LiValue v)
 {
-    if (li_Tag(v) == LI_INSTANCE) {
+    if (tag_is(v, LI_INSTANCE)) {
         const LiMemberHooks *h = member_hooks(li_InstanceBody(v)->cls);
         if (h && h->describe) return h->describe(v);
     }
@@ -796,16 +796,16 @@ LiValue bi_error()
 }
 LiValue bi_error_code()
 {
-    if (li_Tag(A(0)) != LI_ERROR) return Nil;
+    if (!tag_is(A(0), LI_ERROR)) return Nil;
     int32_t c = (int32_t)A(0)->w1;
     return c < 0 ? Nil : li_CreateLong(c);
 }
 LiValue bi_error_message()
 {
-    if (li_Tag(A(0)) != LI_ERROR) return value_to_string(A(0), true);
+    if (!tag_is(A(0), LI_ERROR)) return value_to_string(A(0), true);
     return P(A(0)->w2);
 }
-LiValue bi_error_value() { return li_Tag(A(0)) == LI_ERROR ? P(A(0)->w3) : Nil; }
+LiValue bi_error_value() { return tag_is(A(0), LI_ERROR) ? P(A(0)->w3) : Nil; }
 
 } // namespace
 

@@ -28,21 +28,28 @@ LiExecRecord *ExecutionStack = &exec_record;
 // every variable reference, and an indirect jump through a table costs more than a few compares
 // (most under emulation).
 
+// The evaluator's core lies in one run of pages, in the order of these numbers (the linker sorts
+// the sections by name), from a page boundary. Under emulation a jump into another page of code,
+// a return, and an indirect jump are each looked up as they are taken, at several times the cost of
+// a direct jump within a page (the emulator's exec log counts them).
+#define CORE(order) __attribute__((section(".text$savra_core_" #order)))
+#define CORE_FIRST __attribute__((section(".text$savra_core_1"), aligned(4096)))
+
 static inline LiValue box_value(LiValue box) { return P(box->w1); }
 
-// The value of a resolved reference (tag t: LI_LOCAL, LI_BOXED or LI_UPVAL).
-HOT_INLINE LiValue variable_value(LiValue x, int t)
+// The value of a resolved reference (t its tag_byte: of LI_LOCAL, LI_BOXED or LI_UPVAL).
+HOT_INLINE LiValue variable_value(LiValue x, unsigned t)
 {
-    if (t == LI_LOCAL) return g_fp[x->w1];
-    return box_value(t == LI_BOXED ? g_fp[x->w1] : g_up[x->w1]);
+    if (t == TB(LI_LOCAL)) return g_fp[x->w1];
+    return box_value(t == TB(LI_BOXED) ? g_fp[x->w1] : g_up[x->w1]);
 }
-static inline bool variable_tag(int t) { return (unsigned)(t - LI_LOCAL) <= (unsigned)(LI_UPVAL - LI_LOCAL); }
+static inline bool variable_tag(unsigned t) { return t - TB(LI_LOCAL) <= TB(LI_UPVAL) - TB(LI_LOCAL); }
 
 // The first value of a binding: a slot, a fresh box (each binding of a captured variable is its
 // own), or a dynamic binding of a special variable.
 static void init_boxed_or_special(LiValue var, LiValue v)
 {
-    if (li_Tag(var) == LI_BOXED) {
+    if (tag_is(var, LI_BOXED)) {
         push(v);
         LiValue box = alloc_cell(LI_BOX);
         box->w1 = W(ArgTop[-1]);
@@ -54,25 +61,25 @@ static void init_boxed_or_special(LiValue var, LiValue v)
 }
 static inline void init_var(LiValue var, LiValue v)
 {
-    if (li_Tag(var) == LI_LOCAL) g_fp[var->w1] = v;
+    if (tag_is(var, LI_LOCAL)) g_fp[var->w1] = v;
     else init_boxed_or_special(var, v);
 }
 
 // A binding's scope ends: its slot lets go of the value, which would otherwise live as long as the frame.
 static inline void end_var(LiValue var)
 {
-    if (li_Tag(var) != LI_SYMBOL) g_fp[var->w1] = Nil;
+    if (!tag_is(var, LI_SYMBOL)) g_fp[var->w1] = Nil;
 }
 
-static inline bool assignable(LiValue var) { return li_Tag(var) == LI_SYMBOL || variable_tag(li_Tag(var)); }
+static inline bool assignable(LiValue var) { return tag_is(var, LI_SYMBOL) || variable_tag(tag_byte(var)); }
 
 // var is assignable.
 static inline void set_var(LiValue var, LiValue v)
 {
-    int t = li_Tag(var);
-    if (t == LI_LOCAL) g_fp[var->w1] = v;
-    else if (t == LI_SYMBOL) sym_set(var, v);
-    else (t == LI_BOXED ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
+    unsigned t = tag_byte(var);
+    if (t == TB(LI_LOCAL)) g_fp[var->w1] = v;
+    else if (t == TB(LI_SYMBOL)) sym_set(var, v);
+    else (t == TB(LI_BOXED) ? g_fp[var->w1] : g_up[var->w1])->w1 = W(v);
 }
 
 // ---- application --------------------------------------------------------------------------------------
@@ -80,7 +87,7 @@ static inline void set_var(LiValue var, LiValue v)
 // The closure's frame starts at its arguments: parameters are their slots, the other variables
 // take the slots after them, and the closure itself the last one (its boxes are in use even if the
 // function is redefined meanwhile).
-static LiValue call_closure(LiValue fn, LiValue *args, int argc)
+CORE(4) static LiValue call_closure(LiValue fn, LiValue *args, int argc)
 {
     Code *c = code_rec(P(fn->w1));
     LiValue *saved_top = ArgTop;
@@ -112,7 +119,7 @@ static LiValue call_closure(LiValue fn, LiValue *args, int argc)
     int mark = g_bind_top;
     if (c->fixups)
         for (int i = 0; i < np + (c->rest ? 1 : 0); i++)
-            if (li_Tag(c->targets[i]) != LI_LOCAL) init_var(c->targets[i], fp[i]);
+            if (!tag_is(c->targets[i], LI_LOCAL)) init_var(c->targets[i], fp[i]);
     g_up = closure_boxes(fn);
     LiValue r = eval_body(c->body);
     g_fp = saved_fp;
@@ -186,7 +193,7 @@ LiValue apply(LiValue fn, LiValue *args, int argc)
 // The receiver sits just below args on the stack.
 LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
 {
-    if (li_Tag(inst) != LI_INSTANCE) {
+    if (!tag_is(inst, LI_INSTANCE)) {
         LiValue s = value_to_string(inst, false);
         errorf("Cannot call method %s on %.80s: not an instance", sym_name(name), str_bytes(s));
     }
@@ -205,7 +212,7 @@ LiValue call_method(LiValue inst, LiValue name, LiValue *args, int argc)
 
 static LiValue run_method(LiValue inst, LiValue name, LiValue args, int)
 {
-    if (li_Tag(inst) != LI_INSTANCE) return Undef;
+    if (!tag_is(inst, LI_INSTANCE)) return Undef;
     Method *m = nullptr;
     find_method_entry(li_InstanceBody(inst)->cls, name, &m);
     if (!m) return Undef;
@@ -228,7 +235,7 @@ static inline void enter_frame(LiValue form)
 
 HOT_INLINE LiValue eval_argument(LiValue x);
 
-static LiValue eval_method_form(LiValue x, LiValue name)
+CORE(5) static LiValue eval_method_form(LiValue x, LiValue name)
 {
     LiValue *base = ArgTop;
     if (!consp(cdr(x))) errorf(".%s: an instance is needed", sym_name(name));
@@ -253,7 +260,7 @@ static LiValue eval_cons(LiValue x);
 // field_get and field_set.
 HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
 {
-    if (li_Tag(inst) != LI_INSTANCE) return nullptr;
+    if (!tag_is(inst, LI_INSTANCE)) return nullptr;
     SymbolRec *m = sym_rec(name);
     LiInstanceBody *b = li_InstanceBody(inst);
     if (m->field_cls != b->cls) return nullptr;
@@ -261,7 +268,7 @@ HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
     if (!f->f) return f;
     if (!b->data || f->end > b->size) return nullptr;
     for (LiValue p = b->parent; p; p = li_InstanceBody(p)->parent)
-        if (li_Tag(p) != LI_INSTANCE) return nullptr; // a view whose instance was destroyed
+        if (!tag_is(p, LI_INSTANCE)) return nullptr; // a view whose instance was destroyed
     return f;
 }
 HOT_INLINE LiValue word_at(const char *at)
@@ -278,6 +285,18 @@ HOT_INLINE LiValue cached_field_value(LiValue inst, const FieldRef *f)
     char *at = (char *)b->data + LI_FIELD_OFFSET(f->f);
     return f->word ? word_at(at) : f->f->get(inst, at);
 }
+// A cached field's value when making it needs no cell: a script field, or a word that is a shared
+// integer. Otherwise nullptr, and the caller keeps the instance rooted while the value is made, so
+// that it is not collected (and its hooks run) in the middle of its own field's read.
+HOT_INLINE LiValue value_in_place(LiValue inst, const FieldRef *f)
+{
+    LiInstanceBody *b = li_InstanceBody(inst);
+    if (!f->f) return b->slots[f->slot];
+    if (!f->word) return nullptr;
+    int32_t v;
+    memcpy(&v, (char *)b->data + LI_FIELD_OFFSET(f->f), sizeof v);
+    return small_int(v);
+}
 HOT_INLINE LiValue read_field(LiValue inst, LiValue name)
 {
     const FieldRef *f = cached_field(inst, name);
@@ -285,7 +304,7 @@ HOT_INLINE LiValue read_field(LiValue inst, LiValue name)
 }
 static inline bool is_field_name(LiValue head)
 {
-    return li_Tag(head) == LI_SYMBOL && sym_value(head) == Undef && sym_rec(head)->kind == SYM_FIELD;
+    return tag_is(head, LI_SYMBOL) && sym_value(head) == Undef && sym_rec(head)->kind == SYM_FIELD;
 }
 
 // (.-outer (.-inner inst)): when inner is a structure laid in place and outer a 32-bit integer of
@@ -299,7 +318,7 @@ static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
         LiValue cls = *in->f->embedded;
         SymbolRec *o = sym_rec(outer);
         uint32_t at = LI_FIELD_OFFSET(in->f);
-        if (li_Tag(cls) == LI_CLASS && o->field_cls == cls && o->field->word) {
+        if (tag_is(cls, LI_CLASS) && o->field_cls == cls && o->field->word) {
             uint32_t size = li_ClassRecord(cls)->size;
             if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size)
                 return word_at((char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f));
@@ -329,12 +348,12 @@ HOT_INLINE LiValue inline_op(int op, LiValue *a, int argc)
         if (op == OP_CONS) return li_Cons(x, y);
         if (op == OP_EQ) {
             if (x == y) return True;
-            if (li_Tag(x) == LI_LONG && li_Tag(y) == LI_LONG) return long_val(x) == long_val(y) ? True : Nil;
-            return li_Tag(x) == LI_REAL && li_Tag(y) == LI_REAL ? Undef : Nil;
+            if (tag_is(x, LI_LONG) && tag_is(y, LI_LONG)) return long_val(x) == long_val(y) ? True : Nil;
+            return tag_is(x, LI_REAL) && tag_is(y, LI_REAL) ? Undef : Nil;
         }
-        if (li_Tag(x) != LI_LONG || li_Tag(y) != LI_LONG) return Undef;
+        if (!tag_is(x, LI_LONG) || !tag_is(y, LI_LONG)) return Undef;
         int32_t i = long_val(x), j = long_val(y);
-        // the commonest first (the compiler makes a jump table of these; forbidding it measured the same)
+        // the commonest first: a chain of compares (this file is compiled without jump tables)
         if (op == OP_ADD) return make_long((int32_t)((uint32_t)i + (uint32_t)j));
         if (op == OP_SUB) return make_long((int32_t)((uint32_t)i - (uint32_t)j));
         if (op == OP_LT) return i < j ? True : Nil;
@@ -360,12 +379,16 @@ HOT_INLINE LiValue inline_op(int op, LiValue *a, int argc)
 // Most arguments, and values given to setq and let, are constants and variables: those are read
 // here without a call into eval, as are a body's forms and the tests of if and while, whose calls
 // go straight to their path.
+HOT_INLINE LiValue quick_field(LiValue x);
 HOT_INLINE LiValue eval_argument(LiValue x)
 {
-    int t = li_Tag(x);
-    if (t == LI_CONS) return eval_cons(x);
+    unsigned t = tag_byte(x);
+    if (t == TB(LI_CONS)) {
+        LiValue v = quick_field(x);
+        return v ? v : eval_cons(x);
+    }
     if (variable_tag(t)) return variable_value(x, t);
-    if (t == LI_SYMBOL) {
+    if (t == TB(LI_SYMBOL)) {
         LiValue v = sym_value(x);
         if (v != Undef) return v;
         return eval(x);
@@ -373,33 +396,54 @@ HOT_INLINE LiValue eval_argument(LiValue x)
     return x;
 }
 
-static LiValue eval_cons(LiValue x)
+// (.-name var), when the variable holds an instance whose field the name's cache has and which is a
+// script field or a word, read here: a call into eval_cons and its return cost more under emulation
+// than the read itself. Anything else is nullptr, and eval_cons takes the form whole.
+HOT_INLINE LiValue quick_field(LiValue x)
+{
+    LiValue head = car(x);
+    if (!tag_is(head, LI_SYMBOL) || sym_value(head) != Undef) return nullptr;
+    SymbolRec *r = sym_rec(head);
+    if (r->kind != SYM_FIELD) return nullptr;
+    LiValue arg = car(cdr(x)), inst;
+    unsigned t = tag_byte(arg);
+    if (variable_tag(t)) inst = variable_value(arg, t);
+    else if (t == TB(LI_SYMBOL)) inst = sym_value(arg);
+    else return nullptr;
+    const FieldRef *f = cached_field(inst, r->member);
+    // the variable keeps the instance reachable while a word is boxed
+    return f && (!f->f || f->word) ? cached_field_value(inst, f) : nullptr;
+}
+
+CORE_FIRST static LiValue eval_cons(LiValue x)
 {
     LiValue head = car(x);
     LiValue fn;
-    if (li_Tag(head) == LI_SYMBOL) {
+    if (tag_is(head, LI_SYMBOL)) {
         fn = sym_value(head);
-        if (li_Tag(fn) == LI_SPECIAL) return eval_special((int)fn->w1, x);
+        if (tag_is(fn, LI_SPECIAL)) return eval_special((int)fn->w1, x);
         if (fn == Undef) {
             SymbolRec *r = sym_rec(head);
             if (r->kind == SYM_METHOD) return eval_method_form(x, r->member);
             if (r->kind == SYM_FIELD) {
-                // the instance stays rooted while its getter allocates the result
                 LiValue *base = ArgTop;
                 LiValue arg = car(cdr(x)), v;
                 if (consp(arg) && is_field_name(car(arg))) {
                     push(eval_argument(car(cdr(arg))));
                     v = nested_field(base[0], sym_rec(car(arg))->member, r->member);
                 } else {
-                    push(eval_argument(arg));
-                    v = read_field(base[0], r->member);
+                    LiValue inst = eval_argument(arg);
+                    const FieldRef *f = cached_field(inst, r->member);
+                    if (f && (v = value_in_place(inst, f))) return v;
+                    push(inst);
+                    v = f ? cached_field_value(inst, f) : field_get(inst, r->member);
                 }
                 ArgTop = base;
                 return v;
             }
             errorf("Undefined function: %s", sym_name(head));
         }
-    } else if (li_Tag(head) == LI_SPECIAL) {
+    } else if (tag_is(head, LI_SPECIAL)) {
         return eval_special((int)head->w1, x);
     } else {
         fn = eval(head);
@@ -414,10 +458,10 @@ static LiValue eval_cons(LiValue x)
     }
     int argc = (int)(ArgTop - base) - 1;
     LiValue r;
-    if (li_Tag(fn) == LI_NATIVE) {
+    if (tag_is(fn, LI_NATIVE)) {
         NativeFn *n = native_rec(fn);
         if (!n->op || (r = inline_op(n->op, base + 1, argc)) == Undef) r = call_native(n, base + 1, argc, false);
-    } else if (li_Tag(fn) == LI_CLOSURE) {
+    } else if (tag_is(fn, LI_CLOSURE)) {
         r = call_closure(fn, base + 1, argc);
     } else {
         r = apply(fn, base + 1, argc);
@@ -427,12 +471,12 @@ static LiValue eval_cons(LiValue x)
     return r;
 }
 
-LiValue eval(LiValue x)
+CORE(9) LiValue eval(LiValue x)
 {
-    int t = li_Tag(x);
-    if (t == LI_CONS) return eval_cons(x);
+    unsigned t = tag_byte(x);
+    if (t == TB(LI_CONS)) return eval_cons(x);
     if (variable_tag(t)) return variable_value(x, t);
-    if (t == LI_SYMBOL) {
+    if (t == TB(LI_SYMBOL)) {
         LiValue v = sym_value(x);
         if (v == Undef) errorf("Unbound variable: %s", sym_name(x));
         return v;
@@ -440,7 +484,7 @@ LiValue eval(LiValue x)
     return x;
 }
 
-LiValue eval_body(LiValue forms)
+CORE(3) LiValue eval_body(LiValue forms)
 {
     LiValue r = Nil;
     for (; consp(forms); forms = cdr(forms)) r = eval_argument(car(forms));
@@ -453,9 +497,9 @@ LiValue li_Eval(LiValue form) { return eval(form); }
 // is reported here and the hook's value is nil.
 LiValue li_AttemptLispFunction(LiValue sym, int)
 {
-    if (li_Tag(sym) != LI_SYMBOL) return Nil;
+    if (!tag_is(sym, LI_SYMBOL)) return Nil;
     LiValue f = sym_value(sym);
-    if (li_Tag(f) != LI_NATIVE && li_Tag(f) != LI_CLOSURE) return Nil;
+    if (!tag_is(f, LI_NATIVE) && !tag_is(f, LI_CLOSURE)) return Nil;
     jmp_buf jb;
     li_ErrorProtect(jb);
     if (setjmp(jb) == 0) {
@@ -512,7 +556,7 @@ void specials_init(void)
 
 static LiValue need_symbol(LiValue v, const char *form)
 {
-    if (li_Tag(v) != LI_SYMBOL) {
+    if (!tag_is(v, LI_SYMBOL)) {
         LiValue s = value_to_string(v, false);
         errorf("%s: symbol expected, got %.80s", form, str_bytes(s));
     }
@@ -530,7 +574,7 @@ static LiValue closure_of(LiValue params, LiValue body, LiValue name)
 }
 
 // (let-c (var init ...) body...), var a slot cell or a special symbol.
-static LiValue run_let(LiValue x, bool sequential)
+CORE(6) static LiValue run_let(LiValue x, bool sequential)
 {
     int mark = g_bind_top;
     LiValue specs = car(cdr(x));
@@ -597,7 +641,7 @@ static LiValue sf_unwind_protect(LiValue x)
     raise_current();
 }
 
-static LiValue sf_setq(LiValue x)
+CORE(7) static LiValue sf_setq(LiValue x)
 {
     LiValue r = Nil;
     for (LiValue a = cdr(x); consp(a); a = cdr(cdr(a))) {
@@ -611,7 +655,7 @@ static LiValue sf_setq(LiValue x)
 static LiValue sf_setbang(LiValue x)
 {
     LiValue place = car(cdr(x));
-    if (consp(place) && li_Tag(car(place)) == LI_SYMBOL && sym_rec(car(place))->kind == SYM_FIELD) {
+    if (consp(place) && tag_is(car(place), LI_SYMBOL) && sym_rec(car(place))->kind == SYM_FIELD) {
         LiValue *base = ArgTop;
         push(eval_argument(car(cdr(place))));
         push(eval_argument(car(cdr(cdr(x)))));
@@ -631,21 +675,21 @@ static LiValue sf_setbang(LiValue x)
 // The hooks of an instance dolist walks through its class (li_ResolveMembers), or NULL.
 static const LiMemberHooks *walkable(LiValue v)
 {
-    if (li_Tag(v) != LI_INSTANCE) return nullptr;
+    if (!tag_is(v, LI_INSTANCE)) return nullptr;
     const LiMemberHooks *h = member_hooks(li_InstanceBody(v)->cls);
     return h && h->iterate ? h : nullptr;
 }
 
 // (dotimes-c (var count result...) body...): a captured var is a new box each round, so a closure
 // made in the body keeps that round's value; a special one is bound once and assigned.
-static LiValue run_loop(LiValue x, bool times)
+CORE(8) static LiValue run_loop(LiValue x, bool times)
 {
     LiValue spec = car(cdr(x));
     LiValue var = car(spec);
     LiValue *base = ArgTop;
     push(eval(car(cdr(spec))));
     int mark = g_bind_top;
-    bool special = li_Tag(var) == LI_SYMBOL;
+    bool special = tag_is(var, LI_SYMBOL);
     init_var(var, Nil);
     if (times) {
         if (!li_LongP(base[0])) li_TypeError(base[0], LI_TYPE_INTEGER);
@@ -658,7 +702,7 @@ static LiValue run_loop(LiValue x, bool times)
     } else if (const LiMemberHooks *h = walkable(base[0])) {
         // an instance that walks itself: its cursor stays rooted in the slot of the instance
         base[0] = h->iterate(base[0]);
-        const LiMemberHooks *c = li_Tag(base[0]) == LI_INSTANCE ? member_hooks(li_InstanceBody(base[0])->cls) : nullptr;
+        const LiMemberHooks *c = tag_is(base[0], LI_INSTANCE) ? member_hooks(li_InstanceBody(base[0])->cls) : nullptr;
         if (!c || !c->next) errorf("dolist: the cursor of the instance cannot step");
         for (LiValue item; (item = c->next(base[0])) != Undef;) {
             if (special) sym_set(var, item);
@@ -679,10 +723,71 @@ static LiValue run_loop(LiValue x, bool times)
     return r;
 }
 
-static LiValue eval_special(int id, LiValue x)
+// The forms a script runs once or seldom (definitions, try), apart: the evaluator's own function stays
+// small enough to lie in one page of code, which under emulation keeps its jumps direct.
+__attribute__((noinline)) static LiValue eval_special_rest(int id, LiValue x)
 {
     LiValue args = cdr(x);
-    // the forms of every loop and branch first, without the switch's indirect jump
+    switch (id) {
+    case SF_DEFUN: {
+        LiValue name = need_symbol(car(args), "defun");
+        sym_set(name, closure_of(car(cdr(args)), cdr(cdr(args)), name));
+        return name;
+    }
+    case SF_DEFUN_C: {
+        LiValue code = P(car(x)->w3);
+        LiValue name = code_rec(code)->name;
+        sym_set(name, make_closure(code, name));
+        return name;
+    }
+    case SF_LAMBDA:
+        return closure_of(car(args), cdr(args), Nil);
+    case SF_TRY: {
+        // a catch variable is a local of the handler
+        LiValue clause = car(cdr(args));
+        if (consp(clause) && car(clause) == S_catch) return run_thunk(x);
+        return sf_try(x);
+    }
+    case SF_TRY_C:
+        return sf_try(x);
+    case SF_UNWIND_PROTECT:
+        return sf_unwind_protect(x);
+    case SF_DEFCLASS: {
+        LiValue name = need_symbol(car(args), "defclass");
+        LiValue super = eval(car(cdr(args)));
+        if (!nilp(super) && !tag_is(super, LI_CLASS)) li_TypeError(super, LI_TYPE_CLASS);
+        LiValue cls = make_script_class(name, super, car(cdr(cdr(args))));
+        sym_set(name, cls);
+        return cls;
+    }
+    case SF_DEFMETHOD:
+    case SF_DEFMETHOD_C: {
+        LiValue *base = ArgTop;
+        push(eval(car(args)));
+        if (!tag_is(base[0], LI_CLASS)) li_TypeError(base[0], LI_TYPE_CLASS);
+        LiValue name = need_symbol(car(cdr(args)), "defmethod");
+        if (id == SF_DEFMETHOD) push(closure_of(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name));
+        else push(make_closure(P(car(x)->w3), name));
+        define_script_method(base[0], name, base[1]);
+        ArgTop = base;
+        return name;
+    }
+    case SF_DEFVAR: {
+        // a global of the script's own, bound dynamically wherever it is bound; without a value,
+        // (defvar NAME) only declares that
+        LiValue name = need_symbol(car(args), "defvar");
+        proclaim_special(name);
+        if (consp(cdr(args)) && sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
+        return name;
+    }
+    }
+    return Nil;
+}
+
+CORE(2) static LiValue eval_special(int id, LiValue x)
+{
+    LiValue args = cdr(x);
+    // the forms of every loop and branch first
     if (id == SF_IF) {
         if (!nilp(eval_argument(car(args)))) return eval_argument(car(cdr(args)));
         return eval_body(cdr(cdr(args)));
@@ -724,19 +829,6 @@ static LiValue eval_special(int id, LiValue x)
         return run_loop(x, false);
     case SF_DOTIMES_C:
         return run_loop(x, true);
-    case SF_DEFUN: {
-        LiValue name = need_symbol(car(args), "defun");
-        sym_set(name, closure_of(car(cdr(args)), cdr(cdr(args)), name));
-        return name;
-    }
-    case SF_DEFUN_C: {
-        LiValue code = P(car(x)->w3);
-        LiValue name = code_rec(code)->name;
-        sym_set(name, make_closure(code, name));
-        return name;
-    }
-    case SF_LAMBDA:
-        return closure_of(car(args), cdr(args), Nil);
     case SF_LAMBDA_C:
         return make_closure(P(car(x)->w3), Nil);
     case SF_AND: {
@@ -751,44 +843,6 @@ static LiValue eval_special(int id, LiValue x)
             if (!nilp(r)) return r;
         }
         return Nil;
-    case SF_TRY: {
-        // a catch variable is a local of the handler
-        LiValue clause = car(cdr(args));
-        if (consp(clause) && car(clause) == S_catch) return run_thunk(x);
-        return sf_try(x);
     }
-    case SF_TRY_C:
-        return sf_try(x);
-    case SF_UNWIND_PROTECT:
-        return sf_unwind_protect(x);
-    case SF_DEFCLASS: {
-        LiValue name = need_symbol(car(args), "defclass");
-        LiValue super = eval(car(cdr(args)));
-        if (!nilp(super) && li_Tag(super) != LI_CLASS) li_TypeError(super, LI_TYPE_CLASS);
-        LiValue cls = make_script_class(name, super, car(cdr(cdr(args))));
-        sym_set(name, cls);
-        return cls;
-    }
-    case SF_DEFMETHOD:
-    case SF_DEFMETHOD_C: {
-        LiValue *base = ArgTop;
-        push(eval(car(args)));
-        if (li_Tag(base[0]) != LI_CLASS) li_TypeError(base[0], LI_TYPE_CLASS);
-        LiValue name = need_symbol(car(cdr(args)), "defmethod");
-        if (id == SF_DEFMETHOD) push(closure_of(car(cdr(cdr(args))), cdr(cdr(cdr(args))), name));
-        else push(make_closure(P(car(x)->w3), name));
-        define_script_method(base[0], name, base[1]);
-        ArgTop = base;
-        return name;
-    }
-    case SF_DEFVAR: {
-        // a global of the script's own, bound dynamically wherever it is bound; without a value,
-        // (defvar NAME) only declares that
-        LiValue name = need_symbol(car(args), "defvar");
-        proclaim_special(name);
-        if (consp(cdr(args)) && sym_value(name) == Undef) sym_set(name, eval(car(cdr(args))));
-        return name;
-    }
-    }
-    return Nil;
+    return eval_special_rest(id, x);
 }

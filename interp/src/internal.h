@@ -23,8 +23,14 @@ static inline uint32_t W(const void *p) { return (uint32_t)(uintptr_t)p; }
 static inline void set_tag(LiValue v, int tag) { v->hdr = (v->hdr & ~0x3Eu) | ((uint32_t)tag << 1); }
 static inline LiValue car(LiValue c) { return P(c->w1); }
 static inline LiValue cdr(LiValue c) { return P(c->w2); }
-static inline bool consp(LiValue v) { return li_Tag(v) == LI_CONS; }
-static inline bool nilp(LiValue v) { return li_Tag(v) == LI_NIL; }
+// Outside a collection a cell's first byte is its tag shifted left and nothing else: the mark bit is
+// set and cleared within gc_collect, and the flags lie in higher bytes. So the evaluator tests a tag
+// with one compare of that byte. The collector, and whatever it calls, must use li_Tag.
+HOT_INLINE unsigned tag_byte(LiValue v) { return *(const unsigned char *)v; }
+constexpr unsigned TB(int tag) { return (unsigned)tag << 1; }
+HOT_INLINE bool tag_is(LiValue v, int tag) { return tag_byte(v) == TB(tag); }
+static inline bool consp(LiValue v) { return tag_is(v, LI_CONS); }
+static inline bool nilp(LiValue v) { return tag_is(v, LI_NIL); }
 static inline int32_t long_val(LiValue v) { return (int32_t)v->w1; }
 static inline double real_val(LiValue v) { double d; memcpy(&d, &v->w1, sizeof d); return d; }
 static inline char *str_bytes(LiValue v) { return (char *)(uintptr_t)v->w2; }
