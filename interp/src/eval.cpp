@@ -28,12 +28,14 @@ LiExecRecord *ExecutionStack = &exec_record;
 // every variable reference, and an indirect jump through a table costs more than a few compares
 // (most under emulation).
 
-// The evaluator's core lies in one run of pages, in the order of these numbers (the linker sorts
-// the sections by name), from a page boundary. Under emulation a jump into another page of code,
-// a return, and an indirect jump are each looked up as they are taken, at several times the cost of
-// a direct jump within a page (the emulator's exec log counts them).
+// The evaluator's core lies in three groups, each starting a page of code and fitting in it: eval_cons;
+// eval_special; then eval_body, call_closure and the loops and bindings (the linker sorts the
+// sections by name, and pads each page-aligned one to its page). Under emulation a jump into another
+// page of code, a return and an indirect jump are each looked up as they are taken, at several times
+// the cost of a direct jump within a page (bench/lookups counts them), so a hot path that wanders
+// between pages pays at every turn. ./run-tests checks that each group still fits.
 #define CORE(order) __attribute__((section(".text$savra_core_" #order)))
-#define CORE_FIRST __attribute__((section(".text$savra_core_1"), aligned(4096)))
+#define CORE_PAGE(order) __attribute__((section(".text$savra_core_" #order), aligned(4096)))
 
 static inline LiValue box_value(LiValue box) { return P(box->w1); }
 
@@ -87,7 +89,7 @@ static inline void set_var(LiValue var, LiValue v)
 // The closure's frame starts at its arguments: parameters are their slots, the other variables
 // take the slots after them, and the closure itself the last one (its boxes are in use even if the
 // function is redefined meanwhile).
-CORE(4) static LiValue call_closure(LiValue fn, LiValue *args, int argc)
+CORE(3) static LiValue call_closure(LiValue fn, LiValue *args, int argc)
 {
     Code *c = code_rec(P(fn->w1));
     LiValue *saved_top = ArgTop;
@@ -235,7 +237,7 @@ static inline void enter_frame(LiValue form)
 
 HOT_INLINE LiValue eval_argument(LiValue x);
 
-CORE(5) static LiValue eval_method_form(LiValue x, LiValue name)
+CORE(3) static LiValue eval_method_form(LiValue x, LiValue name)
 {
     LiValue *base = ArgTop;
     if (!consp(cdr(x))) errorf(".%s: an instance is needed", sym_name(name));
@@ -311,7 +313,8 @@ static inline bool is_field_name(LiValue head)
 // it, both of the classes their names last met, the word is read where it lies, without the view
 // the inner read would make. The bounds are the view's own: the structure within the instance's
 // data, the field within the structure. Anything else reads through the view.
-static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
+// That word, or nullptr; the caller keeps inst reachable.
+HOT_INLINE LiValue nested_word(LiValue inst, LiValue inner, LiValue outer)
 {
     const FieldRef *in = cached_field(inst, inner);
     if (in && in->f && in->f->embedded) {
@@ -324,6 +327,11 @@ static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
                 return word_at((char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f));
         }
     }
+    return nullptr;
+}
+static LiValue nested_field(LiValue inst, LiValue inner, LiValue outer)
+{
+    if (LiValue v = nested_word(inst, inner, outer)) return v;
     push(read_field(inst, inner)); // the view stays rooted while the outer getter allocates
     LiValue v = read_field(ArgTop[-1], outer);
     ArgTop--;
@@ -378,13 +386,15 @@ HOT_INLINE LiValue inline_op(int op, LiValue *a, int argc)
 
 // Most arguments, and values given to setq and let, are constants and variables: those are read
 // here without a call into eval, as are a body's forms and the tests of if and while, whose calls
-// go straight to their path.
+// go straight to their path. The places where a field's value is most often wanted (arguments,
+// a body's forms, values given to let and setq) read one of a variable in line as well; not every
+// place, so that the evaluator's code stays within as few pages as it can.
 HOT_INLINE LiValue quick_field(LiValue x);
-HOT_INLINE LiValue eval_argument(LiValue x)
+HOT_INLINE LiValue eval_argument_with(LiValue x, bool fields)
 {
     unsigned t = tag_byte(x);
     if (t == TB(LI_CONS)) {
-        LiValue v = quick_field(x);
+        LiValue v = fields ? quick_field(x) : nullptr;
         return v ? v : eval_cons(x);
     }
     if (variable_tag(t)) return variable_value(x, t);
@@ -395,27 +405,56 @@ HOT_INLINE LiValue eval_argument(LiValue x)
     }
     return x;
 }
+HOT_INLINE LiValue eval_argument(LiValue x) { return eval_argument_with(x, true); }
+HOT_INLINE LiValue eval_plain(LiValue x) { return eval_argument_with(x, false); }
 
 // (.-name var), when the variable holds an instance whose field the name's cache has and which is a
-// script field or a word, read here: a call into eval_cons and its return cost more under emulation
-// than the read itself. Anything else is nullptr, and eval_cons takes the form whole.
+// script field or a word, and (.-outer (.-inner var)) read in place as nested_field does, read here:
+// a call into eval_cons and its return cost more under emulation than the read itself. Anything
+// else is nullptr, and eval_cons takes the form whole. The variable keeps the instance reachable
+// while a word is boxed.
 HOT_INLINE LiValue quick_field(LiValue x)
 {
     LiValue head = car(x);
     if (!tag_is(head, LI_SYMBOL) || sym_value(head) != Undef) return nullptr;
     SymbolRec *r = sym_rec(head);
     if (r->kind != SYM_FIELD) return nullptr;
-    LiValue arg = car(cdr(x)), inst;
+    LiValue arg = car(cdr(x)), inner = nullptr, inst;
+    if (consp(arg)) {
+        if (!is_field_name(car(arg))) return nullptr;
+        inner = sym_rec(car(arg))->member;
+        arg = car(cdr(arg));
+    }
     unsigned t = tag_byte(arg);
     if (variable_tag(t)) inst = variable_value(arg, t);
     else if (t == TB(LI_SYMBOL)) inst = sym_value(arg);
     else return nullptr;
+    if (inner) return nested_word(inst, inner, r->member);
     const FieldRef *f = cached_field(inst, r->member);
-    // the variable keeps the instance reachable while a word is boxed
     return f && (!f->f || f->word) ? cached_field_value(inst, f) : nullptr;
 }
 
-CORE_FIRST static LiValue eval_cons(LiValue x)
+// (.-name form), which quick_field left: the form is evaluated, and the instance stays reachable
+// while a getter or the boxing of a word allocates the result.
+__attribute__((noinline)) static LiValue field_form(LiValue x, LiValue name)
+{
+    LiValue *base = ArgTop;
+    LiValue arg = car(cdr(x)), v;
+    if (consp(arg) && is_field_name(car(arg))) {
+        push(eval_plain(car(cdr(arg))));
+        v = nested_field(base[0], sym_rec(car(arg))->member, name);
+    } else {
+        LiValue inst = eval_plain(arg);
+        const FieldRef *f = cached_field(inst, name);
+        if (f && (v = value_in_place(inst, f))) return v;
+        push(inst);
+        v = f ? cached_field_value(inst, f) : field_get(inst, name);
+    }
+    ArgTop = base;
+    return v;
+}
+
+CORE_PAGE(1) static LiValue eval_cons(LiValue x)
 {
     LiValue head = car(x);
     LiValue fn;
@@ -425,22 +464,7 @@ CORE_FIRST static LiValue eval_cons(LiValue x)
         if (fn == Undef) {
             SymbolRec *r = sym_rec(head);
             if (r->kind == SYM_METHOD) return eval_method_form(x, r->member);
-            if (r->kind == SYM_FIELD) {
-                LiValue *base = ArgTop;
-                LiValue arg = car(cdr(x)), v;
-                if (consp(arg) && is_field_name(car(arg))) {
-                    push(eval_argument(car(cdr(arg))));
-                    v = nested_field(base[0], sym_rec(car(arg))->member, r->member);
-                } else {
-                    LiValue inst = eval_argument(arg);
-                    const FieldRef *f = cached_field(inst, r->member);
-                    if (f && (v = value_in_place(inst, f))) return v;
-                    push(inst);
-                    v = f ? cached_field_value(inst, f) : field_get(inst, r->member);
-                }
-                ArgTop = base;
-                return v;
-            }
+            if (r->kind == SYM_FIELD) return field_form(x, r->member);
             errorf("Undefined function: %s", sym_name(head));
         }
     } else if (tag_is(head, LI_SPECIAL)) {
@@ -471,7 +495,7 @@ CORE_FIRST static LiValue eval_cons(LiValue x)
     return r;
 }
 
-CORE(9) LiValue eval(LiValue x)
+CORE(3) LiValue eval(LiValue x)
 {
     unsigned t = tag_byte(x);
     if (t == TB(LI_CONS)) return eval_cons(x);
@@ -574,7 +598,7 @@ static LiValue closure_of(LiValue params, LiValue body, LiValue name)
 }
 
 // (let-c (var init ...) body...), var a slot cell or a special symbol.
-CORE(6) static LiValue run_let(LiValue x, bool sequential)
+CORE(3) static LiValue run_let(LiValue x, bool sequential)
 {
     int mark = g_bind_top;
     LiValue specs = car(cdr(x));
@@ -641,7 +665,7 @@ static LiValue sf_unwind_protect(LiValue x)
     raise_current();
 }
 
-CORE(7) static LiValue sf_setq(LiValue x)
+CORE(3) static LiValue sf_setq(LiValue x)
 {
     LiValue r = Nil;
     for (LiValue a = cdr(x); consp(a); a = cdr(cdr(a))) {
@@ -657,8 +681,8 @@ static LiValue sf_setbang(LiValue x)
     LiValue place = car(cdr(x));
     if (consp(place) && tag_is(car(place), LI_SYMBOL) && sym_rec(car(place))->kind == SYM_FIELD) {
         LiValue *base = ArgTop;
-        push(eval_argument(car(cdr(place))));
-        push(eval_argument(car(cdr(cdr(x)))));
+        push(eval_plain(car(cdr(place))));
+        push(eval_plain(car(cdr(cdr(x)))));
         LiValue r = write_field(base[0], sym_rec(car(place))->member, base[1]);
         ArgTop = base;
         return r;
@@ -682,7 +706,7 @@ static const LiMemberHooks *walkable(LiValue v)
 
 // (dotimes-c (var count result...) body...): a captured var is a new box each round, so a closure
 // made in the body keeps that round's value; a special one is bound once and assigned.
-CORE(8) static LiValue run_loop(LiValue x, bool times)
+CORE(3) static LiValue run_loop(LiValue x, bool times)
 {
     LiValue spec = car(cdr(x));
     LiValue var = car(spec);
@@ -784,19 +808,19 @@ __attribute__((noinline)) static LiValue eval_special_rest(int id, LiValue x)
     return Nil;
 }
 
-CORE(2) static LiValue eval_special(int id, LiValue x)
+CORE_PAGE(2) static LiValue eval_special(int id, LiValue x)
 {
     LiValue args = cdr(x);
     // the forms of every loop and branch first
     if (id == SF_IF) {
-        if (!nilp(eval_argument(car(args)))) return eval_argument(car(cdr(args)));
+        if (!nilp(eval_plain(car(args)))) return eval_plain(car(cdr(args)));
         return eval_body(cdr(cdr(args)));
     }
     if (id == SF_SETQ) return sf_setq(x);
     if (id == SF_SETBANG) return sf_setbang(x);
     if (id == SF_LET_C) return run_let(x, false);
     if (id == SF_WHILE) {
-        while (!nilp(eval_argument(car(args)))) {
+        while (!nilp(eval_plain(car(args)))) {
             check_interrupt(); // a loop of constants and variables enters no frame
             eval_body(cdr(args));
         }
