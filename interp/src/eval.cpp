@@ -273,12 +273,13 @@ HOT_INLINE const FieldRef *cached_field(LiValue inst, LiValue name)
         if (!tag_is(p, LI_INSTANCE)) return nullptr; // a view whose instance was destroyed
     return f;
 }
-HOT_INLINE LiValue word_at(const char *at)
+HOT_INLINE int32_t read_word(const char *at)
 {
     int32_t v;
     memcpy(&v, at, sizeof v);
-    return make_long(v);
+    return v;
 }
+HOT_INLINE LiValue word_at(const char *at) { return make_long(read_word(at)); }
 // A cached field's value: script fields and 32-bit integers in place, others by their getter.
 HOT_INLINE LiValue cached_field_value(LiValue inst, const FieldRef *f)
 {
@@ -294,10 +295,7 @@ HOT_INLINE LiValue value_in_place(LiValue inst, const FieldRef *f)
 {
     LiInstanceBody *b = li_InstanceBody(inst);
     if (!f->f) return b->slots[f->slot];
-    if (!f->word) return nullptr;
-    int32_t v;
-    memcpy(&v, (char *)b->data + LI_FIELD_OFFSET(f->f), sizeof v);
-    return small_int(v);
+    return f->word ? small_int(read_word((char *)b->data + LI_FIELD_OFFSET(f->f))) : nullptr;
 }
 HOT_INLINE LiValue read_field(LiValue inst, LiValue name)
 {
