@@ -85,39 +85,60 @@ int li_Length(LiValue v)
 
 // ---- modules -------------------------------------------------------------------------------------------
 
+// Plain arrays and buffers rather than containers and strings: under emulation the first run of
+// each path through the code costs several microseconds, and a module is loaded once.
 namespace {
 struct PendingInit {
     int (*init)(void);
     const char *hook;
 };
-std::vector<PendingInit> pending_inits;
+PendingInit pending_inits[16];
+int pending_count = 0;
+std::vector<PendingInit> pending_beyond; // past the first sixteen of one load
 std::vector<HMODULE> modules;
-std::string exe_dir;
+char exe_dir[MAX_PATH]; // with its final separator; empty when unknown
 } // namespace
 
-void LI_DeferDllInitialization(int (*init)(void), const char *hookName) { pending_inits.push_back({init, hookName}); }
+void LI_DeferDllInitialization(int (*init)(void), const char *hookName)
+{
+    if (pending_count < (int)(sizeof pending_inits / sizeof pending_inits[0])) pending_inits[pending_count++] = {init, hookName};
+    else pending_beyond.push_back({init, hookName});
+}
 
 int li_LoadModule(const char *name)
 {
-    std::string file = name;
-    if (file.size() < 4 || _stricmp(file.c_str() + file.size() - 4, ".dll") != 0) file += ".dll";
+    // name, with ".dll" unless it ends so, first beside the program when it names no folder
+    size_t n = strlen(name), dir = strlen(exe_dir);
+    const char *ext = n >= 4 && _stricmp(name + n - 4, ".dll") == 0 ? "" : ".dll";
+    char path[2 * MAX_PATH];
+    if (n + dir + 5 > sizeof path) return 1;
+    const char *file = path + dir;
+    memcpy(path, exe_dir, dir);
+    memcpy(path + dir, name, n);
+    strcpy(path + dir + n, ext);
     HMODULE h = nullptr;
-    if (file.find_first_of("\\/") == std::string::npos) h = LoadLibraryA((exe_dir + file).c_str());
-    if (!h) h = LoadLibraryA(file.c_str());
+    if (!strpbrk(name, "\\/")) h = LoadLibraryA(path);
+    if (!h) h = LoadLibraryA(file);
     if (!h) return 1;
-    bool known = false;
-    for (HMODULE m : modules) known = known || m == h;
-    if (known) {
-        FreeLibrary(h); // keep one reference per module
-        return 0;
-    }
+    for (HMODULE m : modules)
+        if (m == h) {
+            FreeLibrary(h); // keep one reference per module
+            return 0;
+        }
     modules.push_back(h);
-    // Initialisers handed over while the library loaded run now, on this thread. (One that fails
-    // leaves its module named as loading: still true of its image, which stays mapped till the end.)
+    // Initialisers handed over while the library loaded run now, on this thread, in the order
+    // handed over. (One that fails leaves its module named as loading: still true of its image,
+    // which stays mapped till the end.)
+    // They are taken first: one that loads another module leaves that one's initialisers to it.
+    PendingInit run[sizeof pending_inits / sizeof pending_inits[0]];
+    int count = pending_count;
+    memcpy(run, pending_inits, sizeof run[0] * count);
+    std::vector<PendingInit> beyond;
+    beyond.swap(pending_beyond);
+    pending_count = 0;
     void *outer = image_loading(h);
-    while (!pending_inits.empty()) {
-        PendingInit p = pending_inits.front();
-        pending_inits.erase(pending_inits.begin());
+    for (int i = 0; i < count + (int)beyond.size(); i++) {
+        PendingInit p = i < count ? run[i] : beyond[i - count];
         p.init();
         if (p.hook) li_AttemptLispFunction(intern(p.hook), 0);
     }
@@ -429,11 +450,10 @@ void li_Init(int, char **)
     proclaim_special(S_error_stack);
     proclaim_special(ErrorString);
 
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string p(path, n);
-    size_t slash = p.find_last_of("\\/");
-    exe_dir = slash == std::string::npos ? "" : p.substr(0, slash + 1);
+    DWORD n = GetModuleFileNameA(nullptr, exe_dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) n = 0;
+    while (n > 0 && exe_dir[n - 1] != '\\' && exe_dir[n - 1] != '/') n--;
+    exe_dir[n] = 0;
 
     specials_init();
     builtins_init();
