@@ -15,13 +15,13 @@
 
 namespace {
 
-struct Run {
-    int begin, end; // rows [begin, end) ascend by name
-};
 struct Table {
     const LiConstant *rows;
     int count;
-    std::vector<Run> runs;
+    // Rows [run_ends[r - 1], run_ends[r]) ascend by name (the first run from row 0). An array, not
+    // a container: under emulation every path a module's load runs for the first time costs.
+    int run_count;
+    int run_ends[LI_CONSTANT_RUNS + 1];
     // Names are first told apart by their hash, the symbol table's (symbols.cpp), which a new
     // symbol has already: at 16 bits a row, all but about one other name in a hundred (a module's
     // functions, a script's variables) pass without a search.
@@ -44,8 +44,8 @@ int compare(const char *name, size_t len, const char *row)
 const LiConstant *find_in(const Table &t, const char *name, size_t len, uint32_t hash)
 {
     if (!t.filter.may_hold(hash)) return nullptr;
-    for (const Run &r : t.runs) {
-        int lo = r.begin, hi = r.end;
+    for (int r = 0; r < t.run_count; r++) {
+        int lo = r ? t.run_ends[r - 1] : 0, hi = t.run_ends[r];
         while (lo < hi) {
             int mid = lo + (hi - lo) / 2;
             int c = compare(name, len, t.rows[mid].name);
@@ -145,23 +145,19 @@ void li_InitConstants(const LiConstant *rows, int count)
     if (!rows || count <= 0) return;
     // Rows are kept and read later only where they live as long as their module: in its image.
     void *owner = image_of(rows);
-    Table t{rows, count, {}, NameFilter(li_FilterBits(count)), false, owner};
+    Table t{rows, count, 0, {}, NameFilter(li_FilterBits(count)), false, owner};
     // One pass over the rows finds the runs, fills the filter and finds the names that have a
     // symbol already, from the hash each row needs anyway: no walk over every symbol.
     std::vector<LiValue> existing;
-    int begin = 0;
-    for (int i = 1; i <= count && t.runs.size() <= (size_t)LI_CONSTANT_RUNS; i++) {
+    for (int i = 1; i <= count && t.run_count <= LI_CONSTANT_RUNS; i++) {
         const char *name = rows[i - 1].name, *end = name;
         uint32_t hash = NAME_HASH_SEED;
         for (; *end; end++) hash = name_hash_byte(hash, (unsigned char)*end);
         t.filter.add(hash);
         if (LiValue sym = symbol_lookup(name, end - name, hash)) existing.push_back(sym);
-        if (i == count || !li_NameAscends(rows[i - 1].name, rows[i].name)) {
-            t.runs.push_back({begin, i});
-            begin = i;
-        }
+        if (i == count || !li_NameAscends(rows[i - 1].name, rows[i].name)) t.run_ends[t.run_count++] = i;
     }
-    if (t.runs.size() > (size_t)LI_CONSTANT_RUNS || !owner || image_of(rows[0].name) != owner) {
+    if (t.run_count > LI_CONSTANT_RUNS || !owner || image_of(rows[0].name) != owner) {
         for (int i = 0; i < count; i++) sym_set(intern(rows[i].name), li_CreateLong(rows[i].value));
         return;
     }
@@ -180,10 +176,10 @@ void li_InitIndexedConstants(const LiConstant *rows, int count, const LiConstant
     for (int r = 0, begin = 0; usable && r < index->run_count; begin = index->run_ends[r++])
         usable = index->run_ends[r] > begin && index->run_ends[r] <= count;
     if (!usable || index->run_ends[index->run_count - 1] != count) return li_InitConstants(rows, count);
-    Table t{rows, count, {}, made ? NameFilter(index->filter, index->filter_bits) : NameFilter(li_FilterBits(count)), false, owner};
+    Table t{rows, count, index->run_count, {}, made ? NameFilter(index->filter, index->filter_bits) : NameFilter(li_FilterBits(count)), false, owner};
     if (!made)
         for (int i = 0; i < count; i++) t.filter.add(index->hashes[i]);
-    for (int r = 0, begin = 0; r < index->run_count; begin = index->run_ends[r++]) t.runs.push_back({begin, index->run_ends[r]});
+    memcpy(t.run_ends, index->run_ends, sizeof t.run_ends[0] * index->run_count);
     // The symbols are fewer than the rows, and their hashes are at hand: they are what is walked.
     struct Found {
         const Table &t;
