@@ -29,8 +29,8 @@ constexpr void (*registration[])() = {
     register_handwritten_functions,
     install_first_constant_table,
     sort_function_cache,
-    // every class, structures first
-    create_structure_classes,
+    // every class, structures first (made on their first need, in this place of the class list)
+    defer_structure_classes,
     create_window_classes,
     create_com_classes,
     create_declared_classes,

@@ -24,20 +24,20 @@ LiValue make_union(LiValue cls, uint32_t value, int nargs)
     return li_CreateNonNullInstanceAlloc(storage, cls, args);
 }
 
-LiValue rect_none() { return make_union(cls__U_RECT, 0, 0); }
+LiValue rect_none() { return make_union(made_class(cls__U_RECT), 0, 0); }
 LiValue rect_of()
 {
-    return make_union(cls__U_RECT, (uint32_t)(uintptr_t)structure_arg(ArgBase[0]), 1);
+    return make_union(made_class(cls__U_RECT), (uint32_t)(uintptr_t)structure_arg(ArgBase[0]), 1);
 }
 
-LiValue menu_or_id() { return make_union(cls__U_MENUorID, (uint32_t)li_LVal(ArgBase[0]), 1); }
+LiValue menu_or_id() { return make_union(made_class(cls__U_MENUorID), (uint32_t)li_LVal(ArgBase[0]), 1); }
 
-LiValue string_id() { return make_union(cls__U_STRINGorID, (uint32_t)li_LVal(ArgBase[0]) & 0xFFFF, 1); }
+LiValue string_id() { return make_union(made_class(cls__U_STRINGorID), (uint32_t)li_LVal(ArgBase[0]) & 0xFFFF, 1); }
 LiValue string_text()
 {
     LiValue v = ArgBase[0];
     check_text_arg(v);
-    LiValue u = make_union(cls__U_STRINGorID, 0, 1);
+    LiValue u = make_union(made_class(cls__U_STRINGorID), 0, 1);
     if (li_Tag(v) != LI_NIL) store_wide_string(li_InstanceData(u), v); // released with the instance
     return u;
 }

@@ -1,6 +1,6 @@
 // The structure and argument classes, created in one pass in catalogue order: the platform
 // structures, then the argument unions and the dialog-template helper. A superclass always comes
-// before the classes that name it; the window layer's classes follow, made the same way.
+// before the classes that name it; the window layer's classes are made the same way.
 #include "catalogue.h"
 
 namespace savrawin {
@@ -26,6 +26,21 @@ constexpr size_t class_count()
 }
 static_assert(class_count() == 422, "the structure and argument classes' count");
 
+// Their names, in the same order, for the interpreter to know them before they are made.
+#define SAVRA_NAME_ROW(NAME) {#NAME, li_NameHash(#NAME)},
+#define SAVRA_DERIVED_NAME_ROW(NAME, SUPER) SAVRA_NAME_ROW(NAME)
+#define SAVRA_SECTION_NAMES(ARRAY, LIST) LIST(SAVRA_NAME_ROW, SAVRA_DERIVED_NAME_ROW)
+constexpr LiDeferredRow class_names[] = {SAVRA_CLASS_SECTIONS(SAVRA_SECTION_NAMES)};
+#undef SAVRA_SECTION_NAMES
+#undef SAVRA_DERIVED_NAME_ROW
+#undef SAVRA_NAME_ROW
+static_assert(sizeof class_names / sizeof class_names[0] == class_count(), "a name for every class");
+
+void make_structure_classes()
+{
+    for (const Section &s : sections) create_classes(s.rows, s.count);
+}
+
 } // namespace
 
 void create_classes(const ClassRow *rows, size_t count)
@@ -39,9 +54,8 @@ void create_classes(const ClassRow *rows, size_t count)
     }
 }
 
-void create_structure_classes()
-{
-    for (const Section &s : sections) create_classes(s.rows, s.count);
-}
+// Most scripts use a few structures of the 422, and under emulation making them all took a
+// millisecond of every load (measured): they are made together on the first need of one.
+void defer_structure_classes() { defer_classes(class_names, (int)class_count(), make_structure_classes); }
 
 } // namespace savrawin

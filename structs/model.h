@@ -48,17 +48,28 @@ template <int Units> LiValue StrucGetWCharArray(LiValue inst, void *addr)
 LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
 LiValue StrucGetAnsiPathArray(LiValue, void *addr);
 
+// Classes made on their first need (li_DeferClasses): the module's makers are kept, so that a
+// handle read before any script named one of their classes makes them (made_class).
+void defer_classes(const LiDeferredRow *names, int count, void (*make)(void));
+void need_classes();
+// A class handle, made first if its class waits for its first need.
+inline LiValue made_class(const LiValue &handle)
+{
+    if (!handle) need_classes();
+    return handle;
+}
+
 // A view of class cls at addr inside instance inst: the last such view while it is still alive
 // (a field read again, as in (.-x (.-pt m)) in a loop, makes no new instance), else a new one.
 LiValue embedded_view(LiValue cls, LiValue inst, void *addr);
 // One getter per nested class and form; it reads the class handle when it runs. An embedded
 // structure's view lies inside its parent, which it keeps alive.
-template <LiValue *Class> LiValue get_embedded(LiValue inst, void *addr) { return embedded_view(*Class, inst, addr); }
+template <LiValue *Class> LiValue get_embedded(LiValue inst, void *addr) { return embedded_view(made_class(*Class), inst, addr); }
 template <LiValue *Class> LiValue get_pointed(LiValue, void *addr)
 {
     void *p;
     memcpy(&p, addr, sizeof p);
-    return li_CreateInstance(*Class, p, 0);
+    return li_CreateInstance(made_class(*Class), p, 0);
 }
 
 // Table rows: name, offset, then the accessor set of the type code.

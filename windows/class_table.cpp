@@ -201,16 +201,22 @@ struct ClassTableRow {
     PlatformClass platform;
     Layout layout;
     const MethodTable *methods;
+    bool on_structure; // its superclass is a structure class: it is made with them
 };
 
 const ClassTableRow rows[] = {
 #define SAVRA_ROW(NAME, SUPER, TYPE, SIZE, PLATFORM, LAYOUT, METHODS)                                                  \
     {{#NAME, &cls_##NAME, SUPER, object_fields<TYPE>, SIZE, hooks_of<TYPE, row_##NAME>().construct,                    \
       hooks_of<TYPE, row_##NAME>().destruct, hooks_of<TYPE, row_##NAME>().destroy},                                   \
-     #NAME "Type", #NAME "_GetWndClassName", hooks_of<TYPE, row_##NAME>(), PLATFORM, Layout::LAYOUT, &METHODS},
+     #NAME "Type", #NAME "_GetWndClassName", hooks_of<TYPE, row_##NAME>(), PLATFORM, Layout::LAYOUT, &METHODS,          \
+     is_structure_handle(SUPER)},
     SAVRA_WINDOW_CLASSES(SAVRA_ROW)
 #undef SAVRA_ROW
 };
+// One maker keeps such a row in its place of the class list: there is one (CMenuItemInfo).
+#define SAVRA_ON_STRUCTURE(NAME, SUPER, ...) +is_structure_handle(SUPER)
+static_assert(0 SAVRA_WINDOW_CLASSES(SAVRA_ON_STRUCTURE) <= 1, "at most one window-layer class derived from a structure");
+#undef SAVRA_ON_STRUCTURE
 
 template <size_t I> LiValue class_name() { return wide_text_result(rows[I].platform.name); }
 template <size_t... I> constexpr auto class_name_entries(std::index_sequence<I...>)
@@ -239,11 +245,29 @@ void install_methods(LiValue cls, void *row)
     register_methods(cls, r.record.name, tables, n);
 }
 
+// The row derived from a structure class, made after the structure classes, on their first need.
+const ClassTableRow *on_structure = nullptr;
+LiDeferredRow on_structure_name[1];
+void make_on_structure()
+{
+    made_class(*on_structure->record.superclass);
+    create_classes(&on_structure->record, 1);
+    li_DeferMethods(*on_structure->record.handle, install_methods, (void *)on_structure);
+}
+
 } // namespace
 
 void create_window_classes()
 {
-    for (const ClassTableRow &r : rows) create_classes(&r.record, 1);
+    for (const ClassTableRow &r : rows) {
+        if (!r.on_structure) {
+            create_classes(&r.record, 1);
+            continue;
+        }
+        on_structure = &r;
+        on_structure_name[0] = {r.record.name, li_NameHash(r.record.name)};
+        defer_classes(on_structure_name, 1, make_on_structure);
+    }
 }
 
 namespace {
@@ -302,7 +326,7 @@ void register_window_classes()
         size_t n = method_tables_of(r, tables);
         Adding adding{i, r.record.name};
         each_method_global(tables, n, add_method_global, &adding);
-        li_DeferMethods(*r.record.handle, install_methods, (void *)&r);
+        if (!r.on_structure) li_DeferMethods(*r.record.handle, install_methods, (void *)&r); // else when made
         if (r.hooks.type) add_global(r.type_name, GlobalRow::Type, i, nullptr);
         if (r.platform.named) add_global(r.class_name_name, GlobalRow::ClassName, i, nullptr);
     }

@@ -135,7 +135,7 @@ LiValue run_notify_handler(LiValue expression, int idCtrl, NMHDR *pnmh)
 {
     return run_handler(expression, [&] {
         // A view of the sender's memory: valid only while the handler runs.
-        bind_local("pnmh", [&] { return li_CreateInstance(cls_NMHDR, pnmh, 0); });
+        bind_local("pnmh", [&] { return li_CreateInstance(made_class(cls_NMHDR), pnmh, 0); });
         bind_local("idCtrl", [&] { return li_CreateLong(idCtrl); });
     });
 }

@@ -8,6 +8,7 @@
 #include "classes.h"
 #include "menu.h"
 #include "window_rows.h"
+#include "../structs/model.h"
 
 namespace savrawin {
 
@@ -159,7 +160,7 @@ MENUITEMINFOW *new_item_info()
 
 } // namespace
 
-LiValue CMenuItemInfoType() { return li_CreateNonNullInstanceAlloc(new_item_info(), cls_CMenuItemInfo, Nil); }
+LiValue CMenuItemInfoType() { return li_CreateNonNullInstanceAlloc(new_item_info(), made_class(cls_CMenuItemInfo), Nil); }
 
 // The plain methods are also global functions named CMenu_NAME, the instance first.
 const MethodTable menu_methods = table(menu_rows, true);

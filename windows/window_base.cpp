@@ -4,6 +4,7 @@
 #include "classes.h"
 #include "handlers.h"
 #include "../binding/wrap.h"
+#include "../structs/model.h"
 
 namespace savrawin {
 
@@ -57,7 +58,7 @@ LiValue SWindowBaseType_entry()
     return li_CreateNonNullInstanceAlloc(new_window_base(), cls_SWindowBase, Nil);
 }
 
-LiValue rcDefault_get_entry() { return li_CreateInstance(cls_RECT, &rcDefault, 0); }
+LiValue rcDefault_get_entry() { return li_CreateInstance(made_class(cls_RECT), &rcDefault, 0); }
 
 LiValue rcDefault_set_entry()
 {

@@ -79,7 +79,7 @@ const BYTE *next_item(const BYTE *item, bool ex)
 LiValue item_view(const BYTE *item, LiValue args)
 {
     ProtectedSlot kept(args);
-    return li_CreateNonNullInstanceNoalloc((void *)item, cls_DLGITEMTEMPLATE, args);
+    return li_CreateNonNullInstanceNoalloc((void *)item, made_class(cls_DLGITEMTEMPLATE), args);
 }
 
 LiValue IsDialogEx_entry()

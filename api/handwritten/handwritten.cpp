@@ -25,8 +25,8 @@ LiValue send_input(DWORD type, LiValue cls, size_t bytes)
     return li_CreateLong((int32_t)SendInput(1, &in, sizeof in));
 }
 
-LiValue SendKbdInput_entry() { return send_input(INPUT_KEYBOARD, cls_KEYBDINPUT, 16); }
-LiValue SendMouseInput_entry() { return send_input(INPUT_MOUSE, cls_MOUSEINPUT, 24); }
+LiValue SendKbdInput_entry() { return send_input(INPUT_KEYBOARD, made_class(cls_KEYBDINPUT), 16); }
+LiValue SendMouseInput_entry() { return send_input(INPUT_MOUSE, made_class(cls_MOUSEINPUT), 24); }
 
 BOOL CALLBACK collect_window(HWND hwnd, LPARAM array)
 {

@@ -244,6 +244,16 @@ typedef struct LiDeferredRow {
     uint32_t hash;
 } LiDeferredRow;
 LI_API void li_DeferFunctions(const void *rows, int count, size_t stride, void (*define)(const void *row));
+/* Classes made on their first need. Each of `count` rows, `stride` bytes apart, starts with an
+ * LiDeferredRow naming one of the classes make() makes (with li_MakeClass). make() runs once, the
+ * first time one of them is needed: when a symbol of one of their names is first made (or at once
+ * where one exists), when the classes are listed, or when the module asks (li_MakeDeferredClasses,
+ * before it reads a class it keeps). The classes stand in the class list where they would stand
+ * had they been made when handed over. make runs inside the making of a symbol: it may make
+ * classes and their symbols, but no other value. The rows live in the module's image. */
+LI_API void li_DeferClasses(const void *rows, int count, size_t stride, void (*make)(void));
+/* Runs a make handed to li_DeferClasses, unless it has run; one never handed over runs now. */
+LI_API void li_MakeDeferredClasses(void (*make)(void));
 /* Functions are usable as soon as they are registered (or, deferred, when first used): this
  * returns how many registrations have been made, each deferred row counting as one. */
 LI_API int li_FuncCacheSort(void);

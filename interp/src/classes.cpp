@@ -420,8 +420,16 @@ int class_is_derived(LiValue cls, LiValue base)
     return 0;
 }
 
+size_t classes_made(void) { return all_classes.size(); }
+
+void classes_place(size_t count, size_t at)
+{
+    if (at + count < all_classes.size()) std::rotate(all_classes.begin() + at, all_classes.end() - count, all_classes.end());
+}
+
 LiValue class_list(void)
 {
+    deferred_make_classes();
     LiValue *slot = ArgTop;
     push(Nil);
     for (auto it = all_classes.rbegin(); it != all_classes.rend(); ++it) *slot = li_Cons(rec(*it)->name, *slot);

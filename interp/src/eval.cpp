@@ -316,10 +316,10 @@ HOT_INLINE LiValue nested_word(LiValue inst, LiValue inner, LiValue outer)
 {
     const FieldRef *in = cached_field(inst, inner);
     if (in && in->f && in->f->embedded) {
-        LiValue cls = *in->f->embedded;
+        LiValue cls = *in->f->embedded; // null while a module's classes wait for their first need
         SymbolRec *o = sym_rec(outer);
         uint32_t at = LI_FIELD_OFFSET(in->f);
-        if (tag_is(cls, LI_CLASS) && o->field_cls == cls && o->field->word) {
+        if (cls && tag_is(cls, LI_CLASS) && o->field_cls == cls && o->field->word) {
             uint32_t size = li_ClassRecord(cls)->size;
             if (o->field->end <= size && at + size <= li_InstanceBody(inst)->size)
                 return word_at((char *)li_InstanceBody(inst)->data + at + LI_FIELD_OFFSET(o->field->f));

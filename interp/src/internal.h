@@ -173,6 +173,8 @@ void deferred_intern_all(void);
 // Counts a registration of a global function, unless it is a deferred row's definition.
 void count_registration(void);
 void deferred_forget_module(void *module);
+// Makes every table of classes handed over and not yet made (for listings).
+void deferred_make_classes(void);
 
 struct Binding {
     LiValue sym;
@@ -366,6 +368,9 @@ void destroy_instance(LiValue inst, int flags);
 void classes_mark(void (*mark)(LiValue));
 void instance_mark_fields(LiValue inst, void (*mark)(LiValue));
 LiValue class_list(void);
+// How many classes have been made; and moving the last count of them to index at of the list.
+size_t classes_made(void);
+void classes_place(size_t count, size_t at);
 LiValue class_fields_list(LiValue cls);
 LiValue class_methods_list(LiValue cls);
 int class_is_derived(LiValue cls, LiValue base);

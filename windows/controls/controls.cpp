@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "../../structs/model.h"
 
 namespace savrawin {
 
@@ -56,7 +57,7 @@ LiValue packed_pair(LiValue cls, uint32_t packed)
 }
 } // namespace
 
-LiValue PackedPoint::value() const { return packed_pair(cls_POINT, bits); }
-LiValue PackedSize::value() const { return packed_pair(cls_SIZE, bits); }
+LiValue PackedPoint::value() const { return packed_pair(made_class(cls_POINT), bits); }
+LiValue PackedSize::value() const { return packed_pair(made_class(cls_SIZE), bits); }
 
 } // namespace savrawin
