@@ -85,8 +85,9 @@ int li_Length(LiValue v)
 
 // ---- modules -------------------------------------------------------------------------------------------
 
-// Plain arrays and buffers rather than containers and strings: under emulation the first run of
-// each path through the code costs several microseconds, and a module is loaded once.
+// Buffers, arrays and a list in permanent memory rather than strings and containers: under
+// emulation the first run of each path through the code costs several microseconds, and a module
+// is loaded once.
 namespace {
 struct PendingInit {
     int (*init)(void);
@@ -95,7 +96,11 @@ struct PendingInit {
 PendingInit pending_inits[16];
 int pending_count = 0;
 std::vector<PendingInit> pending_beyond; // past the first sixteen of one load
-std::vector<HMODULE> modules;
+struct LoadedModule {
+    HMODULE h;
+    LoadedModule *next;
+};
+LoadedModule *modules = nullptr; // the last loaded first
 char exe_dir[MAX_PATH]; // with its final separator; empty when unknown
 } // namespace
 
@@ -120,12 +125,14 @@ int li_LoadModule(const char *name)
     if (!strpbrk(name, "\\/")) h = LoadLibraryA(path);
     if (!h) h = LoadLibraryA(file);
     if (!h) return 1;
-    for (HMODULE m : modules)
-        if (m == h) {
+    for (LoadedModule *m = modules; m; m = m->next)
+        if (m->h == h) {
             FreeLibrary(h); // keep one reference per module
             return 0;
         }
-    modules.push_back(h);
+    auto *loaded = (LoadedModule *)permanent_alloc(sizeof(LoadedModule));
+    *loaded = {h, modules};
+    modules = loaded;
     // Initialisers handed over while the library loaded run now, on this thread, in the order
     // handed over. (One that fails leaves its module named as loading: still true of its image,
     // which stays mapped till the end.)
@@ -150,9 +157,9 @@ void li_Shutdown(void)
 {
     // Unload hooks run while the interpreter is still whole; their errors are reported here.
     image_loading(nullptr);
-    while (!modules.empty()) {
-        HMODULE h = modules.back();
-        modules.pop_back();
+    while (modules) {
+        HMODULE h = modules->h;
+        modules = modules->next;
         jmp_buf jb;
         li_ErrorProtect(jb);
         if (setjmp(jb) == 0) {
