@@ -8,9 +8,10 @@
 // Under emulation a process now and then loses 3 to 4 ms at some moment of its first hundred
 // milliseconds, whatever it is doing (the host making a huge page for the emulator's translated
 // code), which falls on the module's figures in some runs only: the fastest is the start without
-// it, the median shows how often it came. And under Wine a child that a Windows process starts, as
-// these are, takes about 3.5 ms longer over loading the module than one a shell starts, in every
-// run (cmd /c as the parent does the same; the cause is not found).
+// it, the median shows how often it came. And under this emulation a process that a Windows
+// process starts, as these are, pays about 3.3 ms once, in every run, on its first heavy new code
+// after the interpreter has started (here the load, or the install): one started from a shell does
+// not, and the code it runs is the same (the cause is not found).
 #include <windows.h>
 
 #include <algorithm>
