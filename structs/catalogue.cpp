@@ -56,6 +56,9 @@ void create_classes(const ClassRow *rows, size_t count)
 
 // Most scripts use a few structures of the 422, and under emulation making them all took a
 // millisecond of every load (measured): they are made together on the first need of one.
-void defer_structure_classes() { defer_classes(class_names, (int)class_count(), make_structure_classes); }
+void defer_structure_classes()
+{
+    li_DeferClasses(class_names, (int)class_count(), sizeof class_names[0], make_structure_classes);
+}
 
 } // namespace savrawin

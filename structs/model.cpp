@@ -11,24 +11,6 @@
 namespace savrawin {
 
 namespace {
-void (*class_makers[4])(void);
-int class_maker_count = 0;
-} // namespace
-
-void defer_classes(const LiDeferredRow *names, int count, void (*make)(void))
-{
-    // past the makers kept, a table's classes are made at once
-    if (class_maker_count == (int)(sizeof class_makers / sizeof class_makers[0])) return make();
-    class_makers[class_maker_count++] = make;
-    li_DeferClasses(names, count, sizeof *names, make);
-}
-
-void need_classes()
-{
-    for (int i = 0; i < class_maker_count; i++) li_MakeDeferredClasses(class_makers[i]);
-}
-
-namespace {
 // Addresses of the UTF-16 buffers this module allocated for string fields and not yet released:
 // the release hook frees only those, never a pointer the platform stored. A buffer's room is its
 // block's own size.

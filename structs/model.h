@@ -48,14 +48,11 @@ template <int Units> LiValue StrucGetWCharArray(LiValue inst, void *addr)
 LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
 LiValue StrucGetAnsiPathArray(LiValue, void *addr);
 
-// Classes made on their first need (li_DeferClasses): the module's makers are kept, so that a
-// handle read before any script named one of their classes makes them (made_class).
-void defer_classes(const LiDeferredRow *names, int count, void (*make)(void));
-void need_classes();
-// A class handle, made first if its class waits for its first need.
+// A class handle, made first if its class waits for its first need (li_DeferClasses): a handle
+// read before any script named one of the classes makes those still waiting.
 inline LiValue made_class(const LiValue &handle)
 {
-    if (!handle) need_classes();
+    if (!handle) li_MakeDeferredClasses(nullptr);
     return handle;
 }
 

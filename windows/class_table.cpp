@@ -266,7 +266,7 @@ void create_window_classes()
         }
         on_structure = &r;
         on_structure_name[0] = {r.record.name, li_NameHash(r.record.name)};
-        defer_classes(on_structure_name, 1, make_on_structure);
+        li_DeferClasses(on_structure_name, 1, sizeof on_structure_name[0], make_on_structure);
     }
 }
 

@@ -252,7 +252,8 @@ LI_API void li_DeferFunctions(const void *rows, int count, size_t stride, void (
  * had they been made when handed over. make runs inside the making of a symbol: it may make
  * classes and their symbols, but no other value. The rows live in the module's image. */
 LI_API void li_DeferClasses(const void *rows, int count, size_t stride, void (*make)(void));
-/* Runs a make handed to li_DeferClasses, unless it has run; one never handed over runs now. */
+/* Runs a make handed to li_DeferClasses, unless it has run; one never handed over runs now; NULL
+ * runs every make still waiting. */
 LI_API void li_MakeDeferredClasses(void (*make)(void));
 /* Functions are usable as soon as they are registered (or, deferred, when first used): this
  * returns how many registrations have been made, each deferred row counting as one. */

@@ -136,6 +136,7 @@ void li_DeferClasses(const void *rows, int count, size_t stride, void (*make)(vo
 
 void li_MakeDeferredClasses(void (*make)(void))
 {
+    if (!make) return deferred_make_classes();
     size_t i = 0;
     while (i < class_tables.size() && class_tables[i].make != make) i++;
     if (i == class_tables.size()) return make(); // never handed over: made as asked

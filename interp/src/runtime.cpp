@@ -88,14 +88,15 @@ int li_Length(LiValue v)
 // Buffers, arrays and a list in permanent memory rather than strings and containers: under
 // emulation the first run of each path through the code costs several microseconds, and a module
 // is loaded once.
+// Lists in permanent memory and a buffer rather than strings and containers: under emulation the
+// first run of each path through the code costs several microseconds, and a module is loaded once.
 namespace {
 struct PendingInit {
     int (*init)(void);
     const char *hook;
+    PendingInit *next;
 };
-PendingInit pending_inits[16];
-int pending_count = 0;
-std::vector<PendingInit> pending_beyond; // past the first sixteen of one load
+PendingInit *pending_first = nullptr, **pending_end = &pending_first; // in the order handed over
 struct LoadedModule {
     HMODULE h;
     LoadedModule *next;
@@ -106,8 +107,10 @@ char exe_dir[MAX_PATH]; // with its final separator; empty when unknown
 
 void LI_DeferDllInitialization(int (*init)(void), const char *hookName)
 {
-    if (pending_count < (int)(sizeof pending_inits / sizeof pending_inits[0])) pending_inits[pending_count++] = {init, hookName};
-    else pending_beyond.push_back({init, hookName});
+    auto *p = (PendingInit *)permanent_alloc(sizeof(PendingInit));
+    *p = {init, hookName, nullptr};
+    *pending_end = p;
+    pending_end = &p->next;
 }
 
 int li_LoadModule(const char *name)
@@ -134,20 +137,16 @@ int li_LoadModule(const char *name)
     *loaded = {h, modules};
     modules = loaded;
     // Initialisers handed over while the library loaded run now, on this thread, in the order
-    // handed over. (One that fails leaves its module named as loading: still true of its image,
-    // which stays mapped till the end.)
-    // They are taken first: one that loads another module leaves that one's initialisers to it.
-    PendingInit run[sizeof pending_inits / sizeof pending_inits[0]];
-    int count = pending_count;
-    memcpy(run, pending_inits, sizeof run[0] * count);
-    std::vector<PendingInit> beyond;
-    beyond.swap(pending_beyond);
-    pending_count = 0;
+    // handed over; they are taken first, so that one that loads another module leaves that one's
+    // to it. (One that fails leaves its module named as loading: still true of its image, which
+    // stays mapped till the end.)
+    PendingInit *run = pending_first;
+    pending_first = nullptr;
+    pending_end = &pending_first;
     void *outer = image_loading(h);
-    for (int i = 0; i < count + (int)beyond.size(); i++) {
-        PendingInit p = i < count ? run[i] : beyond[i - count];
-        p.init();
-        if (p.hook) li_AttemptLispFunction(intern(p.hook), 0);
+    for (; run; run = run->next) {
+        run->init();
+        if (run->hook) li_AttemptLispFunction(intern(run->hook), 0);
     }
     image_loading(outer);
     return 0;
