@@ -8,10 +8,12 @@
 // Under emulation a process now and then loses 3 to 4 ms at some moment of its first hundred
 // milliseconds, whatever it is doing (the host making a huge page for the emulator's translated
 // code), which falls on the module's figures in some runs only: the fastest is the start without
-// it, the median shows how often it came. And under this emulation a process that a Windows
-// process starts, as these are, pays about 3.3 ms once, in every run, on its first heavy new code
-// after the interpreter has started (here the load, or the install): one started from a shell does
-// not, and the code it runs is the same (the cause is not found).
+// it, the median shows how often it came. And the emulator keeps its translated code in a hash
+// table that doubles once in this range (to a fresh megabyte, about 3 ms on this kind of host):
+// in a process started from a shell that falls before main, in one that a Windows process starts,
+// as these are, just after the interpreter has started, so in every run it lands on what comes next
+// (here the load, or the install). Where it lands follows from how much code the process has
+// translated, not from what that code is.
 #include <windows.h>
 
 #include <algorithm>

@@ -17,24 +17,34 @@ int ascii_length(const wchar_t *text, int units)
     return (units >= 0 && k == units) || !text[k] ? k : -1;
 }
 
-// Sixteen, then eight bytes a step while none is NUL or above 0x7F. The build targets plain i686,
-// so these steps are compiled for SSE2 and taken only where the processor has it.
+// Sixteen bytes a step while none is NUL or above 0x7F, the last step overlapping the one before
+// so that it ends at the text's end; text of 8 to 15 bytes goes as two overlapping 8-byte steps.
+// A step that meets such a byte stores nothing: the bytes up to it go on the byte-wise path. The
+// build targets plain i686, so this is compiled for SSE2 and taken only where the processor has it.
+// A byte's high bit in the mask: above 0x7F, or NUL (all ones after the comparison).
+__attribute__((target("sse2"), always_inline)) inline int stop_mask(__m128i b)
+{
+    return _mm_movemask_epi8(_mm_or_si128(b, _mm_cmpeq_epi8(b, _mm_setzero_si128())));
+}
 __attribute__((target("sse2"))) int widen_ascii_sse2(const char *text, int length, wchar_t *out)
 {
-    int k = 0;
     const __m128i zero = _mm_setzero_si128();
-    for (; k + 16 <= length; k += 16) {
-        __m128i b = _mm_loadu_si128((const __m128i *)(text + k));
-        if (_mm_movemask_epi8(b) | _mm_movemask_epi8(_mm_cmpeq_epi8(b, zero))) break;
-        _mm_storeu_si128((__m128i *)(out + k), _mm_unpacklo_epi8(b, zero));
-        _mm_storeu_si128((__m128i *)(out + k + 8), _mm_unpackhi_epi8(b, zero));
+    if (length < 16) {
+        __m128i head = _mm_loadl_epi64((const __m128i *)text), tail = _mm_loadl_epi64((const __m128i *)(text + length - 8));
+        if ((stop_mask(head) | stop_mask(tail)) & 0xFF) return 0;
+        _mm_storeu_si128((__m128i *)out, _mm_unpacklo_epi8(head, zero));
+        _mm_storeu_si128((__m128i *)(out + length - 8), _mm_unpacklo_epi8(tail, zero));
+        return length;
     }
-    for (; k + 8 <= length; k += 8) {
-        __m128i b = _mm_loadl_epi64((const __m128i *)(text + k));
-        if ((_mm_movemask_epi8(b) | _mm_movemask_epi8(_mm_cmpeq_epi8(b, zero))) & 0xFF) break;
-        _mm_storeu_si128((__m128i *)(out + k), _mm_unpacklo_epi8(b, zero));
+    int k = 0;
+    for (;; k += 16) {
+        int at = k + 16 <= length ? k : length - 16;
+        __m128i b = _mm_loadu_si128((const __m128i *)(text + at));
+        if (stop_mask(b)) return k;
+        _mm_storeu_si128((__m128i *)(out + at), _mm_unpacklo_epi8(b, zero));
+        _mm_storeu_si128((__m128i *)(out + at + 8), _mm_unpackhi_epi8(b, zero));
+        if (at + 16 == length) return length;
     }
-    return k;
 }
 const bool has_sse2 = IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE);
 
@@ -43,6 +53,7 @@ const bool has_sse2 = IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE
 int widen_ascii(const char *text, int length, wchar_t *out)
 {
     int k = length >= 8 && has_sse2 ? widen_ascii_sse2(text, length, out) : 0;
+    if (k == length) return k;
     for (; k + 4 <= length; k += 4) {
         uint32_t w;
         memcpy(&w, text + k, 4);
@@ -63,6 +74,12 @@ int widen_ascii(const char *text, int length, wchar_t *out)
 int widen(const char *text, int length, wchar_t *buf, int n, bool *exact)
 {
     int k = widen_ascii(text, length, buf), written = k;
+    if (k == length && n == length + 1) {
+        // Plain ASCII into room for it and its terminator, as an argument's copy is made.
+        buf[k] = 0;
+        if (exact) *exact = true;
+        return k;
+    }
     bool lossless = true;
     if (k < length && text[k]) {
         // UTF-8 never needs more units than bytes, so the rest fits in the room left.
@@ -73,7 +90,6 @@ int widen(const char *text, int length, wchar_t *buf, int n, bool *exact)
         }
         if (w > 0) written = k + w - 1;
     }
-    // An argument's copy has room for its terminator and no more: no call into the runtime for it.
     if (written < n) buf[written] = 0;
     if (n - written > 1) memset(buf + written + 1, 0, sizeof(wchar_t) * (size_t)(n - written - 1));
     if (exact) *exact = lossless;

@@ -5,13 +5,13 @@
 
 namespace savrawin {
 
-void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame)
+bool make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame)
 {
     size_t total = 0;
     for (int i = 0; i < n; i++)
         if (kinds[i] == Kind::WString && li_Tag(args[i]) == LI_STRING) total += (size_t)(copies[i].units = wide_room(args[i]));
-    if (!total) return;
-    bool framed = total <= frame_units;
+    if (!total) return false;
+    bool framed = total <= frame_units, exact = true;
     wchar_t *area = framed ? frame : claim_scratch(total, ArgTop);
     for (int i = 0; i < n; i++) {
         WideCopy &c = copies[i];
@@ -25,8 +25,10 @@ void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wcha
             finish_copies(copies, i);
             li_Error("Out of memory for a UTF-16 argument");
         }
-        widen(li_SVal(args[i]), c.units - 1, c.copy, c.units, &c.exact);
+        widen(li_StringBytes(args[i]), c.units - 1, c.copy, c.units, &c.exact);
+        exact = exact && c.exact;
     }
+    return !framed || !exact;
 }
 
 void finish_copies(WideCopy *copies, int n)

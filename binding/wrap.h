@@ -134,6 +134,13 @@ inline void *structure_arg(LiValue v)
 // nil or a string or buffer.
 inline void check_text_arg(LiValue v) { check_arg(Kind::Bytes, v); }
 
+// Whether parameter type T leaves a UTF-16 copy as it was (any type that is not text does).
+template <class T> constexpr bool read_only_text()
+{
+    if constexpr (kind_of<T>() != Kind::WString || !std::is_pointer_v<T>) return kind_of<T>() != Kind::WString;
+    else return std::is_const_v<std::remove_pointer_t<T>>;
+}
+
 template <class T> T take_arg(LiValue v, WideCopy &w)
 {
     constexpr Kind k = kind_of<T>();
@@ -152,8 +159,7 @@ template <class T> T take_arg(LiValue v, WideCopy &w)
     } else if constexpr (k == Kind::WString) {
         // A copy the platform only reads goes back unchanged when it widened exactly; invalid
         // UTF-8 comes back with its replacement characters, as the platform saw it.
-        constexpr bool read_only = std::is_pointer_v<T> && std::is_const_v<std::remove_pointer_t<T>>;
-        if (!read_only || !w.exact) w.string = v;
+        if (!read_only_text<T>() || !w.exact) w.string = v;
         if constexpr (std::is_same_v<T, WideBuffer>) return WideBuffer{w.copy, w.units};
         else return (T)w.copy;
     } else if constexpr (std::is_same_v<T, NarrowBuffer>) {
@@ -185,7 +191,9 @@ template <class R> LiValue make_result(R r)
 
 // Makes the UTF-16 copies of the string arguments: in frame (frame_units long) when they fit there,
 // else in the scratch area when it is free, else on the heap; on failure frees those made and reports.
-void make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame);
+// False when every copy lies in the frame and widened exactly: then only an argument the platform
+// may write gives finish_copies work.
+bool make_copies(WideCopy *copies, const Kind *kinds, LiValue *args, int n, wchar_t *frame);
 void finish_copies(WideCopy *copies, int n);
 
 // ---- bounds: how much the platform may write or read through a buffer argument -----------------
@@ -326,12 +334,12 @@ LiValue wrapped_call(LiValue *args, const uint32_t *bounds, int bound_count, Cal
         }
     }
     wchar_t frame[frame_units];
-    make_copies(copies, kinds, args, N, frame);
+    bool finish = make_copies(copies, kinds, args, N, frame) || !(read_only_text<A>() && ...);
     if (bound_count) check_bounds(bounds, bound_count, kinds, sizes, args, copies, N);
     ProtectedSlot result; // while the write-back allocates
     if constexpr (std::is_void_v<R>) call(args, copies);
     else result = make_result(call(args, copies));
-    finish_copies(copies, N);
+    if (finish) finish_copies(copies, N);
     return result;
 }
 

@@ -93,6 +93,8 @@ static inline int li_InstanceOwnsData(const LiCell *v) { return (((const unsigne
 static inline void li_SetNoDelete(LiCell *v) { v->hdr |= LI_HDR_NODELETE; }
 static inline int li_NoDelete(const LiCell *v) { return (v->hdr & LI_HDR_NODELETE) != 0; }
 static inline uint32_t li_StringLength(const LiCell *v) { return v->w3; }
+/* A string's or buffer's bytes, NUL-terminated past its length. */
+static inline char *li_StringBytes(const LiCell *v) { return (char *)(uintptr_t)v->w2; }
 
 /* ---- classes and structure fields -------------------------------------------------------- */
 
