@@ -17,15 +17,16 @@ int ascii_length(const wchar_t *text, int units)
     return (units >= 0 && k == units) || !text[k] ? k : -1;
 }
 
-// Sixteen bytes a step while none is NUL or above 0x7F, the last step overlapping the one before
-// so that it ends at the text's end; text of 8 to 15 bytes goes as two overlapping 8-byte steps.
-// A step that meets such a byte stores nothing: the bytes up to it go on the byte-wise path. The
-// build targets plain i686, so this is compiled for SSE2 and taken only where the processor has it.
 // A byte's high bit in the mask: above 0x7F, or NUL (all ones after the comparison).
 __attribute__((target("sse2"), always_inline)) inline int stop_mask(__m128i b)
 {
     return _mm_movemask_epi8(_mm_or_si128(b, _mm_cmpeq_epi8(b, _mm_setzero_si128())));
 }
+
+// Sixteen bytes a step while none is NUL or above 0x7F, the last step overlapping the one before
+// so that it ends at the text's end; text of 8 to 15 bytes goes as two overlapping 8-byte steps.
+// A step that meets such a byte stores nothing: the bytes up to it go on the byte-wise path. The
+// build targets plain i686, so this is compiled for SSE2 and taken only where the processor has it.
 __attribute__((target("sse2"))) int widen_ascii_sse2(const char *text, int length, wchar_t *out)
 {
     const __m128i zero = _mm_setzero_si128();
