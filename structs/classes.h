@@ -20,6 +20,14 @@ SAVRA_CLASS_SECTIONS(SAVRA_DECLARE_SECTION)
 // initialiser.
 void defer_structure_classes();
 
+// A class handle, made first if its class waits for its first need (li_DeferClasses): a handle
+// read before any script named one of the classes makes those still waiting.
+inline LiValue made_class(const LiValue &handle)
+{
+    if (!handle) li_MakeDeferredClasses(nullptr);
+    return handle;
+}
+
 // Whether h is one of the handles above (for tables that name a superclass).
 #define SAVRA_HANDLE_OF(NAME) &cls_##NAME,
 #define SAVRA_HANDLE_OF_DERIVED(NAME, SUPER) &cls_##NAME,

@@ -48,14 +48,6 @@ template <int Units> LiValue StrucGetWCharArray(LiValue inst, void *addr)
 LiValue StrucSetAnsiPathArray(LiValue, void *addr, const LiStrucField *, LiValue v);
 LiValue StrucGetAnsiPathArray(LiValue, void *addr);
 
-// A class handle, made first if its class waits for its first need (li_DeferClasses): a handle
-// read before any script named one of the classes makes those still waiting.
-inline LiValue made_class(const LiValue &handle)
-{
-    if (!handle) li_MakeDeferredClasses(nullptr);
-    return handle;
-}
-
 // A view of class cls at addr inside instance inst: the last such view while it is still alive
 // (a field read again, as in (.-x (.-pt m)) in a loop, makes no new instance), else a new one.
 LiValue embedded_view(LiValue cls, LiValue inst, void *addr);

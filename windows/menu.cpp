@@ -8,7 +8,6 @@
 #include "classes.h"
 #include "menu.h"
 #include "window_rows.h"
-#include "../structs/model.h"
 
 namespace savrawin {
 

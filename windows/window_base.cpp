@@ -4,7 +4,6 @@
 #include "classes.h"
 #include "handlers.h"
 #include "../binding/wrap.h"
-#include "../structs/model.h"
 
 namespace savrawin {
 

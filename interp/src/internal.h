@@ -33,7 +33,7 @@ static inline bool consp(LiValue v) { return tag_is(v, LI_CONS); }
 static inline bool nilp(LiValue v) { return tag_is(v, LI_NIL); }
 static inline int32_t long_val(LiValue v) { return (int32_t)v->w1; }
 static inline double real_val(LiValue v) { double d; memcpy(&d, &v->w1, sizeof d); return d; }
-static inline char *str_bytes(LiValue v) { return (char *)(uintptr_t)v->w2; }
+static inline char *str_bytes(LiValue v) { return li_StringBytes(v); }
 static inline uint32_t str_len(LiValue v) { return v->w3; }
 static inline const char *sym_name(LiValue s) { return (const char *)(uintptr_t)s->w1; }
 static inline LiValue sym_value(LiValue s) { return P(s->w2); }

@@ -85,9 +85,6 @@ int li_Length(LiValue v)
 
 // ---- modules -------------------------------------------------------------------------------------------
 
-// Buffers, arrays and a list in permanent memory rather than strings and containers: under
-// emulation the first run of each path through the code costs several microseconds, and a module
-// is loaded once.
 // Lists in permanent memory and a buffer rather than strings and containers: under emulation the
 // first run of each path through the code costs several microseconds, and a module is loaded once.
 namespace {

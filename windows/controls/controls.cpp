@@ -5,7 +5,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../../structs/model.h"
 
 namespace savrawin {
 
